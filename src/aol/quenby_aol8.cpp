@@ -1,0 +1,83 @@
+#include "aol/quenby_aol8.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr std::string_view kFrameClass = "aol frame25";
+constexpr std::string_view kMdiClass = "mdiclient";
+constexpr std::string_view kDocumentClass = "aol child";
+constexpr std::string_view kInputClass = "richcntl";
+constexpr std::string_view kTranscriptClass = "richcntlreadonly";
+constexpr unsigned kEnter = 13;
+
+void RemoveAll(std::string& text, std::string_view what) {
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at)) {
+    text.erase(at, what.size());
+  }
+}
+
+}  // namespace
+
+void Aol8::SetText(WindowRef window, std::string_view text) {
+  windows_.SendText(window, WindowMessage::SetText, "");
+  windows_.SendText(window, WindowMessage::SetText, text);
+}
+
+std::string Aol8::GetText(WindowRef window) { return windows_.Text(window); }
+
+std::string Aol8::GetCaption(WindowRef window) { return windows_.Caption(window); }
+
+bool Aol8::HasChildOfEach(WindowRef window, std::initializer_list<std::string_view> classes) {
+  for (const auto className : classes) {
+    if (!windows_.FindChild(window, {}, className)) return false;
+  }
+  return true;
+}
+
+// Walks the document windows from the topmost down and takes the first that
+// owns a child of every class. Pending events are handled once per candidate.
+WindowRef Aol8::FindDocumentWithChildren(std::initializer_list<std::string_view> classes) {
+  const WindowRef frame = windows_.FindTopLevel(kFrameClass);
+  const WindowRef mdi = windows_.FindChild(frame, {}, kMdiClass);
+  const WindowRef first = windows_.FindChild(mdi, {}, kDocumentClass);
+  if (!first) return {};
+  for (WindowRef candidate = windows_.GetSibling(first, Sibling::First); candidate;
+       candidate = windows_.GetSibling(candidate, Sibling::Next)) {
+    windows_.DoEvents();
+    if (HasChildOfEach(candidate, classes)) return candidate;
+  }
+  return {};
+}
+
+WindowRef Aol8::FindChatRoom() {
+  return FindDocumentWithChildren(
+      {"_aol_static", kTranscriptClass, "_aol_combobox", "_aol_icon", kInputClass, "_aol_image"});
+}
+
+WindowRef Aol8::FindWelcome() {
+  return FindDocumentWithChildren({"_aol_icon", "_aol_glyph", "richcntlstatic"});
+}
+
+WindowRef Aol8::FindTranscript(WindowRef room) {
+  return windows_.FindChild(room, {}, kTranscriptClass);
+}
+
+void Aol8::SendChat(std::string_view text) {
+  const WindowRef input = windows_.FindChild(FindChatRoom(), {}, kInputClass);
+  if (!input) return;
+  SetText(input, "");
+  SetText(input, text);
+  windows_.Send(input, WindowMessage::Char, kEnter, 0);
+}
+
+std::string Aol8::GetUserSN() {
+  const WindowRef welcome = FindWelcome();
+  if (!welcome) return std::string(kNotOnline);
+  std::string name = GetText(welcome);
+  RemoveAll(name, "Welcome, ");
+  RemoveAll(name, "!");
+  return name;
+}
+
+}  // namespace sonorix

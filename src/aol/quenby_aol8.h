@@ -1,0 +1,45 @@
+// Chat room automation of the AOL 8.0 client: finding the room, typing a
+// line into it, and reading the signed-on screen name.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "aol/window_api.h"
+
+namespace sonorix {
+
+inline constexpr std::string_view kNotOnline = "[not online]";
+
+// Searches the client's windows afresh on every call: nothing is cached, so
+// it always acts on the windows that exist at that moment.
+class Aol8 {
+ public:
+  explicit Aol8(WindowApi& windows) : windows_(windows) {}
+
+  // Empties the window's text, then sets it.
+  void SetText(WindowRef window, std::string_view text);
+  std::string GetText(WindowRef window);
+  std::string GetCaption(WindowRef window);
+
+  // The chat room highest in z-order, or null.
+  WindowRef FindChatRoom();
+  WindowRef FindWelcome();
+  // Types one line into the open chat room and presses Enter; with no room
+  // the line is dropped without a word.
+  void SendChat(std::string_view text);
+  // The name of the "Welcome, <name>!" window, or kNotOnline.
+  std::string GetUserSN();
+
+  // The room's transcript window, or null.
+  WindowRef FindTranscript(WindowRef room);
+
+ private:
+  WindowRef FindDocumentWithChildren(std::initializer_list<std::string_view> classes);
+  bool HasChildOfEach(WindowRef window, std::initializer_list<std::string_view> classes);
+
+  WindowApi& windows_;
+};
+
+}  // namespace sonorix

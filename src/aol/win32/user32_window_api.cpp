@@ -1,0 +1,95 @@
+#include "aol/win32/user32_window_api.h"
+
+#include <windows.h>
+
+#include "aol/win32/code_page.h"
+
+namespace sonorix {
+
+namespace {
+
+HWND ToHwnd(WindowRef window) { return reinterpret_cast<HWND>(window.handle); }
+WindowRef ToRef(HWND hwnd) { return WindowRef{reinterpret_cast<std::uintptr_t>(hwnd)}; }
+
+}  // namespace
+
+WindowRef User32WindowApi::FindTopLevel(std::string_view className) {
+  return ToRef(FindWindowA(Utf8ToAnsi(className).c_str(), nullptr));
+}
+
+WindowRef User32WindowApi::FindChild(WindowRef parent, WindowRef after,
+                                     std::string_view className) {
+  // FindWindowEx with no parent searches the desktop: never what a walk means.
+  if (!parent) return {};
+  return ToRef(FindWindowExA(ToHwnd(parent), ToHwnd(after), Utf8ToAnsi(className).c_str(), nullptr));
+}
+
+WindowRef User32WindowApi::GetSibling(WindowRef window, Sibling which) {
+  if (!window) return {};
+  return ToRef(GetWindow(ToHwnd(window), which == Sibling::First ? GW_HWNDFIRST : GW_HWNDNEXT));
+}
+
+std::intptr_t User32WindowApi::SendText(WindowRef window, WindowMessage message,
+                                        std::string_view text) {
+  if (!window) return 0;
+  const std::string ansi = Utf8ToAnsi(text);
+  return SendMessageA(ToHwnd(window), static_cast<UINT>(message), 0,
+                      reinterpret_cast<LPARAM>(ansi.c_str()));
+}
+
+std::intptr_t User32WindowApi::Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+  if (!window) return 0;
+  return SendMessageA(ToHwnd(window), static_cast<UINT>(message), wParam, lParam);
+}
+
+void User32WindowApi::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+                           std::intptr_t lParam) {
+  if (!window) return;
+  PostMessageA(ToHwnd(window), static_cast<UINT>(message), wParam, lParam);
+}
+
+std::size_t User32WindowApi::TextLength(WindowRef window) {
+  if (!window) return 0;
+  return static_cast<std::size_t>(SendMessageA(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0));
+}
+
+std::string User32WindowApi::Text(WindowRef window) {
+  const std::size_t length = TextLength(window);
+  if (length == 0) return {};
+  std::string buffer(length + 1, ' ');
+  // The text may shrink between the two messages: keep only what was copied.
+  const auto copied = static_cast<std::size_t>(
+      SendMessageA(ToHwnd(window), WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(buffer.data())));
+  buffer.resize(copied < length ? copied : length);
+  return AnsiToUtf8(buffer);
+}
+
+std::string User32WindowApi::Caption(WindowRef window) {
+  if (!window) return {};
+  const int length = GetWindowTextLengthA(ToHwnd(window));
+  if (length <= 0) return {};
+  std::string buffer(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(ToHwnd(window), buffer.data(), length + 1);
+  buffer.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return AnsiToUtf8(buffer);
+}
+
+bool User32WindowApi::IsVisible(WindowRef window) {
+  return window && IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+void User32WindowApi::DoEvents() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // Leave the quit for the main loop, which owns the program's end.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+}  // namespace sonorix

@@ -1,0 +1,25 @@
+// The window API on user32's ANSI functions.
+#pragma once
+
+#include "aol/window_api.h"
+
+namespace sonorix {
+
+class User32WindowApi final : public WindowApi {
+ public:
+  WindowRef FindTopLevel(std::string_view className) override;
+  WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
+  WindowRef GetSibling(WindowRef window, Sibling which) override;
+  std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) override;
+  std::intptr_t Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+  void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+            std::intptr_t lParam) override;
+  std::size_t TextLength(WindowRef window) override;
+  std::string Text(WindowRef window) override;
+  std::string Caption(WindowRef window) override;
+  bool IsVisible(WindowRef window) override;
+  void DoEvents() override;
+};
+
+}  // namespace sonorix

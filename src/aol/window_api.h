@@ -1,0 +1,72 @@
+// The window API through which the program drives another program's windows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sonorix {
+
+// A window of any program; the null reference means "no window". Handles
+// are only compared and passed back, never interpreted.
+struct WindowRef {
+  std::uintptr_t handle = 0;
+
+  explicit operator bool() const { return handle != 0; }
+  friend bool operator==(WindowRef, WindowRef) = default;
+};
+
+// Window messages the automation sends, with their Windows numbers.
+enum class WindowMessage : unsigned {
+  SetText = 0x000C,
+  GetText = 0x000D,
+  GetTextLength = 0x000E,
+  Close = 0x0010,
+  KeyDown = 0x0100,
+  KeyUp = 0x0101,
+  Char = 0x0102,
+  LeftButtonDown = 0x0201,
+  LeftButtonUp = 0x0202,
+  ListGetCount = 0x018B,
+};
+
+// Siblings in z-order, topmost first.
+enum class Sibling { First, Next };
+
+// Text crosses as UTF-8; an implementation converts to what the windows hold.
+// Class names are matched without regard to case. Any call on a window that
+// no longer exists yields the null reference, 0 or "".
+class WindowApi {
+ public:
+  virtual ~WindowApi() = default;
+
+  // The first top-level window of the class, whatever its caption.
+  virtual WindowRef FindTopLevel(std::string_view className) = 0;
+  // The first direct child of parent of the class after `after` (null: from
+  // the first child). A null parent yields null: the desktop is never searched.
+  virtual WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) = 0;
+  virtual WindowRef GetSibling(WindowRef window, Sibling which) = 0;
+
+  // Sends a message whose lParam is a text, such as SetText.
+  virtual std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) = 0;
+  virtual std::intptr_t Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+  virtual void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+                    std::intptr_t lParam) = 0;
+
+  // The length in the window's own bytes: a cheap "did it change" probe.
+  virtual std::size_t TextLength(WindowRef window) = 0;
+  // The window's text through GetTextLength and GetText messages, which
+  // reach the text of controls in other programs.
+  virtual std::string Text(WindowRef window) = 0;
+  // The window's caption as the system's window-text call reads it.
+  virtual std::string Caption(WindowRef window) = 0;
+  virtual bool IsVisible(WindowRef window) = 0;
+
+  // Handles this program's pending window events once, so timers and
+  // clicks keep running during a long walk.
+  virtual void DoEvents() = 0;
+};
+
+}  // namespace sonorix

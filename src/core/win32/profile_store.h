@@ -1,0 +1,16 @@
+// The settings store on the Windows private-profile functions.
+#pragma once
+
+#include "core/settings_store.h"
+
+namespace sonorix {
+
+class ProfileStore final : public SettingsStore {
+ public:
+  std::string Read(std::string_view section, std::string_view key,
+                   const std::string& file) const override;
+  void Write(std::string_view section, std::string_view key, std::string_view value,
+             const std::string& file) override;
+};
+
+}  // namespace sonorix

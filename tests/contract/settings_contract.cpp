@@ -1,0 +1,109 @@
+#include "contract/settings_contract.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace sonorix::testing {
+
+void SettingsContract::SetUp() {
+  store_ = GetParam()();
+  std::random_device seed;
+  folder_ = std::filesystem::temp_directory_path() /
+            ("sonorix-settings-" + std::to_string(seed()) + std::to_string(seed()));
+  std::filesystem::create_directories(folder_ / "ini files");
+}
+
+void SettingsContract::TearDown() { std::filesystem::remove_all(folder_); }
+
+std::string SettingsContract::PathTo(const std::string& relative) const {
+  std::string path = folder_.string();
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path + "\\" + relative;
+}
+
+void SettingsContract::WriteFileBytes(const std::string& relative, const std::string& bytes) const {
+  std::ofstream(folder_ / relative, std::ios::binary) << bytes;
+}
+
+std::string SettingsContract::ReadFileBytes(const std::string& relative) const {
+  std::ostringstream bytes;
+  bytes << std::ifstream(folder_ / relative, std::ios::binary).rdbuf();
+  return bytes.str();
+}
+
+bool SettingsContract::Exists(const std::string& relative) const {
+  return std::filesystem::exists(folder_ / relative);
+}
+
+TEST_P(SettingsContract, WrittenValueReadsBackUnderAnyCaseOfSectionAndKey) {
+  const auto file = PathTo("ini files\\sonorix.ini");
+  store_->Write("Sonorix", "MP3 DIR", "D:\\music", file);
+  EXPECT_EQ(store_->Read("Sonorix", "MP3 DIR", file), "D:\\music");
+  EXPECT_EQ(store_->Read("sonorix", "mp3 dir", file), "D:\\music");
+  EXPECT_EQ(store_->Read("SONORIX", "Mp3 Dir", file), "D:\\music");
+  EXPECT_NE(ReadFileBytes("ini files/sonorix.ini").find("MP3 DIR=D:\\music"), std::string::npos);
+}
+
+TEST_P(SettingsContract, RewritingAKeyReplacesItsValueAndKeepsTheOthers) {
+  const auto file = PathTo("ini files\\sonorix.ini");
+  store_->Write("Sonorix", "PRESET", "default", file);
+  store_->Write("Sonorix", "STYLE", "sonorix", file);
+  store_->Write("Sonorix", "PRESET", "night", file);
+  EXPECT_EQ(store_->Read("Sonorix", "preset", file), "night");
+  EXPECT_EQ(store_->Read("Sonorix", "style", file), "sonorix");
+  const auto bytes = ReadFileBytes("ini files/sonorix.ini");
+  EXPECT_EQ(bytes.find("default"), std::string::npos) << bytes;
+}
+
+TEST_P(SettingsContract, HandWrittenFileIsReadWithoutCaseBlanksOrOnePairOfQuotes) {
+  WriteFileBytes("style.ini",
+                 "[Styles]\r\nascii =  <b>x</b>  \r\nacolor=\"FF9900\"\r\nfcolor='00FF00'\r\n"
+                 "style=\"\"quoted\"\"\r\n");
+  const auto file = PathTo("style.ini");
+  EXPECT_EQ(store_->Read("styles", "ASCII", file), "<b>x</b>");
+  EXPECT_EQ(store_->Read("STYLES", "acolor", file), "FF9900");
+  EXPECT_EQ(store_->Read("styles", "fcolor", file), "00FF00");
+  EXPECT_EQ(store_->Read("styles", "style", file), "\"quoted\"");
+}
+
+TEST_P(SettingsContract, LongValueReadsBackCutTo254Characters) {
+  const auto file = PathTo("ini files\\sonorix.ini");
+  const std::string value(300, 'x');
+  store_->Write("Sonorix", "MP3 DIR", value, file);
+  EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), value.substr(0, 254));
+}
+
+TEST_P(SettingsContract, MissingFileSectionOrKeyReadsEmptyAndCreatesNothing) {
+  EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", PathTo("none.ini")), "");
+  EXPECT_FALSE(Exists("none.ini"));
+  WriteFileBytes("some.ini", "[preset]\r\nname=x\r\n");
+  EXPECT_EQ(store_->Read("other", "name", PathTo("some.ini")), "");
+  EXPECT_EQ(store_->Read("preset", "fade1", PathTo("some.ini")), "");
+}
+
+TEST_P(SettingsContract, WriteIntoMissingFolderHasNoEffect) {
+  store_->Write("preset", "NAME", "x", PathTo("presets\\x.ini"));
+  EXPECT_FALSE(Exists("presets"));
+  EXPECT_EQ(store_->Read("preset", "name", PathTo("presets\\x.ini")), "");
+}
+
+TEST_P(SettingsContract, NewSectionsAndKeysJoinAnExistingFile) {
+  WriteFileBytes("p.ini", "[preset]\r\nname=night\r\n");
+  const auto file = PathTo("p.ini");
+  store_->Write("preset", "FADE1", "255", file);
+  store_->Write("extra", "KEY", "v", file);
+  EXPECT_EQ(store_->Read("preset", "name", file), "night");
+  EXPECT_EQ(store_->Read("preset", "fade1", file), "255");
+  EXPECT_EQ(store_->Read("extra", "key", file), "v");
+}
+
+TEST_P(SettingsContract, TextOutsideAsciiSurvivesTheRoundTrip) {
+  const auto file = PathTo("ini files\\sonorix.ini");
+  store_->Write("Sonorix", "STYLE", "caf\xC3\xA9 \xC2\xBB", file);  // café »
+  EXPECT_EQ(store_->Read("Sonorix", "style", file), "caf\xC3\xA9 \xC2\xBB");
+}
+
+}  // namespace sonorix::testing

@@ -1,0 +1,136 @@
+#include "fakes/fake_window_tree.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace sonorix::testing {
+
+namespace {
+
+bool SameClass(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+WindowRef FakeWindowTree::AddTopLevel(std::string className, std::string text) {
+  const auto handle = nextHandle_++;
+  nodes_[handle] = Node{std::move(className), std::move(text), 0, {}};
+  topLevel_.push_back(handle);
+  return WindowRef{handle};
+}
+
+WindowRef FakeWindowTree::AddChild(WindowRef parent, std::string className, std::string text) {
+  const auto handle = nextHandle_++;
+  nodes_[handle] = Node{std::move(className), std::move(text), parent.handle, {}};
+  nodes_.at(parent.handle).children.push_back(handle);
+  return WindowRef{handle};
+}
+
+std::vector<std::uintptr_t>& FakeWindowTree::SiblingsOf(const Node& node) {
+  return node.parent == 0 ? topLevel_ : nodes_.at(node.parent).children;
+}
+
+void FakeWindowTree::RaiseToTop(WindowRef window) {
+  auto& siblings = SiblingsOf(nodes_.at(window.handle));
+  std::erase(siblings, window.handle);
+  siblings.insert(siblings.begin(), window.handle);
+}
+
+void FakeWindowTree::Destroy(WindowRef window) {
+  const auto found = nodes_.find(window.handle);
+  if (found == nodes_.end()) return;
+  for (const auto child : std::vector<std::uintptr_t>(found->second.children)) {
+    Destroy(WindowRef{child});
+  }
+  std::erase(SiblingsOf(found->second), window.handle);
+  nodes_.erase(window.handle);
+}
+
+void FakeWindowTree::SetWindowText(WindowRef window, std::string text) {
+  nodes_.at(window.handle).text = std::move(text);
+}
+
+bool FakeWindowTree::Exists(WindowRef window) const { return Find(window) != nullptr; }
+
+const FakeWindowTree::Node* FakeWindowTree::Find(WindowRef window) const {
+  const auto found = nodes_.find(window.handle);
+  return found == nodes_.end() ? nullptr : &found->second;
+}
+
+WindowRef FakeWindowTree::FindTopLevel(std::string_view className) {
+  ++lookups;
+  for (const auto handle : topLevel_) {
+    if (SameClass(nodes_.at(handle).className, className)) return WindowRef{handle};
+  }
+  return {};
+}
+
+WindowRef FakeWindowTree::FindChild(WindowRef parent, WindowRef after, std::string_view className) {
+  ++lookups;
+  const Node* node = Find(parent);
+  if (node == nullptr) return {};
+  auto at = node->children.begin();
+  if (after) {
+    at = std::find(node->children.begin(), node->children.end(), after.handle);
+    if (at == node->children.end()) return {};
+    ++at;
+  }
+  for (; at != node->children.end(); ++at) {
+    if (SameClass(nodes_.at(*at).className, className)) return WindowRef{*at};
+  }
+  return {};
+}
+
+WindowRef FakeWindowTree::GetSibling(WindowRef window, Sibling which) {
+  ++lookups;
+  const Node* node = Find(window);
+  if (node == nullptr) return {};
+  const auto& siblings = SiblingsOf(*node);
+  if (which == Sibling::First) return WindowRef{siblings.front()};
+  const auto at = std::find(siblings.begin(), siblings.end(), window.handle);
+  return at + 1 == siblings.end() ? WindowRef{} : WindowRef{*(at + 1)};
+}
+
+std::intptr_t FakeWindowTree::SendText(WindowRef window, WindowMessage message,
+                                       std::string_view text) {
+  if (!Exists(window)) return 0;
+  sent.push_back({window, message, 0, std::string(text)});
+  if (message == WindowMessage::SetText) nodes_.at(window.handle).text = std::string(text);
+  return 1;
+}
+
+std::intptr_t FakeWindowTree::Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+                                   std::intptr_t) {
+  if (!Exists(window)) return 0;
+  sent.push_back({window, message, wParam, {}});
+  return 0;
+}
+
+void FakeWindowTree::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+                          std::intptr_t lParam) {
+  Send(window, message, wParam, lParam);
+}
+
+std::size_t FakeWindowTree::TextLength(WindowRef window) {
+  const Node* node = Find(window);
+  return node == nullptr ? 0 : node->text.size();
+}
+
+std::string FakeWindowTree::Text(WindowRef window) {
+  const Node* node = Find(window);
+  return node == nullptr ? "" : node->text;
+}
+
+std::string FakeWindowTree::Caption(WindowRef window) { return Text(window); }
+
+bool FakeWindowTree::IsVisible(WindowRef window) { return Exists(window); }
+
+void FakeWindowTree::DoEvents() {
+  if (onDoEvents) onDoEvents();
+}
+
+}  // namespace sonorix::testing

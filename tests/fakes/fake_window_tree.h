@@ -1,0 +1,66 @@
+// An in-memory window tree behind the window API, for tests of the walks.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "aol/window_api.h"
+
+namespace sonorix::testing {
+
+class FakeWindowTree final : public WindowApi {
+ public:
+  struct Sent {
+    WindowRef window;
+    WindowMessage message;
+    std::uintptr_t wParam = 0;
+    std::string text;
+  };
+
+  // Siblings keep the order they were added in, which is their z-order,
+  // topmost first, until RaiseToTop.
+  WindowRef AddTopLevel(std::string className, std::string text = "");
+  WindowRef AddChild(WindowRef parent, std::string className, std::string text = "");
+  void RaiseToTop(WindowRef window);
+  void Destroy(WindowRef window);
+  void SetWindowText(WindowRef window, std::string text);
+  bool Exists(WindowRef window) const;
+
+  // Runs on every DoEvents: lets a test change the tree in mid-walk.
+  std::function<void()> onDoEvents;
+  std::vector<Sent> sent;
+  int lookups = 0;
+
+  WindowRef FindTopLevel(std::string_view className) override;
+  WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
+  WindowRef GetSibling(WindowRef window, Sibling which) override;
+  std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) override;
+  std::intptr_t Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+  void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
+            std::intptr_t lParam) override;
+  std::size_t TextLength(WindowRef window) override;
+  std::string Text(WindowRef window) override;
+  std::string Caption(WindowRef window) override;
+  bool IsVisible(WindowRef window) override;
+  void DoEvents() override;
+
+ private:
+  struct Node {
+    std::string className;
+    std::string text;
+    std::uintptr_t parent = 0;
+    std::vector<std::uintptr_t> children;
+  };
+
+  std::vector<std::uintptr_t>& SiblingsOf(const Node& node);
+  const Node* Find(WindowRef window) const;
+
+  std::map<std::uintptr_t, Node> nodes_;
+  std::vector<std::uintptr_t> topLevel_;
+  std::uintptr_t nextHandle_ = 0x100;
+};
+
+}  // namespace sonorix::testing

@@ -1,0 +1,162 @@
+#include "aol/quenby_aol8.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_window_tree.h"
+
+namespace sonorix {
+namespace {
+
+using testing::FakeWindowTree;
+
+constexpr std::string_view kRoomClasses[] = {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox",
+                                             "_AOL_Icon",   "RICHCNTL",         "_AOL_Image"};
+
+class Aol8Test : public ::testing::Test {
+ protected:
+  void StartClient() {
+    frame_ = tree_.AddTopLevel("AOL Frame25", "America Online");
+    mdi_ = tree_.AddChild(frame_, "MDIClient");
+  }
+
+  // A document window with the room's children, less the one named.
+  WindowRef AddRoom(const std::string& caption, std::string_view without = {}) {
+    const WindowRef room = tree_.AddChild(mdi_, "AOL Child", caption);
+    for (const auto className : kRoomClasses) {
+      if (className != without) tree_.AddChild(room, std::string(className));
+    }
+    return room;
+  }
+
+  WindowRef AddWelcome(const std::string& name) {
+    const WindowRef welcome = tree_.AddChild(mdi_, "AOL Child", "Welcome, " + name + "!");
+    for (const char* className : {"_AOL_Icon", "_AOL_Glyph", "RICHCNTLSTATIC"}) {
+      tree_.AddChild(welcome, className);
+    }
+    return welcome;
+  }
+
+  std::vector<FakeWindowTree::Sent> SentTo(WindowRef window) const {
+    std::vector<FakeWindowTree::Sent> result;
+    for (const auto& message : tree_.sent) {
+      if (message.window == window) result.push_back(message);
+    }
+    return result;
+  }
+
+  FakeWindowTree tree_;
+  Aol8 aol_{tree_};
+  WindowRef frame_, mdi_;
+};
+
+TEST_F(Aol8Test, NoClientMeansNoRoomNoNameAndASilentSend) {
+  EXPECT_FALSE(aol_.FindChatRoom());
+  EXPECT_EQ(aol_.GetUserSN(), "[not online]");
+  aol_.SendChat("hello");
+  EXPECT_TRUE(tree_.sent.empty());
+  StartClient();
+  EXPECT_FALSE(aol_.FindChatRoom());
+}
+
+TEST_F(Aol8Test, SendChatTypesTheLineIntoTheRoomAndPressesEnter) {
+  StartClient();
+  AddWelcome("Dorvin");
+  const WindowRef room = AddRoom("Lobby");
+  const WindowRef input = tree_.FindChild(room, {}, "richcntl");
+
+  aol_.SendChat("<b>hi</b> ›");
+
+  const auto messages = SentTo(input);
+  ASSERT_EQ(messages.size(), 5u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(messages[i].message, WindowMessage::SetText);
+    EXPECT_EQ(messages[i].text, "");
+  }
+  EXPECT_EQ(messages[3].text, "<b>hi</b> ›");
+  EXPECT_EQ(messages[4].message, WindowMessage::Char);
+  EXPECT_EQ(messages[4].wParam, 13u);
+  EXPECT_EQ(tree_.sent.size(), messages.size()) << "nothing goes to other windows";
+}
+
+TEST_F(Aol8Test, TheRoomHighestInZOrderWins) {
+  StartClient();
+  const WindowRef first = AddRoom("One");
+  const WindowRef second = AddRoom("Two");
+  EXPECT_EQ(aol_.FindChatRoom(), first);
+  tree_.RaiseToTop(second);
+  EXPECT_EQ(aol_.FindChatRoom(), second);
+  aol_.SendChat("x");
+  EXPECT_TRUE(SentTo(tree_.FindChild(first, {}, "richcntl")).empty());
+  EXPECT_FALSE(SentTo(tree_.FindChild(second, {}, "richcntl")).empty());
+}
+
+TEST_F(Aol8Test, ADocumentMissingAnyRoomChildIsNoRoom) {
+  StartClient();
+  for (const auto missing : kRoomClasses) {
+    const WindowRef partial = AddRoom("Partial", missing);
+    EXPECT_FALSE(aol_.FindChatRoom()) << "without " << missing;
+    tree_.Destroy(partial);
+  }
+  AddWelcome("Dorvin");
+  const WindowRef room = AddRoom("Lobby");
+  EXPECT_EQ(aol_.FindChatRoom(), room) << "the walk passes over other documents";
+}
+
+TEST_F(Aol8Test, SignedOnNameComesFromTheWelcomeCaption) {
+  StartClient();
+  AddRoom("Lobby");
+  const WindowRef welcome = AddWelcome("Dorvin Q");
+  EXPECT_EQ(aol_.GetUserSN(), "Dorvin Q");
+  tree_.Destroy(welcome);
+  EXPECT_EQ(aol_.GetUserSN(), "[not online]") << "even with a room open";
+}
+
+TEST_F(Aol8Test, ExclamationMarksAndGreetingsVanishFromTheName) {
+  StartClient();
+  AddWelcome("Hi!There");
+  EXPECT_EQ(aol_.GetUserSN(), "HiThere");
+}
+
+TEST_F(Aol8Test, AWelcomeWindowIsNotTakenForARoomNorARoomForWelcome) {
+  StartClient();
+  AddRoom("Lobby");
+  EXPECT_FALSE(aol_.FindWelcome());
+  AddWelcome("x");
+  tree_.Destroy(aol_.FindChatRoom());
+  EXPECT_FALSE(aol_.FindChatRoom());
+  EXPECT_TRUE(aol_.FindWelcome());
+}
+
+TEST_F(Aol8Test, WindowsClosingInMidWalkEndTheWalkCleanly) {
+  StartClient();
+  const WindowRef top = AddRoom("Partial", "_AOL_Image");
+  AddRoom("Lobby");
+  tree_.onDoEvents = [&] { tree_.Destroy(top); };
+  EXPECT_FALSE(aol_.FindChatRoom()) << "the candidate died, so its successor is unknown";
+  EXPECT_NO_FATAL_FAILURE(aol_.SendChat("x"));
+
+  tree_.onDoEvents = [&] { tree_.Destroy(frame_); };
+  EXPECT_FALSE(aol_.FindChatRoom()) << "the client quit while the room was being looked at";
+}
+
+TEST_F(Aol8Test, EventsAreHandledOncePerCandidate) {
+  StartClient();
+  AddRoom("A", "_AOL_Image");
+  AddRoom("B", "RICHCNTL");
+  AddRoom("C");
+  int events = 0;
+  tree_.onDoEvents = [&] { ++events; };
+  aol_.FindChatRoom();
+  EXPECT_EQ(events, 3);
+}
+
+TEST_F(Aol8Test, GetTextOfAnEmptyWindowIsEmpty) {
+  StartClient();
+  const WindowRef room = AddRoom("");
+  EXPECT_EQ(aol_.GetText(room), "");
+  EXPECT_EQ(aol_.GetCaption(room), "");
+  EXPECT_EQ(aol_.GetText(WindowRef{}), "");
+}
+
+}  // namespace
+}  // namespace sonorix
