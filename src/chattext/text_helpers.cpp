@@ -21,6 +21,22 @@ std::string AccentText(std::string_view text) {
   return result;
 }
 
+std::string LowerCase(std::string_view text) {
+  std::string result(text);
+  for (std::size_t i = 0; i < result.size(); ++i) {
+    const auto c = static_cast<unsigned char>(result[i]);
+    if (c >= 'A' && c <= 'Z') {
+      result[i] = static_cast<char>(c + 32);
+    } else if (c == 0xC3 && i + 1 < result.size()) {
+      // U+00C0..U+00DE are C3 80..C3 9E; U+00D7 (multiplication sign) is no letter.
+      const auto next = static_cast<unsigned char>(result[i + 1]);
+      if (next >= 0x80 && next <= 0x9E && next != 0x97) result[i + 1] = static_cast<char>(next + 32);
+      ++i;
+    }
+  }
+  return result;
+}
+
 std::string StripSpaces(std::string_view text) {
   std::string result(text);
   result.erase(std::remove(result.begin(), result.end(), ' '), result.end());

@@ -12,6 +12,9 @@ namespace sonorix {
 // Never give it a text holding tags: "font" would become "fønt".
 std::string AccentText(std::string_view text);
 
+// Lower-cases ASCII and the Latin-1 capitals (À to Þ); other text is kept.
+std::string LowerCase(std::string_view text);
+
 // The text without any blank (U+0020).
 std::string StripSpaces(std::string_view text);
 

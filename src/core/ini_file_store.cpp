@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -113,6 +114,13 @@ std::size_t AfterLastEntry(const Lines& lines, SectionSpan span) {
   return at;
 }
 
+// Built by appending: GCC 12 warns falsely on "[" + std::string.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (const auto part : parts) text.append(part);
+  return text;
+}
+
 }  // namespace
 
 std::string IniFileStore::Read(std::string_view section, std::string_view key,
@@ -133,14 +141,14 @@ void IniFileStore::Write(std::string_view section, std::string_view key, std::st
   const auto span = FindSection(lines, section);
   if (!span) {
     if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
-    lines.push_back("[" + std::string(section) + "]");
-    lines.push_back(std::string(key) + "=" + std::string(value));
+    lines.push_back(Joined({"[", section, "]"}));
+    lines.push_back(Joined({key, "=", value}));
   } else if (const auto at = FindKey(lines, *span, key)) {
     const std::string kept(SplitKeyLine(lines[*at])->key);
-    lines[*at] = kept + "=" + std::string(value);
+    lines[*at] = Joined({kept, "=", value});
   } else {
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(AfterLastEntry(lines, *span)),
-                 std::string(key) + "=" + std::string(value));
+                 Joined({key, "=", value}));
   }
   SaveLines(lines, file);
 }

@@ -56,3 +56,15 @@ TEST(HtmlToColor, StopsAtTheFirstCharacterThatIsNoHexDigit) {
 
 }  // namespace
 }  // namespace sonorix
+
+namespace sonorix {
+namespace {
+
+TEST(LowerCase, LowersAsciiAndLatinCapitalsOnly) {
+  EXPECT_EQ(LowerCase("P Song.MP3"), "p song.mp3");
+  EXPECT_EQ(LowerCase("ÀÉÖØÞ×"), "àéöøþ×");
+  EXPECT_EQ(LowerCase("›»ß中"), "›»ß中");
+}
+
+}  // namespace
+}  // namespace sonorix

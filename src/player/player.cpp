@@ -1,0 +1,99 @@
+#include "player/player.h"
+
+#include "chattext/announcements.h"
+
+namespace sonorix {
+
+bool Player::MusicFolderSet() const { return !p_.settings.ReadMain(kMusicFolderKey).empty(); }
+
+// A song whose Open fails is never announced: the chat would be told of
+// music that is not playing.
+void Player::PlaySelection() {
+  const Style style = p_.settings.ReadCurrentStyle();
+  const int position = p_.songs.Selected();
+  if (p_.media.State() == PlayState::Stopped || position < 0) return;
+  if (p_.media.State() == PlayState::Playing) p_.media.Stop();
+  if (!p_.media.Open(SongPath(p_.songs, position))) return;
+  p_.aol.SendChat(
+      PlayAnnouncement(style, PlayWord::DoubleClick, position, p_.songs.Name(position)));
+  p_.progress.Start();
+}
+
+void Player::PlayButton() {
+  const Style style = p_.settings.ReadCurrentStyle();
+  const int position = p_.songs.Selected();
+  if (!MusicFolderSet() || position < 0) return;
+  if (p_.media.State() == PlayState::Playing) {
+    p_.media.Stop();
+    p_.progress.StopAndClear();
+  }
+  if (!p_.media.Open(SongPath(p_.songs, position))) return;
+  p_.aol.SendChat(PlayAnnouncement(style, PlayWord::Button, position, p_.songs.Name(position)));
+  p_.progress.Start();
+}
+
+void Player::StopButton() {
+  const Style style = p_.settings.ReadCurrentStyle();
+  if (p_.media.State() != PlayState::Playing || !MusicFolderSet()) return;
+  p_.media.Stop();
+  p_.aol.SendChat(StopAnnouncement(style, p_.songs.Name(p_.songs.Selected())));
+  p_.progress.StopAndClear();
+}
+
+bool Player::PlayRandomSong() {
+  if (!MusicFolderSet() || p_.songs.Count() == 0) return false;
+  p_.songs.Select(RandomSong(p_.songs.Count(), p_.random) - 1);
+  if (!p_.media.Open(SongPath(p_.songs, p_.songs.Selected()))) return false;
+  p_.media.Play();
+  return true;
+}
+
+void Player::RandomButton() {
+  const Style style = p_.settings.ReadCurrentStyle();
+  if (!PlayRandomSong()) return;
+  const int position = p_.songs.Selected();
+  p_.aol.SendChat(RandomAnnouncement(style, position, p_.songs.Name(position)));
+  p_.progress.Start();
+}
+
+void Player::CloseButton() {
+  const std::string preset = p_.settings.ReadMain(kPresetKey);
+  const std::string styleName = p_.settings.ReadMain(kStyleKey);
+  const Style style = p_.settings.ReadCurrentStyle();
+  p_.aol.SendChat(ClosingBanner(style));
+  p_.clock.Pause(0.1);
+  p_.aol.SendChat(SummaryLine(style, p_.songs.Count(), preset, styleName));
+}
+
+void Player::SeekPress(int x, int width, bool leftButton) {
+  if (p_.media.State() == PlayState::Paused || !leftButton) return;
+  const double target = SeekTarget(x, width, p_.media.Duration());
+  if (target >= 0) p_.media.SetCurrentPosition(target);
+}
+
+void Player::EndOfSong() {
+  if (p_.modes.AutoRandom()) {
+    const Style style = p_.settings.ReadCurrentStyle();
+    if (!MusicFolderSet() || p_.songs.Count() == 0) return;
+    if (PlayRandomSong()) {
+      p_.aol.SendChat(EndOfSongRandomAnnouncement(style, p_.songs.Name(p_.songs.Selected())));
+      p_.progress.Start();
+    }
+  }
+  if (p_.modes.Continuous()) EndOfSongContinue();
+  if (!p_.modes.AutoRandom() && !p_.modes.Continuous()) p_.progress.StopAndClear();
+}
+
+// After the last entry the list starts again from the top, so continuous
+// play never runs off the end.
+void Player::EndOfSongContinue() {
+  const Style style = p_.settings.ReadCurrentStyle();
+  const int count = p_.songs.Count();
+  if (count == 0) return;
+  const int next = (p_.songs.Selected() + 1) % count;
+  p_.songs.Select(next);
+  if (!p_.media.Open(SongPath(p_.songs, next))) return;
+  p_.aol.SendChat(EndOfSongPlayAnnouncement(style, p_.songs.Name(next)));
+}
+
+}  // namespace sonorix

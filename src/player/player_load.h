@@ -1,0 +1,35 @@
+// The player's start: its music folder (asked for on a first start), the
+// default look, and the two lines it announces itself with.
+#pragma once
+
+#include <string>
+
+#include "aol/quenby_aol8.h"
+#include "core/clock.h"
+#include "core/settings.h"
+#include "player/song_list.h"
+
+namespace sonorix {
+
+// The modal dialogs of a first start.
+class StartupDialogs {
+ public:
+  virtual ~StartupDialogs() = default;
+  // An information box titled "Sonorix".
+  virtual void ShowInformation(const std::string& text) = 0;
+  // The shell's folder picker; "" when cancelled.
+  virtual std::string BrowseForFolder(const std::string& title) = 0;
+};
+
+// A first start is any start whose "mp3 dir" reads empty: the user is asked
+// for the folder, whatever he picks (even nothing) is stored, and the count
+// of songs found is confirmed. Either way the list shows the stored folder.
+void LoadMusicFolder(Settings& settings, SongList& songs, StartupDialogs& dialogs);
+
+// Names "default" and "sonorix" as the current preset and style if unset.
+void NameDefaultLook(Settings& settings);
+
+// The start-up banner, a short pause, then the summary line.
+void AnnounceStart(const Settings& settings, Aol8& aol, Clock& clock, int songCount);
+
+}  // namespace sonorix

@@ -1,0 +1,29 @@
+#include "player/progress.h"
+
+#include <cmath>
+#include <limits>
+
+namespace sonorix {
+
+namespace {
+
+// Ties to even, as the default floating-point rounding mode does.
+double RoundHalfEven(double value) { return std::nearbyint(value); }
+
+}  // namespace
+
+int ProgressFillEnd(int width, double currentPosition, double duration) {
+  const double position = std::floor(currentPosition);
+  const double length = std::floor(duration);
+  // Positions are held in 16 bits; a song that long shows no bar.
+  if (length <= 0 || position < 0 || position > std::numeric_limits<short>::max()) return 0;
+  const double end = RoundHalfEven(width * (position / length));
+  return static_cast<int>(end) - 10;
+}
+
+double SeekTarget(int x, int width, double duration) {
+  if (width <= 0) return -1;
+  return RoundHalfEven(duration / width * x);
+}
+
+}  // namespace sonorix

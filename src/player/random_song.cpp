@@ -1,0 +1,14 @@
+#include "player/random_song.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sonorix {
+
+int RandomSong(int n, Randomness& random) {
+  const auto drawn = static_cast<int>(std::floor(n * random.Next() + 1));
+  // n * u can round up to n for u just below 1.
+  return std::clamp(drawn, 1, std::max(n, 1));
+}
+
+}  // namespace sonorix

@@ -1,0 +1,12 @@
+#include "ui/win32/drag_window.h"
+
+namespace sonorix {
+
+void DragWindow(HWND window) {
+  SetCursor(LoadCursorW(nullptr, IDC_SIZEALL));
+  ReleaseCapture();
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
+
+}  // namespace sonorix

@@ -1,0 +1,87 @@
+#include "ui/win32/title_strip.h"
+
+#include <vector>
+
+#include "look/form_fade.h"
+#include "ui/win32/drag_window.h"
+#include "ui/win32/gdi.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr int kLabelInset = 4;
+
+int Width(const RECT& rect) { return rect.right - rect.left; }
+
+}  // namespace
+
+TitleStrip::TitleStrip(HWND parent, const RECT& rect, const std::wstring& caption) {
+  CreateWindowOfClass(L"Sonorix Title Strip", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect,
+                      parent);
+  // A static without SS_NOTIFY lets presses through to the strip, so the
+  // label drags the window as well.
+  label_ = CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_OWNERDRAW,
+                           kLabelInset, 0, Width(rect) - 2 * kLabelInset, rect.bottom - rect.top,
+                           Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+}
+
+void TitleStrip::SetColours(Colour fade1, Colour fade2, Colour labelColour) {
+  fade1_ = fade1;
+  fade2_ = fade2;
+  labelColour_ = labelColour;
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+  InvalidateRect(label_, nullptr, TRUE);
+}
+
+void TitleStrip::PaintGradient(HDC dc, const RECT& rect, int firstColumn) const {
+  RECT client{};
+  GetClientRect(Hwnd(), &client);
+  const std::vector<Colour> columns = FadeColumns(fade1_, fade2_, Width(client));
+  for (int x = rect.left; x < rect.right; ++x) {
+    const auto column = static_cast<std::size_t>(x + firstColumn);
+    if (column >= columns.size()) break;
+    const RECT line{x, rect.top, x + 1, rect.bottom};
+    FillSolid(dc, line, ToColorRef(columns[column].bgr));
+  }
+}
+
+void TitleStrip::PaintContent(HDC dc, const RECT& rect) const { PaintGradient(dc, rect, 0); }
+
+void TitleStrip::DrawLabel(const DRAWITEMSTRUCT& item) const {
+  RECT rect = item.rcItem;
+  PaintGradient(item.hDC, rect, kLabelInset);
+  std::vector<wchar_t> caption(static_cast<std::size_t>(GetWindowTextLengthW(label_)) + 1);
+  GetWindowTextW(label_, caption.data(), static_cast<int>(caption.size()));
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, ToColorRef(labelColour_.bgr));
+  const Selection font(item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(label_, WM_GETFONT, 0, 0)));
+  DrawTextW(item.hDC, caption.data(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+}
+
+LRESULT TitleStrip::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      const PaintDc paint(Hwnd());
+      RECT client{};
+      GetClientRect(Hwnd(), &client);
+      PaintContent(paint.Get(), client);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_DRAWITEM:
+      DrawLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      DragWindow(GetAncestor(Hwnd(), GA_ROOT));
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+}  // namespace sonorix

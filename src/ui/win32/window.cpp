@@ -1,0 +1,58 @@
+#include "ui/win32/window.h"
+
+namespace sonorix {
+
+Window::~Window() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
+                                 const RECT& rect, HWND parent, const wchar_t* text) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  if (!GetClassInfoExW(instance, className, &windowClass)) {
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+  }
+  CreateWindowExW(exStyle, className, text, style, rect.left, rect.top, rect.right - rect.left,
+                  rect.bottom - rect.top, parent, nullptr, instance, this);
+  return hwnd_ != nullptr;
+}
+
+LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+// No exception may cross into the system's code: a failing handler is
+// answered as if the message had gone unhandled.
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    created->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+  }
+  auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (window == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    window->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  try {
+    return window->OnMessage(message, wParam, lParam);
+  } catch (...) {
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+}
+
+}  // namespace sonorix

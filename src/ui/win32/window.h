@@ -1,0 +1,32 @@
+// The base of every window of the program: one procedure that finds the
+// C++ object behind the handle and hands each message to it.
+#pragma once
+
+#include <windows.h>
+
+namespace sonorix {
+
+class Window {
+ public:
+  Window() = default;
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND Hwnd() const { return hwnd_; }
+
+ protected:
+  // Registers the class on first use and creates the window bound to this.
+  bool CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style, const RECT& rect,
+                           HWND parent, const wchar_t* text = L"");
+  // Handles one message; anything unhandled goes to DefWindowProc.
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace sonorix

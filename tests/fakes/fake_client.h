@@ -1,0 +1,48 @@
+// A signed-on client with one chat room, in a fake window tree, that
+// collects the lines typed into the room.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "aol/quenby_aol8.h"
+#include "fakes/fake_window_tree.h"
+
+namespace sonorix::testing {
+
+class FakeClient {
+ public:
+  explicit FakeClient(const std::string& screenName = "Dorvin") {
+    const WindowRef frame = tree.AddTopLevel("AOL Frame25", "America Online");
+    const WindowRef mdi = tree.AddChild(frame, "MDIClient");
+    room = tree.AddChild(mdi, "AOL Child", "Lobby");
+    for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
+                             "RICHCNTL", "_AOL_Image"}) {
+      tree.AddChild(room, name);
+    }
+    welcome = tree.AddChild(mdi, "AOL Child", "Welcome, " + screenName + "!");
+    for (const char* name : {"_AOL_Icon", "_AOL_Glyph", "RICHCNTLSTATIC"}) {
+      tree.AddChild(welcome, name);
+    }
+    input = tree.FindChild(room, {}, "RICHCNTL");
+    tree.sent.clear();
+  }
+
+  // Each line the input box held when Enter reached it.
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::string text;
+    for (const auto& message : tree.sent) {
+      if (message.window != input) continue;
+      if (message.message == WindowMessage::SetText) text = message.text;
+      if (message.message == WindowMessage::Char && message.wParam == 13) lines.push_back(text);
+    }
+    return lines;
+  }
+
+  FakeWindowTree tree;
+  Aol8 aol{tree};
+  WindowRef room, welcome, input;
+};
+
+}  // namespace sonorix::testing

@@ -1,0 +1,23 @@
+// Helpers shared by the test suites.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace sonorix::testing {
+
+// Polls until the predicate holds or the timeout passes; true if it held.
+// `between` runs between polls, e.g. to keep a message queue moving.
+inline bool WaitUntil(const std::function<bool()>& predicate, std::chrono::milliseconds timeout,
+                      const std::function<void()>& between = {}) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!predicate()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    if (between) between();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+}  // namespace sonorix::testing

@@ -1,0 +1,85 @@
+#include "aolsim/chat_markup.h"
+
+#include <gtest/gtest.h>
+
+namespace sonorix::aolsim {
+namespace {
+
+constexpr std::uint32_t kRed = 0x0000FF;  // 0x00BBGGRR
+constexpr std::uint32_t kBlue = 0xFF0000;
+
+std::string Joined(const std::vector<TextRun>& runs) {
+  std::string text;
+  for (const TextRun& run : runs) text += run.text;
+  return text;
+}
+
+TEST(StripTags, DropsEveryTagAndKeepsEverythingElse) {
+  EXPECT_EQ(StripTags("<font color=#FF0000>hi <b>there</b></font>"), "hi there");
+  EXPECT_EQ(StripTags("  two  blanks\tand &amp; stay "), "  two  blanks\tand &amp; stay ");
+  EXPECT_EQ(StripTags("<<b>>"), ">");
+  EXPECT_EQ(StripTags("\xBB S\xF8n<i>\xF8</i>rix"), "\xBB S\xF8n\xF8rix");
+  EXPECT_EQ(StripTags(""), "");
+}
+
+TEST(StripTags, KeepsBracketsThatDoNotCloseATag) {
+  EXPECT_EQ(StripTags("a < b"), "a < b");
+  EXPECT_EQ(StripTags("a > b"), "a > b");
+  EXPECT_EQ(StripTags("x <b>y</b> <unclosed"), "x y <unclosed");
+  EXPECT_EQ(StripTags("1 < 2 > 0"), "1  0");
+}
+
+TEST(ParseRuns, FontColourHoldsUntilTheNextColour) {
+  const auto runs = ParseRuns("a<font color=#FF0000>b</font>c<FONT COLOR=#0000ff>d");
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_EQ(runs[0], (TextRun{"a", std::nullopt, false, false}));
+  EXPECT_EQ(runs[1], (TextRun{"bc", kRed, false, false}));
+  EXPECT_EQ(runs[2], (TextRun{"d", kBlue, false, false}));
+}
+
+TEST(ParseRuns, ReadsTheColourAmongOtherAttributesQuotedOrNot) {
+  EXPECT_EQ(ParseRuns("<font face=\"arial narrow\" color=\"#ff0000\">x").front().colour, kRed);
+  EXPECT_EQ(ParseRuns("<Font Face='a b' Color='FF0000'>x").front().colour, kRed);
+  EXPECT_EQ(ParseRuns("<font color = #FF0000 size=2>x").front().colour, kRed);
+  EXPECT_EQ(ParseRuns("<font face=\"color=#0000FF\">x").front().colour, std::nullopt);
+}
+
+TEST(ParseRuns, FontTagWithoutAUsableColourKeepsTheColour) {
+  const auto runs = ParseRuns(
+      "<font color=#FF0000>a<font  face=\"arial narrow\">b<font color=red>c"
+      "<font color=#12345>d<font color=#GG0000>e");
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0], (TextRun{"abcde", kRed, false, false}));
+}
+
+TEST(ParseRuns, BoldAndUnderlineSwitchInAnyCase) {
+  const auto runs = ParseRuns("<B>b<u>bu</B>u</U>n");
+  ASSERT_EQ(runs.size(), 4u);
+  EXPECT_EQ(runs[0], (TextRun{"b", std::nullopt, true, false}));
+  EXPECT_EQ(runs[1], (TextRun{"bu", std::nullopt, true, true}));
+  EXPECT_EQ(runs[2], (TextRun{"u", std::nullopt, false, true}));
+  EXPECT_EQ(runs[3], (TextRun{"n", std::nullopt, false, false}));
+}
+
+TEST(ParseRuns, OtherTagsChangeNothing) {
+  const auto runs = ParseRuns("<b>a<br>b<body>c<i>d</font>e<bogus color=#FF0000>f");
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0], (TextRun{"abcdef", std::nullopt, true, false}));
+}
+
+TEST(ParseRuns, GivesNoEmptyRuns) {
+  EXPECT_TRUE(ParseRuns("").empty());
+  EXPECT_TRUE(ParseRuns("<b></b><font color=#FF0000>").empty());
+  EXPECT_EQ(ParseRuns("<b></b>x").size(), 1u);
+}
+
+TEST(ParseRuns, TextsJoinToTheStrippedLine) {
+  for (const char* html :
+       {"<FONT COLOR=#FF9900><font  face=\"arial narrow\">\xBB <font color=#FFFFFF>S\xF8n\xF8rix",
+        "a < b <b>c</b> > d", "<<b>>x<u", "plain", "<font color=\"#00FF00>broken quote"}) {
+    EXPECT_EQ(Joined(ParseRuns(html)), StripTags(html)) << html;
+  }
+}
+
+}  // namespace
+}  // namespace sonorix::aolsim

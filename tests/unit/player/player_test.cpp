@@ -1,0 +1,194 @@
+#include "player/player.h"
+
+#include <gtest/gtest.h>
+
+#include "chattext/announcements.h"
+#include "fakes/fake_client.h"
+#include "fakes/fake_player_parts.h"
+#include "fakes/memory_settings_store.h"
+
+namespace sonorix {
+namespace {
+
+using namespace sonorix::testing;
+
+class PlayerTest : public ::testing::Test {
+ protected:
+  PlayerTest() {
+    settings_.WriteMain("mp3 dir", "D:\\music");
+    settings_.WriteMain("preset", "default");
+    settings_.WriteMain("style", "neon");
+    const std::string style = settings_.StyleFile("neon");
+    settings_.WriteIni("styles", "acolor", "FF9900", style);
+    settings_.WriteIni("styles", "ascii", "»", style);
+    settings_.WriteIni("styles", "fcolor", "FFFFFF", style);
+    songs_.names = {"a.mp3", "be.mp3", "see.mp3"};
+  }
+
+  Style CurrentStyle() const { return settings_.ReadCurrentStyle(); }
+
+  MemorySettingsStore store_;
+  Settings settings_{store_, "C:\\Sonorix"};
+  FakeClient client_;
+  FakeMediaPlayer media_;
+  FakeSongList songs_;
+  FakeProgress progress_;
+  FakeClock clock_;
+  ScriptedRandomness random_{{0.0}};
+  EndOfSongModes modes_;
+  Player player_{{settings_, client_.aol, media_, songs_, progress_, clock_, random_, modes_}};
+};
+
+TEST_F(PlayerTest, PlayButtonOpensTheSelectionAndAnnouncesIt) {
+  songs_.selected = 1;
+  player_.PlayButton();
+  EXPECT_EQ(media_.opened, std::vector<std::string>{"D:\\music\\be.mp3"});
+  EXPECT_EQ(client_.Lines(), std::vector<std::string>{
+                                 PlayAnnouncement(CurrentStyle(), PlayWord::Button, 1, "be.mp3")});
+  EXPECT_TRUE(progress_.running);
+}
+
+TEST_F(PlayerTest, PlayButtonWhilePlayingStopsAndClearsFirst) {
+  songs_.selected = 0;
+  media_.state = PlayState::Playing;
+  player_.PlayButton();
+  EXPECT_EQ(media_.stops, 1);
+  EXPECT_EQ(progress_.clears, 1);
+  EXPECT_EQ(client_.Lines().size(), 1u);
+}
+
+TEST_F(PlayerTest, NothingPlaysWithoutAFolderOrASelection) {
+  player_.PlayButton();
+  settings_.WriteMain("mp3 dir", "");
+  songs_.selected = 0;
+  player_.PlayButton();
+  player_.RandomButton();
+  media_.state = PlayState::Playing;
+  player_.StopButton();
+  EXPECT_TRUE(media_.opened.empty());
+  EXPECT_TRUE(client_.Lines().empty());
+}
+
+TEST_F(PlayerTest, ASongThatWillNotOpenIsNeverAnnounced) {
+  songs_.selected = 2;
+  media_.broken = {"D:\\music\\see.mp3"};
+  player_.PlayButton();
+  random_ = ScriptedRandomness({0.9});
+  player_.RandomButton();
+  EXPECT_EQ(media_.opened.size(), 2u);
+  EXPECT_TRUE(client_.Lines().empty());
+  EXPECT_FALSE(progress_.running);
+  EXPECT_EQ(media_.State(), PlayState::Stopped);
+}
+
+TEST_F(PlayerTest, DoubleClickWhileStoppedDoesNothing) {
+  songs_.selected = 0;
+  player_.PlaySelection();
+  EXPECT_TRUE(media_.opened.empty());
+  EXPECT_TRUE(client_.Lines().empty());
+}
+
+TEST_F(PlayerTest, DoubleClickWhilePlayingSwitchesSongsWithTheSpacedWord) {
+  songs_.selected = 2;
+  media_.state = PlayState::Playing;
+  player_.PlaySelection();
+  EXPECT_EQ(media_.stops, 1);
+  EXPECT_EQ(client_.Lines(), std::vector<std::string>{PlayAnnouncement(
+                                 CurrentStyle(), PlayWord::DoubleClick, 2, "see.mp3")});
+}
+
+TEST_F(PlayerTest, StopAnnouncesOnlyWhilePlaying) {
+  songs_.selected = 1;
+  media_.state = PlayState::Paused;
+  player_.StopButton();
+  EXPECT_TRUE(client_.Lines().empty());
+  EXPECT_EQ(media_.State(), PlayState::Paused);
+
+  media_.state = PlayState::Playing;
+  player_.StopButton();
+  EXPECT_EQ(client_.Lines(), std::vector<std::string>{StopAnnouncement(CurrentStyle(), "be.mp3")});
+  EXPECT_EQ(progress_.clears, 1);
+}
+
+TEST_F(PlayerTest, RandomCoversEveryPositionAndNeverOneBeyond) {
+  random_ = ScriptedRandomness({0.0, 0.34, 0.67, 0.9999999999999999});
+  std::set<int> chosen;
+  for (int i = 0; i < 4; ++i) {
+    player_.RandomButton();
+    chosen.insert(songs_.selected);
+  }
+  EXPECT_EQ(chosen, (std::set<int>{0, 1, 2}));
+  EXPECT_EQ(media_.plays, 4);
+  EXPECT_EQ(client_.Lines().back(), RandomAnnouncement(CurrentStyle(), 2, "see.mp3"));
+}
+
+TEST_F(PlayerTest, CloseSendsTheClosingBannerThenTheSummaryAfterAPause) {
+  clock_.duringPause = [&] { EXPECT_EQ(client_.Lines().size(), 1u); };
+  player_.CloseButton();
+  EXPECT_EQ(clock_.pauses, std::vector<double>{0.1});
+  EXPECT_EQ(client_.Lines(),
+            (std::vector<std::string>{ClosingBanner(CurrentStyle()),
+                                      SummaryLine(CurrentStyle(), 3, "default", "neon")}));
+}
+
+TEST_F(PlayerTest, SeekGoesToWholeSecondsAndIgnoresPausedAndRightPresses) {
+  media_.state = PlayState::Playing;
+  player_.SeekPress(0, 1000, true);
+  player_.SeekPress(500, 1000, true);
+  player_.SeekPress(500, 1000, false);
+  player_.SeekPress(500, 0, true);
+  media_.state = PlayState::Paused;
+  player_.SeekPress(700, 1000, true);
+  EXPECT_EQ(media_.seeks, (std::vector<double>{0, 100}));
+}
+
+TEST_F(PlayerTest, EndOfSongWithNoModeStopsTheBarAndSaysNothing) {
+  player_.EndOfSong();
+  EXPECT_EQ(progress_.clears, 1);
+  EXPECT_TRUE(client_.Lines().empty());
+}
+
+TEST_F(PlayerTest, EndOfSongAutoRandomPlaysAndAnnouncesThePlainName) {
+  modes_.SetAutoRandomCaption(kAutoRandomOn);
+  random_ = ScriptedRandomness({0.5});
+  player_.EndOfSong();
+  EXPECT_EQ(songs_.selected, 1);
+  EXPECT_EQ(media_.plays, 1);
+  EXPECT_EQ(client_.Lines(),
+            std::vector<std::string>{EndOfSongRandomAnnouncement(CurrentStyle(), "be.mp3")});
+  EXPECT_EQ(progress_.clears, 0);
+}
+
+TEST_F(PlayerTest, EndOfSongAutoRandomWithoutFolderDoesNothingAtAll) {
+  modes_.SetAutoRandomCaption(kAutoRandomOn);
+  modes_.SetContinuousCaption(kContinuousOn);
+  settings_.WriteMain("mp3 dir", "");
+  player_.EndOfSong();
+  EXPECT_TRUE(media_.opened.empty());
+  EXPECT_EQ(progress_.clears + progress_.starts, 0);
+}
+
+TEST_F(PlayerTest, ContinuousPlayTakesTheNextEntryAndWrapsAtTheEnd) {
+  modes_.SetContinuousCaption(kContinuousOn);
+  songs_.selected = 1;
+  player_.EndOfSong();
+  player_.EndOfSong();
+  EXPECT_EQ(media_.opened, (std::vector<std::string>{"D:\\music\\see.mp3", "D:\\music\\a.mp3"}));
+  EXPECT_EQ(client_.Lines().back(), EndOfSongPlayAnnouncement(CurrentStyle(), "a.mp3"));
+  EXPECT_EQ(media_.plays, 0) << "Open starts the song by itself";
+}
+
+TEST_F(PlayerTest, StyleChangeShowsInTheNextAnnouncement) {
+  songs_.selected = 0;
+  player_.PlayButton();
+  settings_.WriteMain("style", "other");
+  settings_.WriteIni("styles", "acolor", "00FF00", settings_.StyleFile("other"));
+  player_.PlayButton();
+  const auto lines = client_.Lines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("#FF9900"), std::string::npos);
+  EXPECT_NE(lines[1].find("#00FF00"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sonorix

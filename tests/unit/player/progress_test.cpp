@@ -1,0 +1,46 @@
+#include "player/progress.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_player_parts.h"
+#include "player/random_song.h"
+
+namespace sonorix {
+namespace {
+
+TEST(ProgressFillEnd, FollowsWholeSecondsAndStopsTenUnitsShort) {
+  EXPECT_LE(ProgressFillEnd(2000, 0.9, 100), 0) << "no bar at position 0";
+  EXPECT_EQ(ProgressFillEnd(2000, 50.7, 100.9), 990);
+  EXPECT_EQ(ProgressFillEnd(2000, 100.2, 100.5), 1990) << "the end is 10 short of the edge";
+}
+
+TEST(ProgressFillEnd, RoundsHalvesToEven) {
+  EXPECT_EQ(ProgressFillEnd(5, 1, 2), 2 - 10);  // 2.5 -> 2
+  EXPECT_EQ(ProgressFillEnd(7, 1, 2), 4 - 10);  // 3.5 -> 4
+}
+
+TEST(ProgressFillEnd, ALengthOfZeroOrAHugePositionDrawsNoBar) {
+  EXPECT_LE(ProgressFillEnd(2000, 0, 0), 0);
+  EXPECT_LE(ProgressFillEnd(2000, 5, 0.9), 0);
+  EXPECT_LE(ProgressFillEnd(2000, 40000, 50000), 0);
+}
+
+TEST(SeekTarget, IsTheFractionOfTheSongInWholeSeconds) {
+  EXPECT_EQ(SeekTarget(0, 1000, 200.6), 0);
+  EXPECT_EQ(SeekTarget(500, 1000, 200.6), 100);
+  EXPECT_EQ(SeekTarget(1000, 1000, 3), 3);
+  EXPECT_LT(SeekTarget(10, 0, 3), 0);
+}
+
+TEST(RandomSong, MapsTheUnitIntervalOntoOneToN) {
+  testing::ScriptedRandomness random({0.0, 0.5, 0.9999999999999999});
+  EXPECT_EQ(RandomSong(1, random), 1);
+  EXPECT_EQ(RandomSong(1, random), 1);
+  EXPECT_EQ(RandomSong(1, random), 1);
+  EXPECT_EQ(RandomSong(4, random), 1);
+  EXPECT_EQ(RandomSong(4, random), 3);
+  EXPECT_EQ(RandomSong(1'000'000'007, random), 1'000'000'007);
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "aol/quenby_aol8.h"
+#include "aol/win32/code_page.h"
+#include "aol/win32/user32_window_api.h"
+#include "chattext/announcements.h"
+#include "testutil.h"
+#include "wine/aolsim_process.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::AolSimProcess;
+using testing::WaitUntil;
+
+const Style kOrange{"sonorix", "sonorix", "FF9900", "»", "FFFFFF"};
+
+class SendChatTest : public ::testing::Test {
+ protected:
+  std::string Transcript() { return aol_.GetText(aol_.FindTranscript(aol_.FindChatRoom())); }
+
+  User32WindowApi windows_;
+  Aol8 aol_{windows_};
+};
+
+TEST_F(SendChatTest, WithNoClientRunningNothingHappens) {
+  ASSERT_TRUE(WaitUntil([] { return FindWindowA("AOL Frame25", nullptr) == nullptr; }, 10s));
+  EXPECT_FALSE(aol_.FindChatRoom());
+  EXPECT_EQ(aol_.GetUserSN(), "[not online]");
+  aol_.SendChat(StartupBanner(kOrange));
+}
+
+TEST_F(SendChatTest, BannerReachesTheRoomByteForByte) {
+  AolSimProcess client("--name \"Dorvin Q\" --room Lobby");
+  ASSERT_TRUE(client.Started());
+  ASSERT_EQ(aol_.GetUserSN(), "Dorvin Q");
+
+  aol_.SendChat(StartupBanner(kOrange));
+
+  ASSERT_TRUE(WaitUntil([&] { return !client.SentLines().empty(); }, 10s));
+  EXPECT_EQ(client.SentLines().front(),
+            "<FONT COLOR=#FF9900><font  face=\"arial narrow\">\xBB <font color=#FFFFFF>"
+            "S\xF8n\xF8rix ...  v<FONT COLOR=#FF9900>1.1 <FONT COLOR=#FFFFFF>by D\xF8rvin \x9B "
+            "<font color=#FF9900>\xE1<font color=#FFFFFF>ctiv\xE9");
+  EXPECT_EQ(Transcript(), "Dorvin Q:\t» Sønørix ...  v1.1 by Dørvin › áctivé\r\n");
+}
+
+TEST_F(SendChatTest, LinesGoToTheRoomOnTopAndMembersAppearUnderTheirNames) {
+  AolSimProcess client("--name Dorvin --room One --room Two");
+  ASSERT_TRUE(client.Started());
+  ASSERT_TRUE(client.Command("say Bob Smith: <b>hi</b> all"));
+  aol_.SendChat("to two");
+  ASSERT_TRUE(WaitUntil([&] { return client.SentLines().size() == 1; }, 10s));
+  EXPECT_EQ(windows_.Caption(aol_.FindChatRoom()), "Two");
+  EXPECT_EQ(Transcript(), "Bob Smith:\thi all\r\nDorvin:\tto two\r\n");
+
+  ASSERT_TRUE(client.Command("front One"));
+  aol_.SendChat("to one");
+  ASSERT_TRUE(WaitUntil([&] { return client.SentLines().size() == 2; }, 10s));
+  EXPECT_EQ(windows_.Caption(aol_.FindChatRoom()), "One");
+  EXPECT_EQ(Transcript(), "Dorvin:\tto one\r\n");
+}
+
+TEST_F(SendChatTest, ClosingTheWelcomeWindowSignsTheUserOut) {
+  AolSimProcess client("--name Dorvin --room Lobby");
+  ASSERT_TRUE(client.Started());
+  EXPECT_EQ(aol_.GetUserSN(), "Dorvin");
+  ASSERT_TRUE(client.Command("signoff"));
+  EXPECT_EQ(aol_.GetUserSN(), "[not online]");
+  EXPECT_TRUE(aol_.FindChatRoom());
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,107 @@
+#include "aol/win32/user32_window_api.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace sonorix {
+namespace {
+
+struct WindowDestroyer {
+  void operator()(HWND hwnd) const { DestroyWindow(hwnd); }
+};
+using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+constexpr UINT kPoke = WM_APP + 1;
+int pokes = 0;
+
+LRESULT CALLBACK TestProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kPoke) ++pokes;
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+WindowRef Ref(HWND hwnd) { return WindowRef{reinterpret_cast<std::uintptr_t>(hwnd)}; }
+
+class User32WindowApiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = TestProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "Sonorix Test Frame";
+    RegisterClassA(&windowClass);
+    frame_.reset(CreateWindowExA(0, "Sonorix Test Frame", "caf\xE9", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                                 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+    ASSERT_TRUE(frame_);
+    for (const char* text : {"one", "two", "three"}) {
+      CreateWindowExA(0, "STATIC", text, WS_CHILD, 0, 0, 10, 10, frame_.get(), nullptr, nullptr,
+                      nullptr);
+    }
+    CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, frame_.get(), nullptr, nullptr, nullptr);
+  }
+
+  User32WindowApi api_;
+  OwnedWindow frame_;
+};
+
+TEST_F(User32WindowApiTest, FindsWindowsByClassWithoutRegardToCase) {
+  EXPECT_EQ(api_.FindTopLevel("sonorix test FRAME"), Ref(frame_.get()));
+  EXPECT_TRUE(api_.FindChild(Ref(frame_.get()), {}, "static"));
+  EXPECT_TRUE(api_.FindChild(Ref(frame_.get()), {}, "Edit"));
+  EXPECT_FALSE(api_.FindChild(Ref(frame_.get()), {}, "button"));
+  EXPECT_FALSE(api_.FindTopLevel("No Such Class Here"));
+}
+
+TEST_F(User32WindowApiTest, ChildSearchesNeverFallBackToTheDesktop) {
+  EXPECT_FALSE(api_.FindChild({}, {}, "Sonorix Test Frame"));
+  EXPECT_FALSE(api_.GetSibling({}, Sibling::First));
+}
+
+TEST_F(User32WindowApiTest, SiblingWalkVisitsEveryChildOnceFromTheTop) {
+  const WindowRef first = api_.FindChild(Ref(frame_.get()), {}, "static");
+  const WindowRef top = api_.GetSibling(first, Sibling::First);
+  int count = 0;
+  for (WindowRef at = top; at; at = api_.GetSibling(at, Sibling::Next)) ++count;
+  EXPECT_EQ(count, 4);
+  const WindowRef second = api_.FindChild(Ref(frame_.get()), first, "static");
+  EXPECT_TRUE(second);
+  EXPECT_NE(second, first);
+  EXPECT_EQ(api_.Text(second), api_.Caption(second));
+}
+
+TEST_F(User32WindowApiTest, TextCrossesAsWindows1252AndComesBackAsUtf8) {
+  const WindowRef edit = api_.FindChild(Ref(frame_.get()), {}, "edit");
+  api_.SendText(edit, WindowMessage::SetText, "pláyin › »");
+  EXPECT_EQ(api_.TextLength(edit), 10u) << "one byte per character in the window";
+  EXPECT_EQ(api_.Text(edit), "pláyin › »");
+  EXPECT_EQ(api_.Caption(Ref(frame_.get())), "café");
+  api_.SendText(edit, WindowMessage::SetText, "");
+  EXPECT_EQ(api_.Text(edit), "");
+}
+
+TEST_F(User32WindowApiTest, AGoneWindowReadsEmpty) {
+  const WindowRef edit = api_.FindChild(Ref(frame_.get()), {}, "edit");
+  DestroyWindow(reinterpret_cast<HWND>(edit.handle));
+  EXPECT_EQ(api_.Text(edit), "");
+  EXPECT_EQ(api_.Caption(edit), "");
+  EXPECT_FALSE(api_.IsVisible(edit));
+  EXPECT_FALSE(api_.GetSibling(edit, Sibling::Next));
+}
+
+TEST_F(User32WindowApiTest, DoEventsDispatchesPendingMessagesAndKeepsTheQuit) {
+  pokes = 0;
+  PostMessageA(frame_.get(), kPoke, 0, 0);
+  PostMessageA(frame_.get(), kPoke, 0, 0);
+  api_.DoEvents();
+  EXPECT_EQ(pokes, 2);
+  PostQuitMessage(7);
+  api_.DoEvents();
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 7u);
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,27 @@
+// The window classes and messages other programs rely on. Windows compares
+// class names without regard to case; these are the spellings registered.
+#pragma once
+
+#include <windows.h>
+
+namespace sonorix::aolsim {
+
+inline constexpr char kFrameClass[] = "AOL Frame25";
+inline constexpr char kFrameCaption[] = "America Online";
+inline constexpr char kDocumentClass[] = "AOL Child";
+inline constexpr char kTranscriptClass[] = "RICHCNTLREADONLY";
+inline constexpr char kInputClass[] = "RICHCNTL";
+inline constexpr char kLabelClass[] = "_AOL_Static";
+inline constexpr char kComboClass[] = "_AOL_Combobox";
+inline constexpr char kIconClass[] = "_AOL_Icon";
+inline constexpr char kImageClass[] = "_AOL_Image";
+inline constexpr char kGlyphClass[] = "_AOL_Glyph";
+inline constexpr char kStaticTextClass[] = "RICHCNTLSTATIC";
+
+// WM_COPYDATA's dwData for a control command ("SIM1" in memory).
+inline constexpr ULONG_PTR kCommandTag = 0x314D4953;
+
+// Sent by the input box to its room when Enter reaches it.
+inline constexpr UINT kSubmitInput = WM_APP + 1;
+
+}  // namespace sonorix::aolsim
