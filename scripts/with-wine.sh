@@ -9,7 +9,7 @@ build=${SONORIX_BUILD:-$(cd "$(dirname "$0")/.." && pwd)/build}
 mkdir -p "$build"
 build=$(cd "$build" && pwd)
 state=$build/wine-run.$$
-mkdir -p "$state/home" "$state/xdg"
+mkdir -p "$state/xdg" "$build/wine-home"
 chmod 700 "$state/xdg"
 
 pids=()
@@ -25,7 +25,9 @@ trap cleanup EXIT
 export WINEPREFIX=$build/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export HOME=$state/home
+# The prefix links Desktop and the other user folders into HOME: it must
+# outlive the run that made the prefix.
+export HOME=$build/wine-home
 export XDG_RUNTIME_DIR=$state/xdg
 
 if [ "${WINE_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then

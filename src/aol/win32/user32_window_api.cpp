@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "aol/win32/code_page.h"
+#include "core/win32/message_pump.h"
 
 namespace sonorix {
 
@@ -79,17 +80,6 @@ bool User32WindowApi::IsVisible(WindowRef window) {
   return window && IsWindowVisible(ToHwnd(window)) != FALSE;
 }
 
-void User32WindowApi::DoEvents() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      // Leave the quit for the main loop, which owns the program's end.
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
+void User32WindowApi::DoEvents() { PumpPendingMessages(); }
 
 }  // namespace sonorix

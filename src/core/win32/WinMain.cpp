@@ -1,25 +1,32 @@
-// Sonorix: names the default look on a first start and announces itself in
-// the open chat room.
+// Sonorix: plays a music folder and announces it in the open chat room.
 #include <windows.h>
 
-#include "aol/quenby_aol8.h"
-#include "aol/win32/user32_window_api.h"
-#include "chattext/announcements.h"
-#include "core/settings.h"
-#include "core/win32/profile_store.h"
+#include <objbase.h>
+
 #include "core/win32/program_folder.h"
+#include "core/win32/sonorix_app.h"
+
+namespace {
+
+// The folder picker needs COM on this thread for the whole run.
+class ComApartment {
+ public:
+  ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ~ComApartment() {
+    if (ok_) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool ok_;
+};
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  sonorix::ProfileStore store;
-  sonorix::Settings settings(store, sonorix::ProgramFolder());
-  if (settings.ReadMain(sonorix::kPresetKey).empty()) {
-    settings.WriteMain(sonorix::kPresetKey, "default");
-  }
-  if (settings.ReadMain(sonorix::kStyleKey).empty()) {
-    settings.WriteMain(sonorix::kStyleKey, "sonorix");
-  }
-  sonorix::User32WindowApi windows;
-  sonorix::Aol8 aol(windows);
-  aol.SendChat(sonorix::StartupBanner(settings.ReadCurrentStyle()));
-  return 0;
+  const ComApartment com;
+  sonorix::SonorixApp app(sonorix::ProgramFolder());
+  if (!app.Start()) return 0;
+  return app.Run();
 }

@@ -3,10 +3,10 @@
 namespace sonorix {
 
 void DragWindow(HWND window) {
-  SetCursor(LoadCursorW(nullptr, IDC_SIZEALL));
+  SetCursor(LoadCursorA(nullptr, IDC_SIZEALL));
   ReleaseCapture();
   SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
 }
 
 }  // namespace sonorix

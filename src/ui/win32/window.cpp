@@ -14,7 +14,7 @@ bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD 
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = Procedure;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     windowClass.lpszClassName = className;

@@ -1,0 +1,78 @@
+#include "bot/nite_scan.h"
+
+namespace sonorix {
+
+NiteScan::NiteScan(Aol8& aol, WindowApi& windows, LineHandler onLine)
+    : aol_(aol), windows_(windows), onLine_(std::move(onLine)) {}
+
+void NiteScan::Start() {
+  started_ = true;
+  FindRoom();
+}
+
+// A room that is new to us (another room on top, or the client restarted)
+// starts from what it shows now: old commands are never replayed.
+void NiteScan::FindRoom() {
+  const WindowRef room = aol_.FindChatRoom();
+  if (room == room_ && transcript_) {
+    top_ = windows_.GetSibling(room, Sibling::First);
+    return;
+  }
+  room_ = room;
+  top_ = windows_.GetSibling(room, Sibling::First);
+  transcript_ = aol_.FindTranscript(room);
+  const std::string text = windows_.Text(transcript_);
+  follower_.Reset(text);
+  length_ = windows_.TextLength(transcript_);
+}
+
+void NiteScan::TranscriptCleared() {
+  follower_.Reset("");
+  length_ = 0;
+}
+
+// One message a tick tells whether the room is still the topmost document;
+// a full walk runs when it is not, and once a second whatever happens.
+bool NiteScan::RoomMayHaveChanged() {
+  if (!transcript_ || ++ticks_ >= kTicksPerWalk) return true;
+  return windows_.GetSibling(room_, Sibling::First) != top_;
+}
+
+void NiteScan::Poll() {
+  if (!started_) return;
+  if (RoomMayHaveChanged()) {
+    ticks_ = 0;
+    FindRoom();
+  }
+  ReadNewLines();
+  DeliverQueued();
+}
+
+void NiteScan::ReadNewLines() {
+  if (!transcript_) return;
+  const std::size_t length = windows_.TextLength(transcript_);
+  if (length == length_ && ticks_ != 0) return;
+  length_ = length;
+  for (const std::string& line : follower_.Advance(windows_.Text(transcript_))) {
+    queue_.push_back(SplitTranscriptLine(line));
+  }
+}
+
+// Lines are handed over one at a time, in order. A handler that waits (and
+// so lets this timer tick again inside it) only adds to the queue; the
+// outer delivery goes on with the next line once the handler returns.
+void NiteScan::DeliverQueued() {
+  if (delivering_) return;
+  struct Delivering {
+    bool& flag;
+    explicit Delivering(bool& f) : flag(f) { flag = true; }
+    ~Delivering() { flag = false; }
+  } delivering(delivering_);
+  while (!queue_.empty()) {
+    const ChatLineEvent line = std::move(queue_.front());
+    queue_.pop_front();
+    onLine_(line);
+  }
+}
+
+}  // namespace sonorix

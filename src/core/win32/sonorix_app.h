@@ -1,0 +1,43 @@
+// The whole program: its outside parts, the splash and the player window.
+#pragma once
+
+#include <memory>
+
+#include "aol/quenby_aol8.h"
+#include "aol/win32/user32_window_api.h"
+#include "core/settings.h"
+#include "core/win32/profile_store.h"
+#include "core/win32/win32_clock.h"
+#include "player/end_of_song_modes.h"
+#include "player/random_song.h"
+#include "player/win32/Form1.h"
+#include "player/win32/mp3_media_player.h"
+
+namespace sonorix {
+
+class SonorixApp {
+ public:
+  explicit SonorixApp(std::string programFolder);
+  ~SonorixApp();
+
+  // Splash, then the player's load; false if the program ended meanwhile.
+  bool Start();
+  // The message loop until the program ends; its exit code.
+  int Run();
+
+  Form1* Player() { return form1_.get(); }
+  EndOfSongModes& Modes() { return modes_; }
+
+ private:
+  ProfileStore store_;
+  Settings settings_;
+  User32WindowApi windows_;
+  Aol8 aol_{windows_};
+  Win32Clock clock_;
+  StdRandomness random_;
+  EndOfSongModes modes_;
+  Mp3MediaPlayer mediaPlayer1_;
+  std::unique_ptr<Form1> form1_;
+};
+
+}  // namespace sonorix

@@ -1,0 +1,28 @@
+#include "core/win32/win32_clock.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <cmath>
+
+#include "core/win32/message_pump.h"
+
+namespace sonorix {
+
+double Win32Clock::Seconds() const {
+  using Seconds = std::chrono::duration<double>;
+  return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+void Win32Clock::Pause(double seconds) {
+  const double end = Seconds() + seconds;
+  while (PumpPendingMessages()) {
+    const double left = end - Seconds();
+    if (left <= 0) return;
+    const auto wait = static_cast<DWORD>(std::ceil(left * 1000));
+    MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+}
+
+}  // namespace sonorix

@@ -1,0 +1,121 @@
+#include "player/win32/Form1.h"
+
+#include "core/win32/startup_dialogs.h"
+#include "core/win32/stay_on_top.h"
+#include "player/player_load.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/twips.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr int kWidth = 2950;  // twips
+constexpr int kHeight = 1515;
+constexpr int kIdFile1 = 100;
+constexpr int kIdCmd = 101;
+constexpr int kIdPlay = 201;  // SSCommand1; the other four follow in order
+constexpr int kIdMenu = 202;
+constexpr int kIdStop = 203;
+constexpr int kIdRandom = 204;
+constexpr int kIdClose = 205;
+constexpr const wchar_t* kCaptions[] = {L"play", L"m&enu", L"stop", L"random", L"&close"};
+
+}  // namespace
+
+Form1::Form1(Form1Parts parts) : parts_(std::move(parts)) {
+  CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN,
+                      TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"Sonorix");
+  CreateControls();
+  player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media, *file1_,
+                                                 *picture1_, parts_.clock, parts_.random,
+                                                 parts_.modes});
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls() {
+  picture2_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"Sonorix");
+  file1_ = std::make_unique<SongListBox>(Hwnd(), kIdFile1, TwipsRect(60, 270, 2830, 720));
+  picture1_ = std::make_unique<ProgressBar>(
+      Hwnd(), TwipsRect(60, 1010, 2830, 135), parts_.settings, parts_.media,
+      [this](int x, int width, bool left) { player_->SeekPress(x, width, left); });
+  buttons_.reserve(5);
+  for (int i = 0; i < 5; ++i) {
+    buttons_.emplace_back(Hwnd(), kIdPlay + i, kCaptions[i], TwipsRect(60 + i * 566, 1185, 566, 270));
+  }
+  cmd_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
+                         Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdCmd)),
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+void Form1::Load() {
+  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
+  SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER);
+  StayOnTop(Hwnd());
+  Win32StartupDialogs dialogs(Hwnd());
+  LoadMusicFolder(parts_.settings, *file1_, dialogs);
+  NameDefaultLook(parts_.settings);
+  ApplyPreset(parts_.settings.ReadCurrentPreset());
+  AnnounceStart(parts_.settings, parts_.aol, parts_.clock, file1_->Count());
+  if (parts_.startChatScan) parts_.startChatScan();
+}
+
+void Form1::ApplyPreset(const Preset& preset) {
+  picture2_->SetColours(preset.fade1, preset.fade2, preset.label);
+  listColour_ = ToColorRef(preset.list.bgr);
+  InvalidateRect(file1_->Hwnd(), nullptr, TRUE);
+  for (auto& button : buttons_) button.SetTextColour(ToColorRef(preset.button.bgr));
+}
+
+void Form1::EndOfSong() { player_->EndOfSong(); }
+
+ThreeDButton* Form1::ButtonById(int id) {
+  for (auto& button : buttons_) {
+    if (GetDlgCtrlID(button.Hwnd()) == id) return &button;
+  }
+  return nullptr;
+}
+
+void Form1::OnButton(int id) {
+  SetFocus(cmd_);
+  switch (id) {
+    case kIdPlay: player_->PlayButton(); break;
+    case kIdStop: player_->StopButton(); break;
+    case kIdRandom: player_->RandomButton(); break;
+    case kIdClose:
+      player_->CloseButton();
+      PostQuitMessage(0);
+      break;
+    default: break;
+  }
+}
+
+void Form1::OnCommand(int id, int code) {
+  if (id == kIdFile1 && code == LBN_DBLCLK) player_->PlaySelection();
+  if (id == kIdFile1 && code == LBN_SELCHANGE) file1_->ShowSelectionTip();
+  if (id >= kIdPlay && id <= kIdClose && code == BN_CLICKED) OnButton(id);
+}
+
+LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (ThreeDButton* button = ButtonById(static_cast<int>(item.CtlID))) button->Draw(item);
+      return TRUE;
+    }
+    case WM_CTLCOLORLISTBOX:
+      SetTextColor(reinterpret_cast<HDC>(wParam), listColour_);
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    case WM_CLOSE:
+      OnButton(kIdClose);
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+}  // namespace sonorix

@@ -1,0 +1,69 @@
+// The player window: title strip, song list, progress bar and the buttons.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "aol/quenby_aol8.h"
+#include "core/clock.h"
+#include "core/settings.h"
+#include "player/end_of_song_modes.h"
+#include "player/media_player.h"
+#include "player/player.h"
+#include "player/win32/progress_bar.h"
+#include "player/win32/song_list_box.h"
+#include "ui/win32/three_d_button.h"
+#include "ui/win32/title_strip.h"
+#include "ui/win32/window.h"
+
+namespace sonorix {
+
+// What the player window works with; all of it outlives the window.
+struct Form1Parts {
+  Settings& settings;
+  Aol8& aol;
+  MediaPlayer& media;
+  Clock& clock;
+  Randomness& random;
+  const EndOfSongModes& modes;
+  // Starts reading the chat room once the player has announced itself.
+  std::function<void()> startChatScan;
+};
+
+class Form1 final : public Window {
+ public:
+  explicit Form1(Form1Parts parts);
+  ~Form1() override;
+
+  // The player's load: music folder, default look, colours, the two
+  // start-up lines and the start of the chat scan; then it shows itself.
+  void Load();
+  // The media player's end-of-stream event.
+  void EndOfSong();
+  void ApplyPreset(const Preset& preset);
+
+  SongListBox& File1() { return *file1_; }
+  ProgressBar& Picture1() { return *picture1_; }
+  Player& PlayerActions() { return *player_; }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateControls();
+  void OnCommand(int id, int code);
+  void OnButton(int id);
+  ThreeDButton* ButtonById(int id);
+
+  Form1Parts parts_;
+  std::unique_ptr<TitleStrip> picture2_;
+  std::unique_ptr<SongListBox> file1_;
+  std::unique_ptr<ProgressBar> picture1_;
+  std::vector<ThreeDButton> buttons_;  // SSCommand1 .. SSCommand5
+  HWND cmd_ = nullptr;
+  std::unique_ptr<Player> player_;
+  COLORREF listColour_ = RGB(0, 0, 0);
+};
+
+}  // namespace sonorix

@@ -1,0 +1,84 @@
+#include "player/win32/progress_bar.h"
+
+#include <windowsx.h>
+
+#include "ui/win32/gdi.h"
+#include "ui/win32/twips.h"
+
+namespace sonorix {
+
+namespace {
+
+// As fast as the system timer allows.
+constexpr UINT_PTR kTimerProgress = 1;
+constexpr UINT kProgressInterval = 1;
+
+}  // namespace
+
+ProgressBar::ProgressBar(HWND parent, const RECT& rect, const Settings& settings,
+                         const MediaPlayer& media, PressHandler onPress)
+    : settings_(settings), media_(media), onPress_(std::move(onPress)) {
+  CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE, rect, parent);
+}
+
+void ProgressBar::Start() {
+  running_ = true;
+  SetTimer(Hwnd(), kTimerProgress, kProgressInterval, nullptr);
+}
+
+void ProgressBar::StopAndClear() {
+  running_ = false;
+  KillTimer(Hwnd(), kTimerProgress);
+  fillEnd_ = 0;
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+int ProgressBar::WidthTwips() const {
+  RECT client{};
+  GetClientRect(Hwnd(), &client);
+  return PixelsToTwipsX(client.right);
+}
+
+// The colour is read from the preset on every tick, so a preset change shows
+// at once; the bar is only repainted when what it shows has changed.
+void ProgressBar::OnTick() {
+  const Colour colour = settings_.ReadCurrentButtonColour();
+  const int fillEnd = ProgressFillEnd(WidthTwips(), media_.CurrentPosition(), media_.Duration());
+  if (fillEnd == fillEnd_ && colour == colour_) return;
+  fillEnd_ = fillEnd;
+  colour_ = colour;
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void ProgressBar::PaintContent(HDC dc, const RECT& rect) const {
+  FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
+  if (fillEnd_ <= 0) return;
+  const RECT bar{rect.left, rect.top, rect.left + TwipsToPixelsX(fillEnd_), rect.bottom};
+  FillSolid(dc, bar, ToColorRef(colour_.bgr));
+}
+
+LRESULT ProgressBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kTimerProgress) OnTick();
+      return 0;
+    case WM_PAINT: {
+      const PaintDc paint(Hwnd());
+      RECT client{};
+      GetClientRect(Hwnd(), &client);
+      PaintContent(paint.Get(), client);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      onPress_(PixelsToTwipsX(GET_X_LPARAM(lParam)), WidthTwips(), message == WM_LBUTTONDOWN);
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+}  // namespace sonorix

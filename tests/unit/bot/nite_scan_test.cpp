@@ -1,0 +1,146 @@
+#include "bot/nite_scan.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_client.h"
+
+namespace sonorix {
+namespace {
+
+using testing::FakeClient;
+
+class NiteScanTest : public ::testing::Test {
+ protected:
+  NiteScanTest() { transcript_ = client_.aol.FindTranscript(client_.room); }
+
+  void Say(WindowRef transcript, const std::string& line) {
+    client_.tree.SetWindowText(transcript, client_.tree.Text(transcript) + line + "\r\n");
+  }
+  void PollTimes(int n) {
+    for (int i = 0; i < n; ++i) scan_.Poll();
+  }
+  std::vector<std::string> Heard() const {
+    std::vector<std::string> lines;
+    for (const auto& event : heard_) lines.push_back(event.screenName + "|" + event.text);
+    return lines;
+  }
+
+  FakeClient client_;
+  WindowRef transcript_;
+  std::vector<ChatLineEvent> heard_;
+  NiteScan scan_{client_.aol, client_.tree, [this](const ChatLineEvent& e) { heard_.push_back(e); }};
+};
+
+TEST_F(NiteScanTest, OldLinesAreNeverReplayedAndNewOnesComeOnce) {
+  Say(transcript_, "Dorvin:\tp old command");
+  scan_.Poll();
+  EXPECT_TRUE(heard_.empty()) << "not started yet";
+  scan_.Start();
+  PollTimes(3);
+  EXPECT_TRUE(heard_.empty());
+  Say(transcript_, "Bob Smith:\thi");
+  Say(transcript_, "Dorvin:\tr");
+  PollTimes(25);
+  EXPECT_EQ(Heard(), (std::vector<std::string>{"Bob Smith|hi", "Dorvin|r"}));
+}
+
+TEST_F(NiteScanTest, ANewRoomOnTopStartsFromWhatItAlreadyShows) {
+  scan_.Start();
+  const WindowRef mdi = client_.tree.FindChild(client_.tree.FindTopLevel("aol frame25"), {}, "mdiclient");
+  const WindowRef other = client_.tree.AddChild(mdi, "AOL Child", "Other");
+  for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
+                           "RICHCNTL", "_AOL_Image"}) {
+    client_.tree.AddChild(other, name);
+  }
+  const WindowRef otherTranscript = client_.aol.FindTranscript(other);
+  Say(otherTranscript, "Ann:\tbefore we looked");
+  client_.tree.RaiseToTop(other);
+  PollTimes(10);
+  Say(otherTranscript, "Ann:\tafter");
+  Say(transcript_, "Bob:\tin the room below");
+  PollTimes(10);
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Ann|after"});
+}
+
+TEST_F(NiteScanTest, AClientThatQuitsAndComesBackIsFollowedAgain) {
+  scan_.Start();
+  client_.tree.Destroy(client_.tree.FindTopLevel("aol frame25"));
+  PollTimes(3);
+  const WindowRef frame = client_.tree.AddTopLevel("AOL Frame25");
+  const WindowRef mdi = client_.tree.AddChild(frame, "MDIClient");
+  const WindowRef room = client_.tree.AddChild(mdi, "AOL Child", "Lobby");
+  for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
+                           "RICHCNTL", "_AOL_Image"}) {
+    client_.tree.AddChild(room, name);
+  }
+  const WindowRef transcript = client_.aol.FindTranscript(room);
+  Say(transcript, "Old:\tshown before we found it");
+  scan_.Poll();
+  Say(transcript, "Bob:\tback again");
+  scan_.Poll();
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Bob|back again"});
+}
+
+TEST_F(NiteScanTest, LinesArrivingWhileAHandlerWaitsAreQueuedInOrder) {
+  std::vector<std::string> order;
+  bool waited = false;
+  NiteScan scan(client_.aol, client_.tree, [&](const ChatLineEvent& e) {
+    order.push_back(e.text);
+    if (!waited) {
+      waited = true;
+      Say(transcript_, "Bob:\tduring the wait");
+      scan_.Poll();  // another component ticking is harmless
+    }
+  });
+  scan.Start();
+  Say(transcript_, "Dorvin:\tfirst");
+  Say(transcript_, "Dorvin:\tsecond");
+  scan.Poll();
+  EXPECT_EQ(order, (std::vector<std::string>{"first", "second"}));
+  scan.Poll();
+  EXPECT_EQ(order, (std::vector<std::string>{"first", "second", "during the wait"}));
+}
+
+TEST_F(NiteScanTest, NestedPollsOnlyQueue) {
+  int depth = 0, deepest = 0;
+  std::vector<std::string> order;
+  NiteScan* self = nullptr;
+  NiteScan scan(client_.aol, client_.tree, [&](const ChatLineEvent& e) {
+    deepest = std::max(deepest, ++depth);
+    order.push_back(e.text);
+    if (e.text == "one") {
+      Say(transcript_, "Dorvin:\ttwo");
+      self->Poll();
+    }
+    --depth;
+  });
+  self = &scan;
+  scan.Start();
+  Say(transcript_, "Dorvin:\tone");
+  scan.Poll();
+  EXPECT_EQ(order, (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(deepest, 1) << "no handler runs inside another";
+}
+
+TEST_F(NiteScanTest, ClearedTranscriptIsFollowed) {
+  Say(transcript_, "Dorvin:\tcc");
+  scan_.Start();
+  client_.tree.SetWindowText(transcript_, "");
+  scan_.TranscriptCleared();
+  Say(transcript_, "Dorvin:\treply");
+  scan_.Poll();
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Dorvin|reply"});
+}
+
+TEST_F(NiteScanTest, AnIdleRoomCostsOneLookupATickBetweenTheOncePerSecondWalks) {
+  scan_.Start();
+  PollTimes(10);
+  const int before = client_.tree.lookups;
+  PollTimes(9);
+  EXPECT_EQ(client_.tree.lookups, before + 9);
+  scan_.Poll();
+  EXPECT_GT(client_.tree.lookups, before + 12);
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,37 @@
+// A prepared program folder for runs of the whole program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sonorix::testing {
+
+inline constexpr char kTestAcolor[] = "FF9900";
+inline constexpr char kTestAscii[] = "»";
+inline constexpr char kTestFcolor[] = "003366";
+inline constexpr unsigned kTestButtonColour = 0x0000C0;  // a red bar, as the preset stores it
+
+// A fresh folder holding "ini files", a "default" preset and a "sonorix"
+// style; with a music folder given, "mp3 dir", "preset" and "style" are set.
+class ProgramFolder {
+ public:
+  explicit ProgramFolder(const std::string& musicFolder = "");
+  ~ProgramFolder();
+  ProgramFolder(const ProgramFolder&) = delete;
+  ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+  const std::string& Path() const { return path_; }
+  std::string SettingsFile() const { return path_ + "\\ini files\\sonorix.ini"; }
+  // Copies the exe that sits beside the test program into the folder.
+  std::string InstallExe(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// A folder of copies of the build's test MP3s under the given names.
+std::string MakeMusicFolder(const std::vector<std::pair<std::string, std::string>>& songs);
+// The Windows path of a test MP3 made by the build.
+std::string TestMp3(const std::string& name);
+
+}  // namespace sonorix::testing
