@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
 # The demo's chat session; runs inside the private Wine of with-wine.sh.
+# Args: the dist folder, a scratch folder for the demo's program copy.
 set -euo pipefail
 dist=$1
+work=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
-transcript=$(mktemp -d)/transcript.txt
+aolsim="$dist/tools/aolsim.exe"
 
-wine "$dist/tools/aolsim.exe" --name "Dorvin" --room "Sonorix Lounge" \
+# A copy of the program folder whose music folder is already chosen, so the
+# demo skips the first start's questions.
+rm -rf "$work/Sonorix"
+cp -r "$dist/Sonorix" "$work/Sonorix"
+"$root/scripts/make-demo-music.sh" "$work/music"
+printf '[Sonorix]\r\nMP3 DIR=%s\r\n' "$(winepath -w "$work/music")" > "$work/Sonorix/ini files/sonorix.ini"
+
+wine "$aolsim" --name "Dorvin" --room "Sonorix Lounge" \
   --script "$(winepath -w "$root/scripts/demo-room.txt")" &
 client=$!
-until wine "$dist/tools/aolsim.exe" --send "maxlines 1000" 2>/dev/null; do sleep 0.5; done
+until wine "$aolsim" --send "maxlines 1000" 2>/dev/null; do sleep 0.5; done
 
-wine "$dist/Sonorix/Sonorix.exe"
-sleep 3
-wine "$dist/tools/aolsim.exe" --send "dump $(winepath -w "$transcript")"
+wine "$work/Sonorix/Sonorix.exe" &
+sonorix=$!
+# The splash takes about five seconds before the player announces itself.
+sleep 9
+[ -n "${DEMO_SCREENSHOT:-}" ] && xwd -root -silent | convert xwd:- "$DEMO_SCREENSHOT"
+wine "$aolsim" --send "dump $(winepath -w "$work/transcript.txt")"
 echo "--- the room's transcript ---"
-cat "$transcript"
+iconv -f utf-8 -t utf-8 "$work/transcript.txt"
 
 if [ "${WINE_USE_DISPLAY:-0}" = 1 ]; then
   echo "Both windows stay up; close the client to end the demo."
   wait "$client"
 else
-  [ -n "${DEMO_SCREENSHOT:-}" ] && xwd -root -silent | convert xwd:- "$DEMO_SCREENSHOT"
-  wine "$dist/tools/aolsim.exe" --send "quit" || true
+  wine "$aolsim" --send "quit" || true
   wait "$client" || true
 fi
+kill "$sonorix" 2>/dev/null || true

@@ -1,6 +1,8 @@
 // Time, and waiting while the program's windows stay alive.
 #pragma once
 
+#include <string>
+
 namespace sonorix {
 
 class Clock {
@@ -11,6 +13,10 @@ class Clock {
   // Returns after at least the given seconds, handling window events
   // meanwhile, so other handlers may run inside the wait.
   virtual void Pause(double seconds) = 0;
+  // Today's date in the system's short date format, and the time of day in
+  // its long time format.
+  virtual std::string ShortDateText() const = 0;
+  virtual std::string LongTimeText() const = 0;
 };
 
 }  // namespace sonorix

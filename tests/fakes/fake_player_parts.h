@@ -80,6 +80,8 @@ class FakeClock final : public Clock {
     now += seconds;
     if (duringPause) duringPause();
   }
+  std::string ShortDateText() const override { return "12/6/2026"; }
+  std::string LongTimeText() const override { return "6:30:05 PM"; }
   double now = 0;
   std::vector<double> pauses;
   std::function<void()> duringPause;

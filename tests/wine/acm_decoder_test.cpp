@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,11 +98,6 @@ TEST_P(AcmDecoderTest, SeekLeadInRebuildsTheTargetFrame) {
       worst = std::max(worst, std::abs(sought[skip + i] - whole[target * spf + i]));
     }
     EXPECT_LE(worst, 64) << "start " << start << " for frame " << target;
-    for (std::size_t f = start; f < target + 4; ++f) {
-      int w = 0;
-      for (std::size_t i = 0; i < spf; ++i) w = std::max(w, std::abs(sought[(f - start) * spf + i] - whole[f * spf + i]));
-      std::printf("frame %zu bytes %zu worst %d\n", f, song_->FrameBytes(f), w);
-    }
   }
 }
 

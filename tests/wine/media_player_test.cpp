@@ -1,8 +1,10 @@
 #include "player/win32/mp3_media_player.h"
 
 #include <gtest/gtest.h>
+// clang-format off
 #include <windows.h>
 #include <mmsystem.h>
+// clang-format on
 
 #include <chrono>
 #include <cstdio>

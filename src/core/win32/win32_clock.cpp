@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "aol/win32/code_page.h"
 #include "core/win32/message_pump.h"
 
 namespace sonorix {
@@ -23,6 +24,18 @@ void Win32Clock::Pause(double seconds) {
     const auto wait = static_cast<DWORD>(std::ceil(left * 1000));
     MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }
+}
+
+std::string Win32Clock::ShortDateText() const {
+  wchar_t text[128] = {};
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text, 128);
+  return WideToUtf8(text);
+}
+
+std::string Win32Clock::LongTimeText() const {
+  wchar_t text[128] = {};
+  GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, text, 128);
+  return WideToUtf8(text);
 }
 
 }  // namespace sonorix

@@ -11,6 +11,8 @@ class Win32Clock final : public Clock {
   // Sleeps between messages rather than spinning, and gives up early when
   // the program is ending, so no handler keeps it alive.
   void Pause(double seconds) override;
+  std::string ShortDateText() const override;
+  std::string LongTimeText() const override;
 };
 
 }  // namespace sonorix

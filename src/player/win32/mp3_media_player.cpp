@@ -9,7 +9,8 @@ namespace sonorix {
 
 Mp3MediaPlayer::Mp3MediaPlayer(std::function<void()> onEndOfStream, AudioOutput output)
     : onEndOfStream_(std::move(onEndOfStream)),
-      output_(output), window_([this](std::uintptr_t generation) { OnPosted(generation); }) {}
+      output_(output),
+      window_([this](std::uintptr_t generation) { OnPosted(generation); }) {}
 
 Mp3MediaPlayer::~Mp3MediaPlayer() = default;
 

@@ -51,7 +51,7 @@ class Mp3MediaPlayer final : public MediaPlayer, public VolumeControl {
   std::size_t restFrame_ = 0;  // shown, and where Play starts, while no session runs
   // Raised whenever a run is dropped, so a stale end-of-song notice is told apart.
   std::uintptr_t generation_ = 0;
-  NotifyWindow window_;                        // outlives the session that posts to it
+  NotifyWindow window_;  // outlives the session that posts to it
   std::unique_ptr<PlaybackSession> session_;
 };
 

@@ -30,8 +30,7 @@ bool NotifyWindow::Post(std::uintptr_t value) const {
   return window_ && PostMessageW(window_.get(), kPostedMessage, value, 0) != FALSE;
 }
 
-LRESULT CALLBACK NotifyWindow::Procedure(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK NotifyWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));

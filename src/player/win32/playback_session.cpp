@@ -15,7 +15,8 @@ namespace {
 constexpr double kBatchSeconds = 0.1;
 // Enough to ride out a busy moment on the worker; little enough that a pause is prompt.
 constexpr double kQueueSeconds = 0.4;
-constexpr std::size_t kMaxPrerollFrames = 16;
+constexpr std::size_t kSettleFrames = 2;
+constexpr std::size_t kMaxPrerollFrames = 20;
 // The device signals each finished buffer; the timeout is only a safety net.
 constexpr DWORD kDeviceWaitMs = 100;
 // The silent clock has no signal: poll often enough that the song ends on time.
@@ -52,8 +53,9 @@ std::size_t MainDataBytes(const LoadedSong& song, std::size_t index) {
 }  // namespace
 
 std::size_t DecodeStartFrame(const LoadedSong& song, std::size_t target) {
-  if (target == 0) return 0;
-  std::size_t start = target - 1;
+  // Besides the reservoir, the frame before the target supplies the transform's overlap and
+  // the one before that the synthesis filter's history, which spans a short frame.
+  std::size_t start = target > kSettleFrames ? target - kSettleFrames : 0;
   std::size_t reservoir = 0;
   while (start > 0 && reservoir < ReservoirBytes(song.info) && target - start < kMaxPrerollFrames) {
     --start;

@@ -28,8 +28,8 @@ struct SessionStart {
 };
 
 // The frame decoding starts at so that `target` decodes whole: a Layer III frame takes part of
-// its audio data from the frames before it (the bit reservoir), and its output overlaps the
-// previous frame's.
+// its audio data from the frames before it (the bit reservoir), and its output builds on the
+// previous frames' output.
 std::size_t DecodeStartFrame(const LoadedSong& song, std::size_t target);
 
 // Made, paused, resumed and dropped on one thread (the player's); destroying it stops the

@@ -29,8 +29,7 @@ std::unique_ptr<WaveOutput> WaveOutput::Open(const WAVEFORMATEX& format) {
   return std::make_unique<WaveOutput>(Key{}, std::move(done), UniqueDevice(raw), format);
 }
 
-WaveOutput::WaveOutput(Key, UniqueHandle doneEvent, UniqueDevice device,
-                       const WAVEFORMATEX& format)
+WaveOutput::WaveOutput(Key, UniqueHandle doneEvent, UniqueDevice device, const WAVEFORMATEX& format)
     : doneEvent_(std::move(doneEvent)), device_(std::move(device)), format_(format) {}
 
 WaveOutput::~WaveOutput() {

@@ -1,0 +1,47 @@
+// What the chat commands reach: the player's parts and the windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "aol/quenby_aol8.h"
+#include "bot/song_choice.h"
+#include "core/clock.h"
+#include "core/settings.h"
+#include "player/end_of_song_modes.h"
+#include "player/media_player.h"
+#include "player/player.h"
+#include "player/progress.h"
+#include "player/random_song.h"
+#include "player/song_list.h"
+
+namespace sonorix {
+
+// The windows the commands open, close or fill.
+class BotWindows {
+ public:
+  virtual ~BotWindows() = default;
+  // Puts the matches into the result window's list (loading it if needed).
+  virtual void FillResults(const std::vector<std::string>& matches) = 0;
+  // Hides the player window and shows the result window.
+  virtual void ShowResults() = 0;
+};
+
+// Whether the dispatcher goes on trying the remaining patterns.
+enum class Flow { Continue, EndLine };
+
+struct BotParts {
+  Settings& settings;
+  Aol8& aol;
+  MediaPlayer& media;
+  VolumeControl& volume;
+  SongList& songs;
+  ProgressDisplay& progress;
+  Clock& clock;
+  Randomness& random;
+  Player& player;
+  SongChoice& choice;
+  BotWindows& windows;
+};
+
+}  // namespace sonorix

@@ -1,0 +1,73 @@
+#include "bot/chat_bot.h"
+
+#include "chattext/chat_line.h"
+#include "chattext/like_pattern.h"
+#include "chattext/text_helpers.h"
+
+namespace sonorix {
+
+namespace {
+
+// The argument of "p *", "v *" and the like: the line as typed from its
+// third character on. The command letters before it are ASCII, so bytes
+// and characters agree there.
+std::string_view ArgumentFrom(const std::string& text, std::size_t position) {
+  return position - 1 < text.size() ? std::string_view(text).substr(position - 1)
+                                    : std::string_view();
+}
+
+}  // namespace
+
+ChatBot::ChatBot(BotParts parts) : p_(parts), songs_(parts), transport_(parts) {}
+
+// Nobody is obeyed while no one is signed on, whatever his name.
+void ChatBot::DispatchChatLine(const std::string& screenName, const std::string& text) {
+  const Style style = p_.settings.ReadCurrentStyle();
+  const std::string user = p_.aol.GetUserSN();
+  if (user == kNotOnline || screenName != user) return;
+  const std::string line = LowerCase(text);
+  for (const CommandEntry& entry : CommandTable()) {
+    if (!Like(line, entry.pattern)) continue;
+    if (Run(entry.command, style, text) == Flow::EndLine) return;
+  }
+}
+
+Flow ChatBot::Run(Command command, const Style& style, const std::string& text) {
+  switch (command) {
+    case Command::Adv: Advertise(style); return Flow::Continue;
+    case Command::Random: return songs_.Random();
+    case Command::RandomSearch: return songs_.RandomSearch(style, ArgumentFrom(text, 3));
+    case Command::PlaySearch: return songs_.PlaySearch(style, ArgumentFrom(text, 3));
+    case Command::Scroll: return songs_.Scroll(style);
+    case Command::Cancel: return songs_.Cancel(style);
+    case Command::View: return songs_.View(style);
+    default: return RunTransport(command, style, text);
+  }
+}
+
+Flow ChatBot::RunTransport(Command command, const Style& style, const std::string& text) {
+  switch (command) {
+    case Command::Stop: transport_.Stop(style); break;
+    case Command::Pause: transport_.Pause(style); break;
+    case Command::Xpause: transport_.Resume(style); break;
+    case Command::Volume: transport_.Volume(style, ArgumentFrom(text, 3)); break;
+    case Command::FastForward: transport_.Seek(style, ArgumentFrom(text, 4), true); break;
+    case Command::Rewind: transport_.Seek(style, ArgumentFrom(text, 4), false); break;
+    case Command::Restart: transport_.Restart(style); break;
+    case Command::Songs: transport_.SongCount(style); break;
+    case Command::Date: transport_.Date(style); break;
+    case Command::Time: transport_.Time(style); break;
+    default: break;
+  }
+  return Flow::Continue;
+}
+
+void ChatBot::Advertise(const Style& style) {
+  p_.aol.SendChat(ChatLine(style, "Sonorix ...") + " v<FONT COLOR=#" + style.acolor +
+                  ">1.1 <FONT COLOR=#" + style.fcolor + ">" + AccentText("by Dorvin › aol") +
+                  " <font color=#" + style.acolor + ">8.0");
+  p_.clock.Pause(0.1);
+  p_.aol.SendChat(ChatLine(style, "this shit's tite, aint it?"));
+}
+
+}  // namespace sonorix

@@ -1,0 +1,240 @@
+#include "bot/song_commands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "bot/numbers.h"
+#include "chattext/chat_line.h"
+#include "chattext/text_helpers.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr std::string_view kMp3 = ".mp3";
+
+std::string ColourTag(const std::string& colour) { return "<FONT COLOR=#" + colour + ">"; }
+
+std::string PleaseType() {
+  return " <u>" + AccentText("/scroll") + "</u>, <u>" + AccentText("/view") + "</u>, " +
+         AccentText("or") + " <u>" + AccentText("/cancel") + "</u>";
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string ReplaceText(std::string source, std::string_view find, std::string_view replacement) {
+  const std::string needle = LowerCase(find);
+  for (auto at = LowerCase(source).find(needle); at != std::string::npos;
+       at = LowerCase(source).find(needle, at + replacement.size())) {
+    source.replace(at, find.size(), replacement);
+  }
+  return source;
+}
+
+// Every song whose name holds the search adds itself to the matches, which
+// may still hold an earlier search's names.
+void SongCommands::Match(std::string_view search, bool ignoreBlanks) {
+  const std::string wanted = LowerCase(ignoreBlanks ? StripSpaces(search) : std::string(search));
+  for (int i = 0; i < p_.songs.Count(); ++i) {
+    const std::string name = p_.songs.Name(i);
+    if (Contains(LowerCase(ignoreBlanks ? StripSpaces(name) : name), wanted)) {
+      p_.choice.matches.push_back(name);
+    }
+  }
+}
+
+// Selects every song whose name holds the part: the last of them stays
+// selected, and replies announce that one's position.
+void SongCommands::Mark(std::string_view part) {
+  for (int i = 0; i < p_.songs.Count(); ++i) {
+    if (Contains(p_.songs.Name(i), part)) p_.songs.Select(i);
+  }
+}
+
+bool SongCommands::OpenSong(const std::string& name) {
+  return p_.media.Open(p_.songs.Folder() + "\\" + name);
+}
+
+void SongCommands::ClearMatches() { p_.choice.matches.clear(); }
+
+Flow SongCommands::Random() {
+  if (p_.settings.ReadMain(kMusicFolderKey).empty() || p_.songs.Count() == 0) return Flow::EndLine;
+  p_.player.RandomButton();
+  return Flow::Continue;
+}
+
+Flow SongCommands::RandomSearch(const Style& style, std::string_view search) {
+  Match(search, false);
+  auto& matches = p_.choice.matches;
+  if (matches.empty()) {
+    p_.aol.SendChat(ChatLine(style, "didnt find ›") + " " + ColourTag(style.acolor) + "<u>" +
+                    AccentText(search) + "</u>");
+    return Flow::EndLine;
+  }
+  const bool several = matches.size() > 1;
+  std::size_t k = 0;
+  if (several) {
+    k = std::min(static_cast<std::size_t>(p_.random.Next() * matches.size()), matches.size() - 1);
+    p_.choice.scratch = ReplaceText(matches[k], kMp3, "");
+    p_.choice.lastStarted = p_.choice.scratch;
+    // A file named only ".mp3" plays nothing and is not mentioned.
+    if (p_.choice.scratch.empty()) {
+      ClearMatches();
+      return Flow::Continue;
+    }
+  }
+  const std::string picked = matches[k];
+  if (OpenSong(picked)) {
+    p_.choice.lastStarted = picked;
+    p_.progress.Start();
+    Mark(picked);
+    p_.aol.SendChat(ChatLine(style, "random ›") + " <b>" + std::to_string(p_.songs.Selected()) +
+                    "</b> › " + ColourTag(style.acolor) + " <u>" + AccentText(picked) + "</u>");
+  }
+  ClearMatches();
+  return several ? Flow::Continue : Flow::EndLine;
+}
+
+Flow SongCommands::PlaySearch(const Style& style, std::string_view text) {
+  auto& choice = p_.choice;
+  if (choice.awaitingCommand) {
+    p_.aol.SendChat(CondensedLine(style, "please type") + PleaseType());
+  }
+  if (!choice.pending) {
+    choice.searchText = std::string(text);
+    Match(text, true);
+    if (choice.matches.size() == 1) {
+      const std::string song = choice.matches.front();
+      if (OpenSong(song)) {
+        choice.lastStarted = song;
+        p_.progress.Start();
+        p_.aol.SendChat(CondensedLine(style, "playing") + " › " + ColourTag(style.acolor) + "<u>" +
+                        AccentText(song) + "</u>");
+        Mark(song);
+      }
+      ClearMatches();
+      return Flow::EndLine;
+    }
+    if (choice.matches.empty()) {
+      p_.aol.SendChat(CondensedLine(style, "didnt find") + " › " + ColourTag(style.acolor) +
+                      AccentText(text));
+    } else {
+      choice.pending = true;
+      choice.awaitingCommand = true;
+      p_.aol.SendChat(CondensedLine(style, "found") + " <b>" +
+                      std::to_string(choice.matches.size()) + "</b> " + AccentText("matches for") +
+                      " <u><b>" + AccentText(text) + "</b></u> " + AccentText("please type") +
+                      PleaseType());
+    }
+  }
+  if (!choice.pending) return Flow::Continue;
+  if (choice.awaitingCommand) return Flow::EndLine;
+  return PickByNumber(style, text);
+}
+
+// Numbers outside 16 bits name no match, like any other number too large.
+Flow SongCommands::PickByNumber(const Style& style, std::string_view text) {
+  auto& choice = p_.choice;
+  const auto number = ParseNumber(text);
+  if (!number) {
+    SendChoicePrompt(style, "cancel");
+    return Flow::EndLine;
+  }
+  const double k = RoundHalfEven(*number);
+  const bool inList = k >= 0 && k <= std::numeric_limits<short>::max() &&
+                      k < static_cast<double>(choice.matches.size());
+  const std::string picked = inList ? choice.matches[static_cast<std::size_t>(k)] : "";
+  if (ReplaceText(picked, kMp3, "").empty()) {
+    p_.aol.SendChat(CondensedLine(style, "invalid") + " › " + ColourTag(style.acolor) +
+                    AccentText("number"));
+    p_.clock.Pause(0.1);
+    SendChoicePrompt(style, "/cancel");
+    return Flow::EndLine;
+  }
+  if (OpenSong(picked)) {
+    choice.lastStarted = picked;
+    choice.scratch = ReplaceText(picked, kMp3, "");
+    p_.progress.Start();
+    Mark(picked);
+    p_.aol.SendChat(CondensedLine(style, "playing") + " › <b>" +
+                    std::to_string(p_.songs.Selected()) + "</b> › " + ColourTag(style.acolor) +
+                    "<u>" + AccentText(picked) + "</u>");
+  }
+  choice.pending = false;
+  ClearMatches();
+  choice.awaitingCommand = false;
+  return Flow::EndLine;
+}
+
+void SongCommands::SendChoicePrompt(const Style& style, std::string_view ending) {
+  const auto last = static_cast<long>(p_.choice.matches.size()) - 1;
+  p_.aol.SendChat(CondensedLine(style, "type") + " › " + ColourTag(style.acolor) + " p</a> " +
+                  ColourTag(style.fcolor) + " " + AccentText("and") + " 0 - " +
+                  std::to_string(last) + " " + AccentText("or") + " " + ColourTag(style.acolor) +
+                  AccentText(ending));
+}
+
+Flow SongCommands::Scroll(const Style& style) {
+  auto& choice = p_.choice;
+  if (!choice.pending) return Flow::Continue;
+  for (std::size_t i = 0; i < choice.matches.size(); ++i) {
+    p_.aol.SendChat(CondensedLine(style, "") + std::to_string(i) + "›  " + ColourTag(style.acolor) +
+                    AccentText(choice.matches[i]));
+    p_.clock.Pause(1);
+  }
+  const auto last = static_cast<long>(choice.matches.size()) - 1;
+  p_.aol.SendChat(CondensedLine(style, "type") + " › " + ColourTag(style.acolor) + " p</a> " +
+                  ColourTag(style.fcolor) + " " + AccentText("and") + " 0 - " +
+                  std::to_string(last) + " or " + ColourTag(style.acolor) + AccentText("cancel"));
+  choice.awaitingCommand = false;
+  return Flow::Continue;
+}
+
+Flow SongCommands::Cancel(const Style& style) {
+  auto& choice = p_.choice;
+  if (!choice.pending) return Flow::Continue;
+  p_.aol.SendChat(CondensedLine(style, "multi") + " › " + ColourTag(style.acolor) +
+                  AccentText("canceled"));
+  ClearMatches();
+  choice.awaitingCommand = false;
+  choice.pending = false;
+  return Flow::Continue;
+}
+
+Flow SongCommands::View(const Style& style) {
+  auto& choice = p_.choice;
+  if (!choice.pending) return Flow::Continue;
+  p_.windows.FillResults(choice.matches);
+  p_.aol.SendChat(CondensedLine(style, "viewing") + " <b>" + std::to_string(choice.matches.size()) +
+                  "</b> " + AccentText("matches for ›") + " " + ColourTag(style.acolor) + "<u>" +
+                  AccentText(choice.searchText) + "</u>");
+  p_.windows.ShowResults();
+  choice.awaitingCommand = false;
+  choice.pending = false;
+  return Flow::Continue;
+}
+
+void SongCommands::PickFromResults(const std::string& picked) {
+  auto& choice = p_.choice;
+  choice.lastStarted = ReplaceText(picked, kMp3, "");
+  const bool opened = OpenSong(picked);
+  Mark(choice.lastStarted);
+  const Style style = p_.settings.ReadCurrentStyle();
+  Mark(picked);
+  if (opened) {
+    p_.aol.SendChat(CondensedLine(style, "playing") + " › <b>" +
+                    std::to_string(p_.songs.Selected()) + "</b> › " + ColourTag(style.acolor) +
+                    "<u>" + AccentText(choice.lastStarted) + "</u>");
+    p_.progress.Start();
+  }
+  choice.awaitingCommand = false;
+  ClearMatches();
+  choice.scratch.clear();
+}
+
+}  // namespace sonorix

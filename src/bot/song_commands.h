@@ -1,0 +1,40 @@
+// Starting songs from the chat: at random, by search, and by choosing among
+// several matches.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "bot/bot_parts.h"
+
+namespace sonorix {
+
+// Replaces every occurrence of find (letter case ignored) and goes on right
+// after each replacement.
+std::string ReplaceText(std::string source, std::string_view find, std::string_view replacement);
+
+class SongCommands {
+ public:
+  explicit SongCommands(BotParts parts) : p_(parts) {}
+
+  Flow Random();
+  Flow RandomSearch(const Style& style, std::string_view search);
+  Flow PlaySearch(const Style& style, std::string_view text);
+  Flow Scroll(const Style& style);
+  Flow Cancel(const Style& style);
+  Flow View(const Style& style);
+  // A double-click on a match in the result window.
+  void PickFromResults(const std::string& picked);
+
+ private:
+  void Match(std::string_view search, bool ignoreBlanks);
+  void Mark(std::string_view part);
+  bool OpenSong(const std::string& name);
+  void SendChoicePrompt(const Style& style, std::string_view ending);
+  Flow PickByNumber(const Style& style, std::string_view text);
+  void ClearMatches();
+
+  BotParts p_;
+};
+
+}  // namespace sonorix

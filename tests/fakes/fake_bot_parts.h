@@ -1,0 +1,62 @@
+// A whole command bot wired to fakes: a client, a player and its windows.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "bot/chat_bot.h"
+#include "fakes/fake_client.h"
+#include "fakes/fake_player_parts.h"
+#include "fakes/memory_settings_store.h"
+
+namespace sonorix::testing {
+
+class FakeVolume final : public VolumeControl {
+ public:
+  void SetVolume(int level) override { levels.push_back(level); }
+  std::vector<int> levels;
+};
+
+class FakeBotWindows final : public BotWindows {
+ public:
+  void FillResults(const std::vector<std::string>& matches) override {
+    results.insert(results.end(), matches.begin(), matches.end());
+  }
+  void ShowResults() override { resultsShown = true; }
+  std::vector<std::string> results;
+  bool resultsShown = false;
+};
+
+// The signed-on user is "Dorvin"; the style "neon" is current.
+struct BotRig {
+  BotRig() {
+    settings.WriteMain("mp3 dir", "D:\\music");
+    settings.WriteMain("preset", "default");
+    settings.WriteMain("style", "neon");
+    const std::string file = settings.StyleFile("neon");
+    settings.WriteIni("styles", "acolor", "FF9900", file);
+    settings.WriteIni("styles", "ascii", "»", file);
+    settings.WriteIni("styles", "fcolor", "FFFFFF", file);
+  }
+
+  Style CurrentStyle() const { return settings.ReadCurrentStyle(); }
+  void Say(const std::string& text) { bot.DispatchChatLine("Dorvin", text); }
+
+  MemorySettingsStore store;
+  Settings settings{store, "C:\\Sonorix"};
+  FakeClient client;
+  FakeMediaPlayer media;
+  FakeVolume volume;
+  FakeSongList songs;
+  FakeProgress progress;
+  FakeClock clock;
+  ScriptedRandomness random{{0.0}};
+  EndOfSongModes modes;
+  Player player{{settings, client.aol, media, songs, progress, clock, random, modes}};
+  SongChoice choice;
+  FakeBotWindows windows;
+  ChatBot bot{{settings, client.aol, media, volume, songs, progress, clock, random, player, choice,
+               windows}};
+};
+
+}  // namespace sonorix::testing

@@ -1,0 +1,170 @@
+#include "bot/song_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_bot_parts.h"
+
+namespace sonorix {
+namespace {
+
+using testing::BotRig;
+using Lines = std::vector<std::string>;
+
+constexpr char kCondensed[] =
+    R"(<FONT COLOR=#FF9900><font  face="abadi mt condensed light">» <FONT COLOR=#FFFFFF>)";
+constexpr char kNarrow[] =
+    R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>)";
+
+std::string Condensed(const std::string& rest) { return kCondensed + rest; }
+
+class SongCommandsTest : public ::testing::Test {
+ protected:
+  SongCommandsTest() {
+    rig_.songs.names = {"Another Day.mp3", "My Song.mp3", "mysong remix.mp3", "Xylo.mp3",
+                        "song three.mp3"};
+  }
+  Lines Sent() const { return rig_.client.Lines(); }
+  BotRig rig_;
+};
+
+TEST_F(SongCommandsTest, ReplaceTextIgnoresCaseAndGoesOnAfterEachReplacement) {
+  EXPECT_EQ(ReplaceText("Song.MP3", ".mp3", ""), "Song");
+  EXPECT_EQ(ReplaceText("a.mp3.mp3", ".mp3", ""), "a");
+  EXPECT_EQ(ReplaceText("aaa", "a", "aa"), "aaaaaa");
+  EXPECT_EQ(ReplaceText(".mp3", ".mp3", ""), "");
+}
+
+TEST_F(SongCommandsTest, RandomWithOneSongPlaysItAsPositionZero) {
+  rig_.songs.names = {"only.mp3"};
+  rig_.random = testing::ScriptedRandomness({0.99});
+  rig_.Say("r");
+  EXPECT_EQ(Sent(), Lines{std::string(kNarrow) +
+                          "rándøm › <b>0</b> › <FONT COLOR=#FF9900><u>ønly.mp3</u>"});
+  EXPECT_EQ(rig_.media.plays, 1);
+  EXPECT_TRUE(rig_.progress.running);
+}
+
+TEST_F(SongCommandsTest, RandomWithoutFolderOrSongsIsSilent) {
+  rig_.songs.names.clear();
+  rig_.Say("r");
+  rig_.songs.names = {"a.mp3"};
+  rig_.settings.WriteMain("mp3 dir", "");
+  rig_.Say("r");
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_TRUE(rig_.media.opened.empty());
+}
+
+TEST_F(SongCommandsTest, RandomSearchPlaysTheOneMatchAndMarksIt) {
+  rig_.Say("r XYLO");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\Xylo.mp3"});
+  EXPECT_EQ(rig_.songs.selected, 3);
+  EXPECT_EQ(Sent(), Lines{std::string(kNarrow) +
+                          "rándøm › <b>3</b> › <FONT COLOR=#FF9900> <u>Xylø.mp3</u>"});
+  EXPECT_TRUE(rig_.choice.matches.empty());
+}
+
+TEST_F(SongCommandsTest, RandomSearchWithAnEmptyTextPicksAmongAllSongs) {
+  rig_.random = testing::ScriptedRandomness({0.5});
+  rig_.Say("r ");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\mysong remix.mp3"});
+  EXPECT_EQ(rig_.songs.selected, 2);
+  rig_.Say("r nothing like it");
+  EXPECT_EQ(Sent().back(),
+            std::string(kNarrow) + "didnt find › <FONT COLOR=#FF9900><u>nøthing liké it</u>");
+}
+
+TEST_F(SongCommandsTest, ASongNamedOnlyDotMp3IsNeitherPlayedNorMentioned) {
+  rig_.songs.names = {".mp3", ".MP3"};
+  rig_.Say("r mp3");
+  EXPECT_TRUE(rig_.media.opened.empty());
+  EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(SongCommandsTest, PlaySearchIgnoresBlanksAndPlaysASingleMatch) {
+  rig_.Say("p A n o t h e r");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\Another Day.mp3"});
+  EXPECT_EQ(Sent(), Lines{Condensed("pláying › <FONT COLOR=#FF9900><u>Anøthér Dáy.mp3</u>")});
+  EXPECT_EQ(rig_.songs.selected, 0);
+}
+
+TEST_F(SongCommandsTest, SeveralMatchesOpenAChoiceThatScrollAndANumberClose) {
+  rig_.Say("p my song");
+  EXPECT_EQ(Sent().back(),
+            Condensed("føund <b>2</b> mátchés før <u><b>my søng</b></u> pléásé typé <u>/scrøll</u>"
+                      ", <u>/viéw</u>, ør <u>/cáncél</u>"));
+  rig_.Say("p 1");
+  EXPECT_EQ(Sent().back(), Condensed("pléásé typé <u>/scrøll</u>, <u>/viéw</u>, ør <u>/cáncél</u>"))
+      << "a number before /scroll only repeats the hint";
+  EXPECT_TRUE(rig_.media.opened.empty());
+
+  rig_.Say("/scroll");
+  const Lines sent = Sent();
+  ASSERT_EQ(sent.size(), 5u);
+  EXPECT_EQ(sent[2], Condensed("0›  <FONT COLOR=#FF9900>My Søng.mp3"));
+  EXPECT_EQ(sent[3], Condensed("1›  <FONT COLOR=#FF9900>mysøng rémix.mp3"));
+  EXPECT_EQ(sent[4], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd 0 - 1"
+                               " or <FONT COLOR=#FF9900>cáncél"));
+  EXPECT_EQ(rig_.clock.pauses, (std::vector<double>{1, 1}));
+
+  rig_.Say("p 2");
+  EXPECT_EQ(Sent()[5], Condensed("inválid › <FONT COLOR=#FF9900>numbér"));
+  EXPECT_EQ(Sent()[6], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd 0 - 1"
+                                 " ør <FONT COLOR=#FF9900>/cáncél"));
+  rig_.Say("p two");
+  EXPECT_EQ(Sent().back(), Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd "
+                                     "0 - 1 ør <FONT COLOR=#FF9900>cáncél"));
+  rig_.Say("p 1");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\mysong remix.mp3"});
+  EXPECT_EQ(Sent().back(),
+            Condensed("pláying › <b>2</b> › <FONT COLOR=#FF9900><u>mysøng rémix.mp3</u>"));
+  EXPECT_FALSE(rig_.choice.pending);
+  EXPECT_TRUE(rig_.choice.matches.empty());
+}
+
+TEST_F(SongCommandsTest, NumbersBeyondSixteenBitsAreInvalidChoices) {
+  rig_.Say("p song");
+  rig_.Say("/scroll");
+  for (const char* pick : {"p 65536", "p 1e300", "p -0.6", "p 3"}) {
+    rig_.Say(pick);
+    EXPECT_EQ(Sent()[Sent().size() - 2], Condensed("inválid › <FONT COLOR=#FF9900>numbér")) << pick;
+  }
+  rig_.Say("p 0.5");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\My Song.mp3"}) << "0.5 rounds to 0";
+}
+
+TEST_F(SongCommandsTest, CancelClosesTheChoiceAndIsSilentWithoutOne) {
+  rig_.Say("/cancel");
+  EXPECT_TRUE(Sent().empty());
+  rig_.Say("p song");
+  rig_.Say("/cancel");
+  EXPECT_EQ(Sent().back(), Condensed("multi › <FONT COLOR=#FF9900>cáncéléd"));
+  EXPECT_FALSE(rig_.choice.pending);
+  rig_.Say("p xylo");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\Xylo.mp3"}) << "a new search after cancel";
+}
+
+TEST_F(SongCommandsTest, ViewHandsTheMatchesToTheResultWindowAndAPickPlaysOne) {
+  rig_.Say("p song");
+  rig_.Say("/view");
+  EXPECT_TRUE(rig_.windows.resultsShown);
+  EXPECT_EQ(rig_.windows.results,
+            (Lines{"My Song.mp3", "mysong remix.mp3", "song three.mp3"}));
+  EXPECT_EQ(Sent().back(),
+            Condensed("viéwing <b>3</b> mátchés før › <FONT COLOR=#FF9900><u>søng</u>"));
+  EXPECT_FALSE(rig_.choice.pending);
+  rig_.bot.Songs().PickFromResults("song three.mp3");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\song three.mp3"});
+  EXPECT_EQ(Sent().back(),
+            Condensed("pláying › <b>4</b> › <FONT COLOR=#FF9900><u>søng thréé</u>"));
+  EXPECT_TRUE(rig_.choice.matches.empty());
+}
+
+TEST_F(SongCommandsTest, ASongThatWillNotOpenIsNotAnnounced) {
+  rig_.media.broken = {"D:\\music\\Xylo.mp3"};
+  rig_.Say("p xylo");
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_FALSE(rig_.progress.running);
+}
+
+}  // namespace
+}  // namespace sonorix
