@@ -69,6 +69,7 @@ void Aol8::SendChat(std::string_view text) {
   SetText(input, "");
   SetText(input, text);
   windows_.Send(input, WindowMessage::Char, kEnter, 0);
+  if (sentObserver_) sentObserver_(text);
 }
 
 std::string Aol8::GetUserSN() {

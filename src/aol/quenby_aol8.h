@@ -2,6 +2,7 @@
 // line into it, and reading the signed-on screen name.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -35,11 +36,17 @@ class Aol8 {
   // The room's transcript window, or null.
   WindowRef FindTranscript(WindowRef room);
 
+  // Told of every line SendChat typed into a room.
+  void SetSentObserver(std::function<void(std::string_view)> observer) {
+    sentObserver_ = std::move(observer);
+  }
+
  private:
   WindowRef FindDocumentWithChildren(std::initializer_list<std::string_view> classes);
   bool HasChildOfEach(WindowRef window, std::initializer_list<std::string_view> classes);
 
   WindowApi& windows_;
+  std::function<void(std::string_view)> sentObserver_;
 };
 
 }  // namespace sonorix

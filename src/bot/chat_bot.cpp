@@ -18,13 +18,16 @@ std::string_view ArgumentFrom(const std::string& text, std::size_t position) {
 
 }  // namespace
 
-ChatBot::ChatBot(BotParts parts) : p_(parts), songs_(parts), transport_(parts) {}
+ChatBot::ChatBot(BotParts parts) : p_(parts), songs_(parts), transport_(parts) {
+  p_.aol.SetSentObserver([this](std::string_view line) { ownLines_.Remember(line); });
+}
 
 // Nobody is obeyed while no one is signed on, whatever his name.
 void ChatBot::DispatchChatLine(const std::string& screenName, const std::string& text) {
   const Style style = p_.settings.ReadCurrentStyle();
   const std::string user = p_.aol.GetUserSN();
   if (user == kNotOnline || screenName != user) return;
+  if (ownLines_.TakeEcho(text)) return;
   const std::string line = LowerCase(text);
   for (const CommandEntry& entry : CommandTable()) {
     if (!Like(line, entry.pattern)) continue;

@@ -5,6 +5,7 @@
 
 #include "bot/bot_parts.h"
 #include "bot/command_table.h"
+#include "bot/own_lines.h"
 #include "bot/song_commands.h"
 #include "bot/transport_commands.h"
 
@@ -15,7 +16,8 @@ class ChatBot {
   explicit ChatBot(BotParts parts);
 
   // One chat line from the room. The style and the signed-on name are read
-  // afresh for every line, so a change shows with the very next one.
+  // afresh for every line, so a change shows with the very next one. The
+  // program's own lines coming back are never taken as commands.
   void DispatchChatLine(const std::string& screenName, const std::string& text);
 
   SongCommands& Songs() { return songs_; }
@@ -28,6 +30,7 @@ class ChatBot {
   BotParts p_;
   SongCommands songs_;
   TransportCommands transport_;
+  OwnLines ownLines_;
 };
 
 }  // namespace sonorix

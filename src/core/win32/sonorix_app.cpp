@@ -27,8 +27,12 @@ bool SonorixApp::Start() {
     splash.Run(clock_);
   }
   if (QuitRequested()) return false;
-  form1_ = std::make_unique<Form1>(
-      Form1Parts{settings_, aol_, mediaPlayer1_, clock_, random_, modes_, {}});
+  form1_ = std::make_unique<Form1>(Form1Parts{settings_, aol_, mediaPlayer1_, clock_, random_,
+                                              modes_, windows_,
+                                              [this](const ChatLineEvent& line) { OnChatLine(line); }});
+  bot_ = std::make_unique<ChatBot>(BotParts{
+      settings_, aol_, mediaPlayer1_, mediaPlayer1_, form1_->File1(), form1_->Picture1(), clock_,
+      random_, form1_->PlayerActions(), form1_->Choice(), *this});
   form1_->Load();
   ShowWindow(form1_->Hwnd(), SW_SHOW);
   StayOnTop(form1_->Hwnd());
@@ -43,6 +47,32 @@ int SonorixApp::Run() {
     DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
+}
+
+void SonorixApp::OnChatLine(const ChatLineEvent& line) {
+  if (bot_) bot_->DispatchChatLine(line.screenName, line.text);
+}
+
+// The result window is made once and only hidden afterwards; each search
+// loads it afresh with the preset's colours.
+void SonorixApp::FillResults(const std::vector<std::string>& matches) {
+  if (!form8_) {
+    form8_ = std::make_unique<Form8>([this](const std::string& picked) { OnResultPicked(picked); },
+                                     [this] { ShowWindow(form1_->Hwnd(), SW_SHOW); });
+  }
+  form8_->Load(settings_.ReadCurrentPreset());
+  form8_->AddMatches(matches);
+}
+
+void SonorixApp::ShowResults() {
+  ShowWindow(form1_->Hwnd(), SW_HIDE);
+  ShowWindow(form8_->Hwnd(), SW_SHOW);
+}
+
+void SonorixApp::OnResultPicked(const std::string& picked) {
+  bot_->Songs().PickFromResults(picked);
+  form8_->Unload();
+  ShowWindow(form1_->Hwnd(), SW_SHOW);
 }
 
 }  // namespace sonorix

@@ -1,10 +1,13 @@
-// The whole program: its outside parts, the splash and the player window.
+// The whole program: its outside parts, the splash, the player window and
+// the chat command bot.
 #pragma once
 
 #include <memory>
 
 #include "aol/quenby_aol8.h"
 #include "aol/win32/user32_window_api.h"
+#include "bot/chat_bot.h"
+#include "bot/win32/Form8.h"
 #include "core/settings.h"
 #include "core/win32/profile_store.h"
 #include "core/win32/win32_clock.h"
@@ -15,10 +18,10 @@
 
 namespace sonorix {
 
-class SonorixApp {
+class SonorixApp final : private BotWindows {
  public:
   explicit SonorixApp(std::string programFolder);
-  ~SonorixApp();
+  ~SonorixApp() override;
 
   // Splash, then the player's load; false if the program ended meanwhile.
   bool Start();
@@ -26,9 +29,15 @@ class SonorixApp {
   int Run();
 
   Form1* Player() { return form1_.get(); }
+  Form8* Results() { return form8_.get(); }
   EndOfSongModes& Modes() { return modes_; }
 
  private:
+  void FillResults(const std::vector<std::string>& matches) override;
+  void ShowResults() override;
+  void OnResultPicked(const std::string& picked);
+  void OnChatLine(const ChatLineEvent& line);
+
   ProfileStore store_;
   Settings settings_;
   User32WindowApi windows_;
@@ -38,6 +47,8 @@ class SonorixApp {
   EndOfSongModes modes_;
   Mp3MediaPlayer mediaPlayer1_;
   std::unique_ptr<Form1> form1_;
+  std::unique_ptr<Form8> form8_;
+  std::unique_ptr<ChatBot> bot_;
 };
 
 }  // namespace sonorix

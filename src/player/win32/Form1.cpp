@@ -19,11 +19,15 @@ constexpr int kIdMenu = 202;
 constexpr int kIdStop = 203;
 constexpr int kIdRandom = 204;
 constexpr int kIdClose = 205;
+// Twenty reads a second: the chat-scan promises at least ten.
+constexpr UINT_PTR kTimerChatScan = 2;
+constexpr UINT kChatScanInterval = 50;
 constexpr const wchar_t* kCaptions[] = {L"play", L"m&enu", L"stop", L"random", L"&close"};
 
 }  // namespace
 
-Form1::Form1(Form1Parts parts) : parts_(std::move(parts)) {
+Form1::Form1(Form1Parts parts)
+    : parts_(std::move(parts)), niteScan1_(parts_.aol, parts_.windows, parts_.onChatLine) {
   CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN,
                       TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"Sonorix");
   CreateControls();
@@ -58,7 +62,8 @@ void Form1::Load() {
   NameDefaultLook(parts_.settings);
   ApplyPreset(parts_.settings.ReadCurrentPreset());
   AnnounceStart(parts_.settings, parts_.aol, parts_.clock, file1_->Count());
-  if (parts_.startChatScan) parts_.startChatScan();
+  niteScan1_.Start();
+  SetTimer(Hwnd(), kTimerChatScan, kChatScanInterval, nullptr);
 }
 
 void Form1::ApplyPreset(const Preset& preset) {
@@ -110,6 +115,9 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
       SetTextColor(reinterpret_cast<HDC>(wParam), listColour_);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    case WM_TIMER:
+      if (wParam == kTimerChatScan) niteScan1_.Poll();
+      return 0;
     case WM_CLOSE:
       OnButton(kIdClose);
       return 0;

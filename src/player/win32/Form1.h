@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "aol/quenby_aol8.h"
+#include "bot/nite_scan.h"
+#include "bot/song_choice.h"
 #include "core/clock.h"
 #include "core/settings.h"
 #include "player/end_of_song_modes.h"
@@ -27,8 +29,9 @@ struct Form1Parts {
   Clock& clock;
   Randomness& random;
   const EndOfSongModes& modes;
-  // Starts reading the chat room once the player has announced itself.
-  std::function<void()> startChatScan;
+  WindowApi& windows;
+  // Each new line of the chat room, once the player has announced itself.
+  std::function<void(const ChatLineEvent&)> onChatLine;
 };
 
 class Form1 final : public Window {
@@ -44,6 +47,7 @@ class Form1 final : public Window {
   void ApplyPreset(const Preset& preset);
 
   SongListBox& File1() { return *file1_; }
+  SongChoice& Choice() { return choice_; }
   ProgressBar& Picture1() { return *picture1_; }
   Player& PlayerActions() { return *player_; }
 
@@ -63,6 +67,9 @@ class Form1 final : public Window {
   std::vector<ThreeDButton> buttons_;  // SSCommand1 .. SSCommand5
   HWND cmd_ = nullptr;
   std::unique_ptr<Player> player_;
+  // The search commands' working state, kept for the whole run.
+  SongChoice choice_;
+  NiteScan niteScan1_;
   COLORREF listColour_ = RGB(0, 0, 0);
 };
 

@@ -104,7 +104,20 @@ bool PlaybackSession::StopRequested() const {
   return WaitForSingleObject(stopEvent_.get(), 0) == WAIT_OBJECT_0;
 }
 
+// Wine counts a paused device's position on as later buffers top up its mixer, so the
+// position shown while paused is the one taken at the pause.
+void PlaybackSession::Pause() {
+  sink_->Pause();
+  pausedAt_ = Position();
+}
+
+void PlaybackSession::Resume() {
+  pausedAt_.reset();
+  sink_->Resume();
+}
+
 double PlaybackSession::Position() const {
+  if (pausedAt_) return *pausedAt_;
   heard_ = std::max(heard_, sink_->PlayedSamples());
   const Mp3Info& info = start_.song->info;
   return info.FrameStartSeconds(start_.frame) + static_cast<double>(heard_) / info.sample_rate;

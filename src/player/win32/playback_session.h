@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "player/win32/acm_decoder.h"
@@ -49,10 +50,10 @@ class PlaybackSession {
   PlaybackSession(const PlaybackSession&) = delete;
   PlaybackSession& operator=(const PlaybackSession&) = delete;
 
-  void Pause() { sink_->Pause(); }
-  void Resume() { sink_->Resume(); }
+  void Pause();
+  void Resume();
   void SetVolume(int level) { sink_->SetVolume(level); }
-  // Seconds from the start of the song; never goes back.
+  // Seconds from the start of the song; never goes back, and holds still while paused.
   double Position() const;
 
  private:
@@ -72,6 +73,7 @@ class PlaybackSession {
   std::size_t discardBytes_ = 0;     // worker only: the output of the frames before the start
   bool decodedAll_ = false;          // worker only
   mutable std::uint64_t heard_ = 0;  // player thread only
+  std::optional<double> pausedAt_;   // player thread only
   std::thread worker_;               // last: started once the rest is in place
 };
 

@@ -106,3 +106,50 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
 
 }  // namespace
 }  // namespace sonorix
+
+namespace sonorix {
+namespace {
+
+// Feeds every line the program types back to it as the room would show it,
+// until the room falls quiet; how many rounds that took.
+int RoundsUntilQuiet(testing::BotRig& rig) {
+  std::size_t seen = 0;
+  for (int round = 0; round < 20; ++round) {
+    const auto lines = rig.client.Lines();
+    if (lines.size() == seen) return round;
+    for (std::size_t i = seen; i < lines.size(); ++i) rig.Say(StripTags(lines[i]));
+    seen = lines.size();
+  }
+  return -1;
+}
+
+TEST(ChatBot, NoDecorationOrSongNameMakesARepliesLoop) {
+  for (const char* ascii : {"p", "r", "adv", "", "stop", "v"}) {
+    testing::BotRig rig;
+    rig.settings.WriteIni("styles", "ascii", ascii, rig.settings.StyleFile("neon"));
+    rig.songs.names = {"p.mp3", "r.mp3", "adv.mp3"};
+    rig.media.state = PlayState::Playing;
+    for (const char* line : {"p zzz", "r", "p p", "adv", "pause", "v 5"}) rig.Say(line);
+    EXPECT_EQ(RoundsUntilQuiet(rig), 1) << "decoration '" << ascii << "'";
+  }
+}
+
+TEST(ChatBot, OwnLinesAreIgnoredOnlyOnceAndOnlyWhenTheyComeBack) {
+  testing::BotRig rig;
+  rig.settings.WriteIni("styles", "ascii", "p", rig.settings.StyleFile("neon"));
+  rig.Say("p zzz");
+  const std::string echo = StripTags(rig.client.Lines().back());
+  EXPECT_EQ(echo.rfind("p didnt find", 0), 0u);
+  rig.Say(echo);
+  EXPECT_EQ(rig.client.Lines().size(), 1u) << "the echo is the program's own line";
+  rig.Say(echo);
+  EXPECT_EQ(rig.client.Lines().size(), 2u) << "typed again by the user, it is a command";
+}
+
+TEST(StripTags, DropsEveryTagAndKeepsTheText) {
+  EXPECT_EQ(StripTags(R"(<FONT COLOR=#1><font  face="a b">» <u>x</u> 1<2)"), "» x 1");
+  EXPECT_EQ(StripTags("plain"), "plain");
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "aol/win32/code_page.h"
+#include "chattext/announcements.h"
+#include "chattext/text_helpers.h"
+#include "core/win32/message_pump.h"
+#include "core/win32/sonorix_app.h"
+#include "testutil.h"
+#include "wine/aolsim_process.h"
+#include "wine/program_folder.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace sonorix::testing;
+using Lines = std::vector<std::string>;
+
+const Style kStyle{"sonorix", "sonorix", kTestAcolor, kTestAscii, kTestFcolor};
+const std::string kCondensed = std::string("<FONT COLOR=#") + kTestAcolor +
+                               "><font  face=\"abadi mt condensed light\">» <FONT COLOR=#" +
+                               kTestFcolor + ">";
+
+bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout) {
+  return WaitUntil(predicate, timeout, [] { PumpPendingMessages(); });
+}
+
+// The program runs in this process; the stand-in client beside it. The
+// signed-on user types through the client's input box, as a person would.
+class ChatCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(client_.Started());
+    music_ = MakeMusicFolder({{"long.mp3", "Another Day.mp3"}, {"vbr.mp3", "My Song.mp3"},
+                              {"mono.mp3", "mysong remix.mp3"}, {"cbr128.mp3", "song three.mp3"}});
+    folder_ = std::make_unique<ProgramFolder>(music_);
+    app_ = std::make_unique<SonorixApp>(folder_->Path());
+    ASSERT_TRUE(app_->Start());
+    ASSERT_TRUE(Pump([&] { return Sent().size() == 2; }, 10s));
+  }
+
+  Lines Sent() const {
+    Lines lines;
+    for (const auto& line : client_.SentLines()) lines.push_back(AnsiToUtf8(line));
+    return lines;
+  }
+
+  // Types the line as the signed-on user and returns the replies it drew.
+  Lines Replies(const std::string& command, std::size_t expected) {
+    const std::size_t before = Sent().size();
+    EXPECT_TRUE(client_.Command("type " + command));
+    Pump([&] { return Sent().size() >= before + 1 + expected; }, 15s);
+    Pump([] { return false; }, 300ms);  // and nothing more arrives
+    const Lines all = Sent();
+    return Lines(all.begin() + static_cast<std::ptrdiff_t>(before + 1), all.end());
+  }
+
+  std::string Condensed(const std::string& rest) const { return kCondensed + rest; }
+
+  AolSimProcess client_{"--name \"Dorvin Q\" --room Lobby"};
+  std::string music_;
+  std::unique_ptr<ProgramFolder> folder_;
+  std::unique_ptr<SonorixApp> app_;
+};
+
+TEST_F(ChatCommandsTest, OwnCommandsAreAnsweredByteForByte) {
+  EXPECT_EQ(Replies("p another", 1),
+            Lines{Condensed("pláying › <FONT COLOR=#FF9900><u>Anøthér Dáy.mp3</u>")});
+  EXPECT_EQ(Replies("PAUSE", 1),
+            Lines{Condensed("páuséd › <FONT COLOR=#FF9900><u>Anøthér Dáy.mp3</u>")});
+  EXPECT_EQ(Replies("xpause", 1),
+            Lines{Condensed("unpáuséd › <FONT COLOR=#FF9900><u>Anøthér Dáy.mp3</u>")});
+  EXPECT_EQ(Replies("v 50", 1), Lines{Condensed("vølumé sét tø › <FONT COLOR=#FF9900>50%")});
+  EXPECT_EQ(Replies("ff 1", 1), Lines{Condensed("fást føwárd › 1 séc")});
+  EXPECT_EQ(Replies("rr 0:01", 1), Lines{Condensed("réwind › 0:01")});
+  EXPECT_EQ(Replies("ff 9:00", 1), Lines{Condensed("érrør › 9:00 is to high")});
+  EXPECT_EQ(Replies("songs?", 1),
+            Lines{Condensed("mp3 infø › <FONT COLOR=#FF9900>4 <FONT COLOR=#003366>mp3's in "
+                            "<FONT COLOR=#FF9900>" + AccentText(music_))});
+  EXPECT_EQ(Replies("stop", 1), Lines{StopAnnouncement(kStyle, "Another Day.mp3")});
+  const Lines time = Replies("time", 1);
+  ASSERT_EQ(time.size(), 1u);
+  EXPECT_EQ(time[0].rfind(Condensed("currént timé › <FONT COLOR=#FF9900>"), 0), 0u);
+}
+
+TEST_F(ChatCommandsTest, SeveralMatchesAreScrolledAndPickedByNumber) {
+  const Lines found = Replies("p song", 1);
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].rfind(Condensed("føund <b>3</b> mátchés før"), 0), 0u);
+  const Lines scrolled = Replies("/scroll", 4);
+  ASSERT_EQ(scrolled.size(), 4u);
+  EXPECT_EQ(scrolled[0], Condensed("0›  <FONT COLOR=#FF9900>My Søng.mp3"));
+  EXPECT_EQ(scrolled[2], Condensed("2›  <FONT COLOR=#FF9900>søng thréé.mp3"));
+  EXPECT_EQ(scrolled[3], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#003366> ánd "
+                                   "0 - 2 or <FONT COLOR=#FF9900>cáncél"));
+  EXPECT_EQ(Replies("p 2", 1),
+            Lines{Condensed("pláying › <b>3</b> › <FONT COLOR=#FF9900><u>søng thréé.mp3</u>")});
+}
+
+TEST_F(ChatCommandsTest, OtherMembersAndLookAlikesAreNeverObeyed) {
+  const std::size_t before = Sent().size();
+  ASSERT_TRUE(client_.Command("say Bob: adv"));
+  ASSERT_TRUE(client_.Command("say dorvin q: r"));
+  ASSERT_TRUE(client_.Command("say DorvinQ: r"));
+  Pump([] { return false; }, 1500ms);
+  EXPECT_EQ(Sent().size(), before);
+  ASSERT_TRUE(client_.Command("signoff"));
+  EXPECT_TRUE(Replies("adv", 0).empty()) << "no one is obeyed while signed off";
+}
+
+TEST_F(ChatCommandsTest, ViewShowsTheResultWindowAndAPickPlaysFromIt) {
+  Replies("p song", 1);
+  const Lines viewing = Replies("/view", 1);
+  ASSERT_EQ(viewing.size(), 1u);
+  EXPECT_EQ(viewing[0], Condensed("viéwing <b>3</b> mátchés før › <FONT COLOR=#FF9900><u>søng</u>"));
+  ASSERT_NE(app_->Results(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(app_->Results()->Hwnd()));
+  EXPECT_FALSE(IsWindowVisible(app_->Player()->Hwnd()));
+  const HWND list = FindWindowExW(app_->Results()->Hwnd(), nullptr, L"ListBox", nullptr);
+  SendMessageW(list, LB_SETCURSEL, 1, 0);
+  const std::size_t before = Sent().size();
+  SendMessageW(app_->Results()->Hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(list));
+  ASSERT_TRUE(Pump([&] { return Sent().size() == before + 1; }, 10s));
+  EXPECT_EQ(Sent().back(),
+            Condensed("pláying › <b>2</b> › <FONT COLOR=#FF9900><u>mysøng rémix</u>"));
+  EXPECT_TRUE(IsWindowVisible(app_->Player()->Hwnd()));
+  EXPECT_FALSE(IsWindowVisible(app_->Results()->Hwnd()));
+}
+
+TEST_F(ChatCommandsTest, RepliesNeverTriggerCommandsInALoop) {
+  Replies("adv", 2);
+  Replies("p r", 1);
+  const std::size_t settled = Sent().size();
+  Pump([] { return false; }, 1500ms);
+  EXPECT_EQ(Sent().size(), settled);
+}
+
+}  // namespace
+}  // namespace sonorix
