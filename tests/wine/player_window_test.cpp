@@ -86,6 +86,17 @@ TEST_F(PlayerWindowTest, PlayButtonAnnouncesTheSelectedSongWithoutTrailingBlank)
   EXPECT_EQ(Line(2), PlayAnnouncement(kStyle, PlayWord::Button, 1, "b.mp3"));
 }
 
+TEST_F(PlayerWindowTest, ANameOutsideTheClientsCodePageIsListedPlayedAndAnnouncedAsBestItCan) {
+  StartWith({{"cbr128.mp3", "Bj\xC3\xB6rk \xE4\xB8\xAD.mp3"}});  // Björk 中.mp3
+  EXPECT_EQ(app_->Player()->File1().Name(0), "Bj\xC3\xB6rk \xE4\xB8\xAD.mp3");
+  app_->Player()->File1().Select(0);
+  Click(L"play");
+  ASSERT_TRUE(Pump([&] { return client_.SentLines().size() == 3; }, 10s));
+  EXPECT_EQ(client_.SentLines()[2],
+            Utf8ToAnsi(PlayAnnouncement(kStyle, PlayWord::Button, 0, "Bj\xC3\xB6rk ?.mp3")));
+  EXPECT_TRUE(Pump([&] { return BarPixel(Player()) == kTestButtonColour; }, 10s)) << "it plays";
+}
+
 TEST_F(PlayerWindowTest, CloseSendsTheClosingLinesAndEndsTheLoop) {
   StartWith({{"cbr128.mp3", "a.mp3"}});
   Click(L"&close");

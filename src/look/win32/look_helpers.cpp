@@ -1,0 +1,47 @@
+#include "look/win32/look_helpers.h"
+
+#include <commdlg.h>
+
+#include <memory>
+
+#include "aol/win32/code_page.h"
+
+namespace sonorix {
+
+namespace {
+
+struct FindCloser {
+  void operator()(HANDLE find) const { FindClose(find); }
+};
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  WIN32_FIND_DATAW found{};
+  const std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser> find(
+      FindFirstFileW(Utf8ToWide(path).c_str(), &found));
+  if (find.get() == INVALID_HANDLE_VALUE) return false;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && found.cFileName[0] != L'\0') {
+      return true;
+    }
+  } while (FindNextFileW(find.get(), &found));
+  return false;
+}
+
+void DeleteIfExists(const std::string& path) {
+  if (FileExists(path)) DeleteFileW(Utf8ToWide(path).c_str());
+}
+
+Colour ColourDialog::Show(HWND owner) {
+  CHOOSECOLORW choose{};
+  choose.lStructSize = sizeof choose;
+  choose.hwndOwner = owner;
+  choose.rgbResult = colour_.bgr;
+  choose.lpCustColors = custom_;
+  choose.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (ChooseColorW(&choose)) colour_ = Colour{choose.rgbResult & 0xFFFFFF};
+  return colour_;
+}
+
+}  // namespace sonorix

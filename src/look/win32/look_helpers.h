@@ -1,0 +1,33 @@
+// The look helpers that touch the system: preset and style files on disk,
+// and the shared colour picker.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "core/colour.h"
+
+namespace sonorix {
+
+// True when a listing of the path finds a normal file; wildcards that match
+// nothing, folders and any error answer false.
+bool FileExists(const std::string& path);
+// Deletes the file if FileExists finds it; failures are ignored.
+void DeleteIfExists(const std::string& path);
+
+// The system colour picker, one instance for the whole run: a cancelled
+// pick leaves, and returns, the colour of the last pick.
+class ColourDialog {
+ public:
+  explicit ColourDialog(Colour initial = Colour{0xFFFFFF}) : colour_(initial) {}
+  // Modal: window events go on being handled while it is open.
+  Colour Show(HWND owner);
+  Colour Current() const { return colour_; }
+
+ private:
+  Colour colour_;
+  COLORREF custom_[16] = {};
+};
+
+}  // namespace sonorix

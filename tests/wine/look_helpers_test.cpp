@@ -1,0 +1,74 @@
+#include "look/win32/look_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "testutil.h"
+#include "wine/aolsim_process.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::MakeTempFolder;
+using testing::WaitUntil;
+
+TEST(FileExists, FindsFilesButNotFoldersOrUnmatchedWildcards) {
+  const std::string folder = MakeTempFolder("look-");
+  std::ofstream(folder + "\\night.ini") << "[preset]\r\n";
+  EXPECT_TRUE(FileExists(folder + "\\night.ini"));
+  EXPECT_TRUE(FileExists(folder + "\\NIGHT.INI"));
+  EXPECT_FALSE(FileExists(folder + "\\day.ini"));
+  EXPECT_FALSE(FileExists(folder + "\\d?y*.ini"));
+  EXPECT_FALSE(FileExists(folder));
+  EXPECT_FALSE(FileExists(folder + "\\missing\\x.ini"));
+  EXPECT_FALSE(FileExists(""));
+}
+
+TEST(DeleteIfExists, DeletesOnlyWhatIsThereAndNeverComplains) {
+  const std::string folder = MakeTempFolder("look-");
+  std::ofstream(folder + "\\old.ini") << "x";
+  DeleteIfExists(folder + "\\old.ini");
+  EXPECT_FALSE(FileExists(folder + "\\old.ini"));
+  DeleteIfExists(folder + "\\old.ini");
+  DeleteIfExists(folder);
+  EXPECT_EQ(GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+            static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+}
+
+// Answers the next colour picker from another thread: OK after typing the
+// colour into its red, green and blue boxes, or Cancel.
+void AnswerPicker(int button, int red = 0, int green = 0, int blue = 0) {
+  HWND picker = nullptr;
+  WaitUntil([&] { return (picker = FindWindowW(L"#32770", nullptr)) && IsWindowVisible(picker); },
+            20s);
+  if (button == IDOK) {
+    constexpr int kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
+    SetDlgItemInt(picker, kRedBox, red, FALSE);
+    SetDlgItemInt(picker, kGreenBox, green, FALSE);
+    SetDlgItemInt(picker, kBlueBox, blue, FALSE);
+  }
+  PostMessageW(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
+}
+
+TEST(ColourDialog, CancelKeepsTheLastColourAndOkTakesTheNewOne) {
+  ColourDialog dialog(Colour::FromRgb(1, 2, 3));
+  std::thread cancel([] { AnswerPicker(IDCANCEL); });
+  EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(1, 2, 3));
+  cancel.join();
+
+  std::thread pick([] { AnswerPicker(IDOK, 255, 128, 0); });
+  EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(255, 128, 0));
+  pick.join();
+
+  std::thread again([] { AnswerPicker(IDCANCEL); });
+  EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(255, 128, 0));
+  again.join();
+}
+
+}  // namespace
+}  // namespace sonorix
