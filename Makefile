@@ -28,5 +28,15 @@ dist: windows
 demo: dist
 	@scripts/demo.sh $(BUILD)/dist
 
+# Release builds without sanitizers, so the numbers mean something.
+bench: deps
+	@cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DSONORIX_SANITIZE=OFF \
+	  -DSONORIX_BENCH=ON >/dev/null
+	@cmake --build $(BUILD)/bench -j $(JOBS) --target native_bench
+	@$(BUILD)/bench/bench/native_bench
+	@cmake -S . -B $(BUILD)/win -DSONORIX_BENCH=ON >/dev/null
+	@cmake --build $(BUILD)/win -j $(JOBS)
+	@scripts/with-wine.sh scripts/run-wine-bench.sh $(BUILD)/win/bin
+
 clean:
 	rm -rf $(BUILD)

@@ -2,7 +2,6 @@
 // few hundred milliseconds of PCM queued to the output until the last buffer has played.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>

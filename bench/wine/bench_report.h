@@ -1,0 +1,27 @@
+// Printing benchmark results and the small statistics they need.
+#pragma once
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace sonorix::bench {
+
+inline double Percentile(std::vector<double> values, double fraction) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const auto at = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+  return values[std::min(at, values.size() - 1)];
+}
+
+inline void Report(const std::string& name, double value, const std::string& unit) {
+  std::printf("%-58s %12.2f %s\n", name.c_str(), value, unit.c_str());
+  std::fflush(stdout);
+}
+
+void RunProgramBench();
+void RunProcessorBench();
+void RunListingBench();
+
+}  // namespace sonorix::bench
