@@ -32,9 +32,11 @@ TEST(SonorixExe, AnnouncesItselfAndSaysGoodbyeWhenClosed) {
   EXPECT_EQ(start[0], Utf8ToAnsi(StartupBanner(kStyle)));
   EXPECT_EQ(start[1], Utf8ToAnsi(SummaryLine(kStyle, 2, "default", "sonorix")));
 
-  const HWND player = FindWindowA("Sonorix Player", "Sonorix");
-  ASSERT_NE(player, nullptr);
-  EXPECT_TRUE(IsWindowVisible(player));
+  // The player shows itself once its load, announcements included, is done.
+  HWND player = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] { return (player = FindWindowA("Sonorix Player", "Sonorix")) && IsWindowVisible(player); },
+      10s));
   const HWND close = FindWindowExA(player, nullptr, "Button", "&close");
   ASSERT_NE(close, nullptr);
   PostMessageA(close, BM_CLICK, 0, 0);
