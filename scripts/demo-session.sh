@@ -21,8 +21,9 @@ until wine "$aolsim" --send "maxlines 1000" 2>/dev/null; do sleep 0.5; done
 
 wine "$work/Sonorix/Sonorix.exe" &
 sonorix=$!
-# The splash takes about five seconds before the player announces itself.
-sleep 9
+# The splash takes about five seconds; the scripted chat then runs for about
+# twenty-five more.
+sleep 36
 [ -n "${DEMO_SCREENSHOT:-}" ] && xwd -root -silent | convert xwd:- "$DEMO_SCREENSHOT"
 wine "$aolsim" --send "dump $(winepath -w "$work/transcript.txt")"
 echo "--- the room's transcript ---"

@@ -62,13 +62,8 @@ LRESULT ProgressBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kTimerProgress) OnTick();
       return 0;
-    case WM_PAINT: {
-      const PaintDc paint(Hwnd());
-      RECT client{};
-      GetClientRect(Hwnd(), &client);
-      PaintContent(paint.Get(), client);
-      return 0;
-    }
+    case WM_PAINT:
+      return PaintClient();
     case WM_ERASEBKGND:
       return 1;
     case WM_LBUTTONDOWN:

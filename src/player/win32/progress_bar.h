@@ -24,7 +24,7 @@ class ProgressBar final : public Window, public ProgressDisplay {
   void StopAndClear() override;
   bool Running() const { return running_; }
   // Paints the bar as it stands into any DC.
-  void PaintContent(HDC dc, const RECT& rect) const;
+  void PaintContent(HDC dc, const RECT& rect) const override;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

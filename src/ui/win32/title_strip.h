@@ -18,7 +18,7 @@ class TitleStrip final : public Window {
   HWND Label() const { return label_; }
   void SetColours(Colour fade1, Colour fade2, Colour labelColour);
   // Paints the strip and its label into any DC (a test's memory DC too).
-  void PaintContent(HDC dc, const RECT& rect) const;
+  void PaintContent(HDC dc, const RECT& rect) const override;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

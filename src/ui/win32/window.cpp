@@ -1,5 +1,7 @@
 #include "ui/win32/window.h"
 
+#include "ui/win32/gdi.h"
+
 namespace sonorix {
 
 Window::~Window() {
@@ -28,6 +30,16 @@ bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD 
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Default(message, wParam, lParam);
 }
+
+LRESULT Window::PaintClient() {
+  const PaintDc paint(hwnd_);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  PaintContent(paint.Get(), client);
+  return 0;
+}
+
+void Window::PaintContent(HDC, const RECT&) const {}
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);

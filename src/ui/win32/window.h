@@ -22,6 +22,10 @@ class Window {
   // Handles one message; anything unhandled goes to DefWindowProc.
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+  // Answers WM_PAINT through PaintContent, which a test can also call
+  // with a memory DC.
+  LRESULT PaintClient();
+  virtual void PaintContent(HDC dc, const RECT& rect) const;
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,40 +3,30 @@
 #include <gtest/gtest.h>
 
 #include "chattext/announcements.h"
-#include "fakes/fake_client.h"
-#include "fakes/fake_player_parts.h"
-#include "fakes/memory_settings_store.h"
+#include "fakes/fake_bot_parts.h"
 
 namespace sonorix {
 namespace {
 
 using namespace sonorix::testing;
 
+// The bot's rig holds everything a player action reaches.
 class PlayerTest : public ::testing::Test {
  protected:
-  PlayerTest() {
-    settings_.WriteMain("mp3 dir", "D:\\music");
-    settings_.WriteMain("preset", "default");
-    settings_.WriteMain("style", "neon");
-    const std::string style = settings_.StyleFile("neon");
-    settings_.WriteIni("styles", "acolor", "FF9900", style);
-    settings_.WriteIni("styles", "ascii", "»", style);
-    settings_.WriteIni("styles", "fcolor", "FFFFFF", style);
-    songs_.names = {"a.mp3", "be.mp3", "see.mp3"};
-  }
+  PlayerTest() { songs_.names = {"a.mp3", "be.mp3", "see.mp3"}; }
 
-  Style CurrentStyle() const { return settings_.ReadCurrentStyle(); }
+  Style CurrentStyle() const { return rig_.CurrentStyle(); }
 
-  MemorySettingsStore store_;
-  Settings settings_{store_, "C:\\Sonorix"};
-  FakeClient client_;
-  FakeMediaPlayer media_;
-  FakeSongList songs_;
-  FakeProgress progress_;
-  FakeClock clock_;
-  ScriptedRandomness random_{{0.0}};
-  EndOfSongModes modes_;
-  Player player_{{settings_, client_.aol, media_, songs_, progress_, clock_, random_, modes_}};
+  BotRig rig_;
+  Settings& settings_ = rig_.settings;
+  FakeClient& client_ = rig_.client;
+  FakeMediaPlayer& media_ = rig_.media;
+  FakeSongList& songs_ = rig_.songs;
+  FakeProgress& progress_ = rig_.progress;
+  FakeClock& clock_ = rig_.clock;
+  ScriptedRandomness& random_ = rig_.random;
+  EndOfSongModes& modes_ = rig_.modes;
+  Player& player_ = rig_.player;
 };
 
 TEST_F(PlayerTest, PlayButtonOpensTheSelectionAndAnnouncesIt) {
