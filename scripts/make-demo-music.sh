@@ -16,5 +16,5 @@ make_song "Morning Chimes" 6 pluck C4 pluck E4 pluck G4
 make_song "Night Drive" 8 sine 110-220
 make_song "Love Song" 5 pluck A3 pluck C#4 pluck E4
 make_song "Rainy Day Remix" 7 triangle 330 tremolo 4
-make_song "my song" 4 square 262 fade 0 4 1
+make_song "my song" 30 pluck C3 pluck G3 pluck C4 tremolo 2
 touch "$out/.done"

@@ -24,12 +24,20 @@ constexpr UINT_PTR kTimerChatScan = 2;
 constexpr UINT kChatScanInterval = 50;
 constexpr const wchar_t* kCaptions[] = {L"play", L"m&enu", L"stop", L"random", L"&close"};
 
+// Near the top right corner of the screen, clear of the client's rooms.
+RECT StartingPlace() {
+  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
+  const int left = GetSystemMetrics(SM_CXSCREEN) - size.right - TwipsToPixelsX(300);
+  const int top = TwipsToPixelsY(600);
+  return RECT{left, top, left + size.right, top + size.bottom};
+}
+
 }  // namespace
 
 Form1::Form1(Form1Parts parts)
     : parts_(std::move(parts)), niteScan1_(parts_.aol, parts_.windows, parts_.onChatLine) {
-  CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN,
-                      TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"Sonorix");
+  CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(), nullptr,
+                      L"Sonorix");
   CreateControls();
   player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media, *file1_,
                                                  *picture1_, parts_.clock, parts_.random,
