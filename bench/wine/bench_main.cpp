@@ -3,9 +3,9 @@
 #include "wine/bench_report.h"
 
 int main(int argc, char** argv) {
-  const bool all = argc < 2;
-  if (all || std::strcmp(argv[1], "program") == 0) sonorix::bench::RunProgramBench();
-  if (all || std::strcmp(argv[1], "cpu") == 0) sonorix::bench::RunProcessorBench();
-  if (all || std::strcmp(argv[1], "listing") == 0) sonorix::bench::RunListingBench();
+  if (argc < 2) return 2;
+  if (std::strcmp(argv[1], "program") == 0) sonorix::bench::RunProgramBench();
+  if (std::strcmp(argv[1], "cpu") == 0) sonorix::bench::RunProcessorBench();
+  if (std::strcmp(argv[1], "listing") == 0 && argc > 2) sonorix::bench::RunListingBench(argv[2]);
   return 0;
 }

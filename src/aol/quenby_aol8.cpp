@@ -24,6 +24,8 @@ void Aol8::SetText(WindowRef window, std::string_view text) {
   windows_.SendText(window, WindowMessage::SetText, text);
 }
 
+void Aol8::ClearText(WindowRef window) { windows_.SendText(window, WindowMessage::SetText, ""); }
+
 std::string Aol8::GetText(WindowRef window) { return windows_.Text(window); }
 
 std::string Aol8::GetCaption(WindowRef window) { return windows_.Caption(window); }

@@ -21,6 +21,9 @@ class Aol8 {
 
   // Empties the window's text, then sets it.
   void SetText(WindowRef window, std::string_view text);
+  // One message that empties the window's text, as a room's transcript
+  // empties on the user's own screen.
+  void ClearText(WindowRef window);
   std::string GetText(WindowRef window);
   std::string GetCaption(WindowRef window);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "aol/quenby_aol8.h"
+#include "bot/nite_scan.h"
 #include "bot/song_choice.h"
 #include "core/clock.h"
 #include "core/settings.h"
@@ -25,6 +26,8 @@ class BotWindows {
   virtual void FillResults(const std::vector<std::string>& matches) = 0;
   // Hides the player window and shows the result window.
   virtual void ShowResults() = 0;
+  // The number of lines of the command list (loaded, not shown, if needed).
+  virtual int CommandCount() = 0;
 };
 
 // Whether the dispatcher goes on trying the remaining patterns.
@@ -42,6 +45,8 @@ struct BotParts {
   Player& player;
   SongChoice& choice;
   BotWindows& windows;
+  EndOfSongModes& modes;
+  NiteScan& scan;
 };
 
 }  // namespace sonorix

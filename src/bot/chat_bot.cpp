@@ -18,7 +18,8 @@ std::string_view ArgumentFrom(const std::string& text, std::size_t position) {
 
 }  // namespace
 
-ChatBot::ChatBot(BotParts parts) : p_(parts), songs_(parts), transport_(parts) {
+ChatBot::ChatBot(BotParts parts)
+    : p_(parts), songs_(parts), transport_(parts), modes_(parts) {
   p_.aol.SetSentObserver([this](std::string_view line) { ownLines_.Remember(line); });
 }
 
@@ -44,8 +45,27 @@ Flow ChatBot::Run(Command command, const Style& style, const std::string& text) 
     case Command::Scroll: return songs_.Scroll(style);
     case Command::Cancel: return songs_.Cancel(style);
     case Command::View: return songs_.View(style);
+    case Command::Arand:
+    case Command::Xarand:
+    case Command::Cont:
+    case Command::Xcont:
+    case Command::Cc:
+    case Command::Coms: return RunHousekeeping(command, style);
     default: return RunTransport(command, style, text);
   }
+}
+
+Flow ChatBot::RunHousekeeping(Command command, const Style& style) {
+  switch (command) {
+    case Command::Arand: modes_.AutoRandomOn(style); break;
+    case Command::Xarand: modes_.AutoRandomOff(style); break;
+    case Command::Cont: modes_.ContinuousOn(style); break;
+    case Command::Xcont: modes_.ContinuousOff(style); break;
+    case Command::Cc: return modes_.ClearChat(style);
+    case Command::Coms: modes_.CountCommands(style); break;
+    default: break;
+  }
+  return Flow::Continue;
 }
 
 Flow ChatBot::RunTransport(Command command, const Style& style, const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include "bot/bot_parts.h"
 #include "bot/command_table.h"
+#include "bot/mode_commands.h"
 #include "bot/own_lines.h"
 #include "bot/song_commands.h"
 #include "bot/transport_commands.h"
@@ -25,11 +26,13 @@ class ChatBot {
  private:
   Flow Run(Command command, const Style& style, const std::string& text);
   Flow RunTransport(Command command, const Style& style, const std::string& text);
+  Flow RunHousekeeping(Command command, const Style& style);
   void Advertise(const Style& style);
 
   BotParts p_;
   SongCommands songs_;
   TransportCommands transport_;
+  ModeCommands modes_;
   OwnLines ownLines_;
 };
 

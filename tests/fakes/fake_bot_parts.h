@@ -23,6 +23,7 @@ class FakeBotWindows final : public BotWindows {
     results.insert(results.end(), matches.begin(), matches.end());
   }
   void ShowResults() override { resultsShown = true; }
+  int CommandCount() override { return 40; }
   std::vector<std::string> results;
   bool resultsShown = false;
 };
@@ -55,8 +56,9 @@ struct BotRig {
   Player player{{settings, client.aol, media, songs, progress, clock, random, modes}};
   SongChoice choice;
   FakeBotWindows windows;
+  NiteScan scan{client.aol, client.tree, [](const ChatLineEvent&) {}};
   ChatBot bot{{settings, client.aol, media, volume, songs, progress, clock, random, player, choice,
-               windows}};
+               windows, modes, scan}};
 };
 
 }  // namespace sonorix::testing

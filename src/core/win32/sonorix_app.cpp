@@ -29,10 +29,11 @@ bool SonorixApp::Start() {
   if (QuitRequested()) return false;
   form1_ = std::make_unique<Form1>(Form1Parts{settings_, aol_, mediaPlayer1_, clock_, random_,
                                               modes_, windows_,
-                                              [this](const ChatLineEvent& line) { OnChatLine(line); }});
+                                              [this](const ChatLineEvent& line) { OnChatLine(line); },
+                                              [this](bool secondMenu) { OpenMenu(secondMenu); }});
   bot_ = std::make_unique<ChatBot>(BotParts{
       settings_, aol_, mediaPlayer1_, mediaPlayer1_, form1_->File1(), form1_->Picture1(), clock_,
-      random_, form1_->PlayerActions(), form1_->Choice(), *this});
+      random_, form1_->PlayerActions(), form1_->Choice(), *this, modes_, form1_->NiteScan1()});
   form1_->Load();
   ShowWindow(form1_->Hwnd(), SW_SHOW);
   StayOnTop(form1_->Hwnd());
@@ -47,6 +48,17 @@ int SonorixApp::Run() {
     DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
+}
+
+// The control panel is made on first use and kept, hidden, from then on.
+void SonorixApp::OpenMenu(bool secondMenu) {
+  if (!form3_) {
+    form3_ = std::make_unique<Form3>(ControlPanelParts{
+        settings_, aol_, modes_, mediaPlayer1_, form1_->File1(),
+        [this](const Preset& preset) { form1_->ApplyPreset(preset); },
+        [] {}, [] {}, [this] { ShowAbout(); }, [](const std::string&) {}});
+  }
+  form3_->ShowMenu(secondMenu ? PopupMenu::Second : PopupMenu::First, form1_->Hwnd());
 }
 
 void SonorixApp::OnChatLine(const ChatLineEvent& line) {
@@ -67,6 +79,17 @@ void SonorixApp::FillResults(const std::vector<std::string>& matches) {
 void SonorixApp::ShowResults() {
   ShowWindow(form1_->Hwnd(), SW_HIDE);
   ShowWindow(form8_->Hwnd(), SW_SHOW);
+}
+
+int SonorixApp::CommandCount() { return form7_.ListCount(); }
+
+void SonorixApp::ShowPlayer() {
+  if (form1_) ShowWindow(form1_->Hwnd(), SW_SHOW);
+}
+
+void SonorixApp::ShowAbout() {
+  ShowWindow(form1_->Hwnd(), SW_HIDE);
+  about_.Open();
 }
 
 void SonorixApp::OnResultPicked(const std::string& picked) {

@@ -8,6 +8,9 @@
 #include "aol/win32/user32_window_api.h"
 #include "bot/chat_bot.h"
 #include "bot/win32/Form8.h"
+#include "look/win32/Form3.h"
+#include "ui/win32/Form7.h"
+#include "ui/win32/frmAbout.h"
 #include "core/settings.h"
 #include "core/win32/profile_store.h"
 #include "core/win32/win32_clock.h"
@@ -30,13 +33,20 @@ class SonorixApp final : private BotWindows {
 
   Form1* Player() { return form1_.get(); }
   Form8* Results() { return form8_.get(); }
+  Form3* ControlPanel() { return form3_.get(); }
+  Form7& CommandList() { return form7_; }
+  frmAbout& About() { return about_; }
   EndOfSongModes& Modes() { return modes_; }
 
  private:
   void FillResults(const std::vector<std::string>& matches) override;
   void ShowResults() override;
+  int CommandCount() override;
   void OnResultPicked(const std::string& picked);
   void OnChatLine(const ChatLineEvent& line);
+  void OpenMenu(bool secondMenu);
+  void ShowPlayer();
+  void ShowAbout();
 
   ProfileStore store_;
   Settings settings_;
@@ -48,6 +58,9 @@ class SonorixApp final : private BotWindows {
   Mp3MediaPlayer mediaPlayer1_;
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form8> form8_;
+  std::unique_ptr<Form3> form3_;
+  Form7 form7_{settings_, [this] { ShowPlayer(); }};
+  frmAbout about_{[this] { ShowPlayer(); }};
   std::unique_ptr<ChatBot> bot_;
 };
 

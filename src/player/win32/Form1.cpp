@@ -96,6 +96,7 @@ void Form1::OnButton(int id) {
     case kIdPlay: player_->PlayButton(); break;
     case kIdStop: player_->StopButton(); break;
     case kIdRandom: player_->RandomButton(); break;
+    case kIdMenu: parts_.openMenu(false); break;
     case kIdClose:
       player_->CloseButton();
       PostQuitMessage(0);
@@ -123,6 +124,9 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
       SetTextColor(reinterpret_cast<HDC>(wParam), listColour_);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == file1_->Hwnd()) parts_.openMenu(true);
+      return 0;
     case WM_TIMER:
       if (wParam == kTimerChatScan) niteScan1_.Poll();
       return 0;

@@ -32,6 +32,9 @@ struct Form1Parts {
   WindowApi& windows;
   // Each new line of the chat room, once the player has announced itself.
   std::function<void(const ChatLineEvent&)> onChatLine;
+  // The "m&enu" button opens the first of the control panel's menus, a
+  // right-press on the song list the second.
+  std::function<void(bool secondMenu)> openMenu;
 };
 
 class Form1 final : public Window {
@@ -48,6 +51,7 @@ class Form1 final : public Window {
 
   SongListBox& File1() { return *file1_; }
   SongChoice& Choice() { return choice_; }
+  NiteScan& NiteScan1() { return niteScan1_; }
   ProgressBar& Picture1() { return *picture1_; }
   Player& PlayerActions() { return *player_; }
 

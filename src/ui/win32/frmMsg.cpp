@@ -1,0 +1,95 @@
+#include "ui/win32/frmMsg.h"
+
+#include "aol/win32/code_page.h"
+#include "core/win32/stay_on_top.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr UINT_PTR kTimerTmr = 1;
+constexpr UINT kTmrIntervalMs = 1;
+constexpr char kTypeMsgBox[] = "msgbox";
+// The information icon and a single OK button.
+constexpr UINT kBoxStyle = MB_OK | MB_ICONINFORMATION;
+static_assert(kBoxStyle == 64);
+
+HWND HiddenControl(HWND parent, const wchar_t* windowClass) {
+  return CreateWindowExW(0, windowClass, L"", WS_CHILD, 0, 0, 0, 0, parent, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+void SetText(HWND control, std::string_view utf8) {
+  SetWindowTextW(control, Utf8ToWide(utf8).c_str());
+}
+
+std::string GetText(HWND control) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return WideToUtf8(text);
+}
+
+}  // namespace
+
+// Beyond the screen's bottom right corner, where nobody sees it; the box it
+// owns is placed on the screen by the system and is top-most like it.
+frmMsg::frmMsg() {
+  const int left = GetSystemMetrics(SM_CXSCREEN);
+  const int top = GetSystemMetrics(SM_CYSCREEN);
+  if (!CreateWindowOfClass(kFrmMsgClass, WS_EX_TOOLWINDOW, WS_POPUP,
+                           RECT{left, top, left + 100, top + 40}, nullptr)) {
+    return;
+  }
+  txtType_ = HiddenControl(Hwnd(), L"EDIT");
+  lblMessage_ = HiddenControl(Hwnd(), L"STATIC");
+  lblTitle_ = HiddenControl(Hwnd(), L"STATIC");
+  StayOnTop(Hwnd());
+  ShowWindow(Hwnd(), SW_SHOW);
+  SetTimer(Hwnd(), kTimerTmr, kTmrIntervalMs, nullptr);
+}
+
+void frmMsg::SetType(std::string_view type) { SetText(txtType_, type); }
+void frmMsg::SetMessage(std::string_view message) { SetText(lblMessage_, message); }
+void frmMsg::SetTitle(std::string_view title) { SetText(lblTitle_, title); }
+std::string frmMsg::Type() const { return GetText(txtType_); }
+std::string frmMsg::Message() const { return GetText(lblMessage_); }
+std::string frmMsg::Title() const { return GetText(lblTitle_); }
+
+void frmMsg::ShowWhenIdle() {
+  if (boxOpen_) again_ = true;
+}
+
+LRESULT frmMsg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER && wParam == kTimerTmr) {
+    OnTick();
+    return 0;
+  }
+  return Default(message, wParam, lParam);
+}
+
+// The tick acts once per loading: the timer goes off before the box opens,
+// so ticks that fall due while it is open raise no second box.
+void frmMsg::OnTick() {
+  KillTimer(Hwnd(), kTimerTmr);
+  if (boxOpen_) return;
+  StayOnTop(Hwnd());
+  ShowWindow(Hwnd(), SW_SHOW);
+  SetWindowTextW(Hwnd(), Utf8ToWide(Title()).c_str());
+  if (Type() == kTypeMsgBox) ShowBox();
+  // The box's owner may have been destroyed while it was open.
+  if (!Loaded()) return;
+  if (again_) {
+    again_ = false;
+    SetTimer(Hwnd(), kTimerTmr, kTmrIntervalMs, nullptr);
+    return;
+  }
+  DestroyWindow(Hwnd());
+}
+
+void frmMsg::ShowBox() {
+  boxOpen_ = true;
+  MessageBoxW(Hwnd(), Utf8ToWide(Message()).c_str(), Utf8ToWide(Title()).c_str(), kBoxStyle);
+  boxOpen_ = false;
+}
+
+}  // namespace sonorix

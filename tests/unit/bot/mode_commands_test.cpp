@@ -1,0 +1,68 @@
+#include "bot/mode_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_bot_parts.h"
+
+namespace sonorix {
+namespace {
+
+using testing::BotRig;
+
+constexpr char kNarrow[] =
+    R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>)";
+constexpr char kCapital[] =
+    R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <FONT COLOR=#FFFFFF>)";
+
+std::string Narrow(const std::string& rest) { return kNarrow + rest; }
+
+TEST(ModeCommands, TogglesKeepAtMostOneModeOnAndSayWhatChanged) {
+  BotRig rig;
+  rig.Say("cont");
+  rig.Say("cont");
+  EXPECT_TRUE(rig.modes.Continuous());
+  rig.Say("ARAND");
+  EXPECT_TRUE(rig.modes.AutoRandom());
+  EXPECT_FALSE(rig.modes.Continuous());
+  rig.Say("xcont");
+  rig.Say("xarand");
+  rig.Say("xarand");
+  EXPECT_EQ(rig.client.Lines(),
+            (std::vector<std::string>{Narrow("áutø pláy thréw énábléd"),
+                                      Narrow("áutø pláy thréw álréády énábléd"),
+                                      Narrow("áutø rándøm énábléd"),
+                                      Narrow("áutø pláy thréw álréády disábléd"),
+                                      Narrow("áutø rándøm disábléd"),
+                                      Narrow("áutø rándøm álréády disábléd")}));
+  EXPECT_EQ(rig.modes.AutoRandomCaption(), " auto rand : off");
+  EXPECT_EQ(rig.modes.ContinuousCaption(), " cont. : off");
+}
+
+TEST(ModeCommands, ClearChatEmptiesTheTranscriptThenReplies) {
+  BotRig rig;
+  const WindowRef transcript = rig.client.aol.FindTranscript(rig.client.room);
+  rig.client.tree.SetWindowText(transcript, "Bob:\thello\r\nDorvin:\tcc\r\n");
+  rig.Say("cc");
+  EXPECT_EQ(rig.client.tree.Text(transcript), "");
+  EXPECT_EQ(rig.client.Lines(),
+            std::vector<std::string>{std::string(kCapital) + "chát cléáréd, før yøu átléást"});
+}
+
+TEST(ModeCommands, ClearChatWithoutARoomIsSilent) {
+  BotRig rig;
+  rig.client.tree.Destroy(rig.client.room);
+  rig.Say("cc");
+  EXPECT_TRUE(rig.client.tree.sent.empty());
+}
+
+TEST(ModeCommands, CountsTheCommandListLines) {
+  BotRig rig;
+  rig.Say("coms?");
+  rig.Say("comsz");
+  rig.Say("coms");
+  EXPECT_EQ(rig.client.Lines(),
+            (std::vector<std::string>(2, std::string(kCapital) + "this prøg hás <b>40</b> cømmánds")));
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,87 @@
+#include "look/control_panel.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_client.h"
+#include "fakes/memory_settings_store.h"
+
+namespace sonorix {
+namespace {
+
+using testing::FakeClient;
+using testing::MemorySettingsStore;
+
+class ControlPanelTest : public ::testing::Test {
+ protected:
+  ControlPanelTest() {
+    settings_.WriteMain("style", "neon");
+    settings_.WriteMain("preset", "night");
+    const std::string file = settings_.StyleFile("neon");
+    settings_.WriteIni("styles", "acolor", "FF9900", file);
+    settings_.WriteIni("styles", "ascii", "»", file);
+    settings_.WriteIni("styles", "fcolor", "FFFFFF", file);
+  }
+  MemorySettingsStore store_;
+  Settings settings_{store_, "C:\\Sonorix"};
+  FakeClient client_;
+  EndOfSongModes modes_;
+};
+
+TEST_F(ControlPanelTest, MenusHoldTheirEntriesInOrder) {
+  const auto first = FirstMenu();
+  ASSERT_EQ(first.size(), 15u);
+  EXPECT_EQ(first[1].caption, " presets");
+  EXPECT_EQ(first[11].caption, " unload me");
+  EXPECT_EQ(first[13].caption, " cancel ...");
+  const auto second = SecondMenu(modes_);
+  ASSERT_EQ(second.size(), 8u);
+  EXPECT_EQ(second[1].caption, " about");
+  EXPECT_EQ(second[3].caption, " auto rand : off");
+  EXPECT_EQ(second[4].caption, " cont. : off");
+}
+
+TEST_F(ControlPanelTest, ModeEntriesSwitchOnLoudlyAndOffSilently) {
+  ChooseContinuousEntry(modes_, settings_, client_.aol);
+  ChooseAutoRandomEntry(modes_, settings_, client_.aol);
+  EXPECT_TRUE(modes_.AutoRandom());
+  EXPECT_FALSE(modes_.Continuous()) << "only one mode is ever on";
+  ChooseAutoRandomEntry(modes_, settings_, client_.aol);
+  EXPECT_FALSE(modes_.AutoRandom());
+  const std::string head =
+      R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>)";
+  EXPECT_EQ(client_.Lines(), (std::vector<std::string>{head + "áutø pláy thréw énábléd",
+                                                       head + "áutø rándøm énábléd"}));
+  EXPECT_EQ(SecondMenu(modes_)[3].caption, " auto rand : off");
+}
+
+TEST_F(ControlPanelTest, WindowAnnouncementsSpellTheirWordsInTwoColours) {
+  const Style style = settings_.ReadCurrentStyle();
+  EXPECT_EQ(PresetsAnnouncement(style),
+            R"(<FONT COLOR=#FF9900>» <FONT COLOR=#FFFFFF><font  face="arial narrow">Sønørix ...  )"
+            "<FONT COLOR=#FF9900>p<font color=#FFFFFF>réséts, <FONT COLOR=#FF9900>l"
+            "<font color=#FFFFFF>øádéd");
+  EXPECT_EQ(StylesAnnouncement(style),
+            R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>Sønørix ...  )"
+            "<FONT COLOR=#FF9900>s<font color=#FFFFFF>tylés, <FONT COLOR=#FF9900>l"
+            "<font color=#FFFFFF>øádéd");
+}
+
+TEST_F(ControlPanelTest, TrayTipNamesTheSongOnlyWhilePlaying) {
+  EXPECT_EQ(MinimizeTip(PlayState::Playing, "Love Song.mp3"), "Sonorix : Love Song.mp3");
+  EXPECT_EQ(MinimizeTip(PlayState::Paused, "Love Song.mp3"), "Sonorix");
+  EXPECT_EQ(MinimizeTip(PlayState::Stopped, ""), "Sonorix");
+}
+
+TEST_F(ControlPanelTest, PickedColoursGoIntoTheCurrentPresetAndComeBack) {
+  int picks = 0;
+  const Preset preset = PickPresetColours(settings_, {"label", "list", "button"}, [&] {
+    return Colour{static_cast<std::uint32_t>(++picks * 100)};
+  });
+  EXPECT_EQ(preset.label, Colour{100});
+  EXPECT_EQ(preset.list, Colour{200});
+  EXPECT_EQ(preset.button, Colour{300});
+  EXPECT_EQ(settings_.ReadIni("preset", "BUTTON", settings_.PresetFile("night")), "300");
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bot/command_table.h"
+#include "core/settings.h"
+#include "fakes/memory_settings_store.h"
+#include "look/form_fade.h"
+#include "ui/win32/Form7.h"
+#include "ui/win32/frmAbout.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/twips.h"
+
+namespace sonorix {
+namespace {
+
+using testing::MemorySettingsStore;
+
+struct PresetColours {
+  const char* name;
+  Colour fade1, fade2, label, list;
+};
+// Neither preset's label or list colour occurs in either gradient.
+const PresetColours kRedToBlue{"warm", Colour{0x0000FF}, Colour{0xFF0000}, Colour{0x00FFFF},
+                               Colour{0x008000}};
+const PresetColours kGreenToWhite{"cool", Colour{0x00FF00}, Colour{0xFFFFFF}, Colour{0xFF00FF},
+                                  Colour{0x800080}};
+
+void UsePreset(Settings& settings, const PresetColours& preset) {
+  const std::string file = settings.PresetFile(preset.name);
+  settings.WriteIni("preset", "name", preset.name, file);
+  settings.WriteIni("preset", "fade1", std::to_string(preset.fade1.bgr), file);
+  settings.WriteIni("preset", "fade2", std::to_string(preset.fade2.bgr), file);
+  settings.WriteIni("preset", "label", std::to_string(preset.label.bgr), file);
+  settings.WriteIni("preset", "list", std::to_string(preset.list.bgr), file);
+  settings.WriteIni("preset", "button", "0", file);
+  settings.WriteMain(kPresetKey, preset.name);
+}
+
+std::wstring TextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// A 32-bit memory bitmap to paint into, so colours read back exactly.
+class Canvas {
+ public:
+  Canvas(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    old_ = SelectObject(dc_.get(), bitmap_.get());
+    const RECT all{0, 0, width, height};
+    FillSolid(dc_.get(), all, RGB(128, 128, 128));
+  }
+  ~Canvas() { SelectObject(dc_.get(), old_); }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  HDC Dc() const { return dc_.get(); }
+  COLORREF Pixel(int x, int y) const { return GetPixel(dc_.get(), x, y); }
+  int Count(COLORREF colour) const {
+    int count = 0;
+    for (int y = 0; y < height_; ++y) {
+      for (int x = 0; x < width_; ++x) count += Pixel(x, y) == colour ? 1 : 0;
+    }
+    return count;
+  }
+
+ private:
+  int width_, height_;
+  MemoryDc dc_;
+  Bitmap bitmap_;
+  HGDIOBJ old_ = nullptr;
+};
+
+RECT ClientOf(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  return rect;
+}
+
+// The strip's gradient as its own painting draws it, left and right edge.
+std::pair<COLORREF, COLORREF> StripEdges(TitleStrip& strip) {
+  const RECT client = ClientOf(strip.Hwnd());
+  const Canvas canvas(client.right, client.bottom);
+  strip.PaintContent(canvas.Dc(), client);
+  return {canvas.Pixel(0, client.bottom / 2), canvas.Pixel(client.right - 1, client.bottom / 2)};
+}
+
+std::pair<COLORREF, COLORREF> ExpectedEdges(const PresetColours& preset, int width) {
+  const std::vector<Colour> columns = FadeColumns(preset.fade1, preset.fade2, width);
+  return {ToColorRef(columns.front().bgr), ToColorRef(columns.back().bgr)};
+}
+
+// How many pixels of the label, drawn by its strip as on screen, are in colour.
+int LabelPixelsIn(const TitleStrip& strip, HWND label, Colour colour) {
+  const RECT client = ClientOf(label);
+  const Canvas canvas(client.right, client.bottom);
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_STATIC;
+  item.itemAction = ODA_DRAWENTIRE;
+  item.hwndItem = label;
+  item.hDC = canvas.Dc();
+  item.rcItem = client;
+  SendMessageW(strip.Hwnd(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+  return canvas.Count(ToColorRef(colour.bgr));
+}
+
+// How many pixels of the list, painted by the list box itself, are in colour.
+int ListPixelsIn(HWND list, Colour colour) {
+  const RECT client = ClientOf(list);
+  const Canvas canvas(client.right, client.bottom);
+  SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+  return canvas.Count(ToColorRef(colour.bgr));
+}
+
+std::vector<std::string> ItemsOf(HWND list) {
+  std::vector<std::string> items;
+  const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, i, 0)), '\0');
+    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    items.push_back(text);
+  }
+  return items;
+}
+
+class CommandListTest : public ::testing::Test {
+ protected:
+  void ExpectLook(const PresetColours& preset, const char* when) {
+    const int width = ClientOf(form7_.Picture2().Hwnd()).right;
+    EXPECT_EQ(StripEdges(form7_.Picture2()), ExpectedEdges(preset, width)) << when;
+    EXPECT_GT(LabelPixelsIn(form7_.Picture2(), form7_.Label1(), preset.label), 0) << when;
+    EXPECT_GT(ListPixelsIn(form7_.Lstcoms().Hwnd(), preset.list), 0) << when;
+  }
+
+  MemorySettingsStore store_;
+  Settings settings_{store_, "C:\\prog"};
+  int systemCloses_ = 0;
+  Form7 form7_{settings_, [this] { ++systemCloses_; }};
+};
+
+TEST_F(CommandListTest, CountingLoadsTheFortyLinesInOrderWithoutShowingTheWindow) {
+  UsePreset(settings_, kRedToBlue);
+  EXPECT_EQ(form7_.ListCount(), 40);
+  EXPECT_TRUE(form7_.IsLoaded());
+  EXPECT_FALSE(IsWindowVisible(form7_.Hwnd()));
+  ExpectLook(kRedToBlue, "the load routine coloured the hidden window");
+
+  const std::vector<std::string> items = ItemsOf(form7_.Lstcoms().Hwnd());
+  ASSERT_EQ(items.size(), 40u);
+  EXPECT_EQ(items, std::vector<std::string>(CommandListLines().begin(), CommandListLines().end()));
+  EXPECT_EQ(items[0], "adv : advertise this");
+  EXPECT_EQ(items[3], "brb * : same as brb but with reas");
+  EXPECT_EQ(items[4], "brb : tells everyone be right back");
+  EXPECT_EQ(items[21], "r * : plays random mp3 string");
+  EXPECT_EQ(items[22], "r : plays random mp3");
+  EXPECT_EQ(items[39], "xsty : hide styles");
+}
+
+TEST_F(CommandListTest, OpeningSizesItKeepsItOnTopAndTitlesItsStrip) {
+  SetWindowPos(form7_.Hwnd(), nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+  form7_.Show();
+  ASSERT_TRUE(form7_.IsVisible());
+  RECT rect{};
+  GetWindowRect(form7_.Hwnd(), &rect);
+  EXPECT_EQ(rect.right - rect.left, TwipsToPixelsX(2880));
+  EXPECT_EQ(rect.bottom - rect.top, TwipsToPixelsY(1815));
+  EXPECT_NE(GetWindowLongPtrW(form7_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_NE(GetWindowLongPtrW(form7_.Hwnd(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
+  EXPECT_EQ(TextOf(form7_.Label1()), L"Sonorix - commands");
+  EXPECT_EQ(GetParent(form7_.Label1()), form7_.Picture2().Hwnd()) << "the label sits on the strip";
+}
+
+TEST_F(CommandListTest, KeepsTheLookOfItsOpeningUntilClosedAndReopened) {
+  UsePreset(settings_, kRedToBlue);
+  form7_.Show();
+  ExpectLook(kRedToBlue, "opened with the first preset");
+
+  UsePreset(settings_, kGreenToWhite);
+  form7_.Show();
+  ExpectLook(kRedToBlue, "switching while open does not re-colour it");
+  EXPECT_EQ(LabelPixelsIn(form7_.Picture2(), form7_.Label1(), kGreenToWhite.label), 0);
+  EXPECT_EQ(ListPixelsIn(form7_.Lstcoms().Hwnd(), kGreenToWhite.list), 0);
+
+  form7_.Unload();
+  form7_.Show();
+  ExpectLook(kGreenToWhite, "reopened after the switch");
+}
+
+TEST_F(CommandListTest, HidingUnloadsItAndASystemCloseIsReported) {
+  form7_.Show();
+  form7_.Unload();
+  EXPECT_FALSE(form7_.IsVisible());
+  EXPECT_FALSE(form7_.IsLoaded());
+  EXPECT_EQ(systemCloses_, 0) << "the hide command brings the player back itself";
+
+  form7_.Show();
+  SendMessageW(form7_.Hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form7_.IsVisible());
+  EXPECT_FALSE(form7_.IsLoaded());
+  EXPECT_EQ(systemCloses_, 1) << "the owner must show the player again";
+  EXPECT_EQ(form7_.ListCount(), 40) << "the window is still there to load again";
+}
+
+struct WindowDestroyer {
+  void operator()(HWND window) const { DestroyWindow(window); }
+};
+using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+class AboutBoxTest : public ::testing::Test {
+ protected:
+  // Stands in for the player window, which " about" hides.
+  OwnedWindow player_{CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"player", WS_POPUP, 0, 0, 80,
+                                      40, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)};
+  frmAbout about_{[this] { ShowWindow(player_.get(), SW_SHOW); }};
+};
+
+TEST_F(AboutBoxTest, OpensOnTopAsAFixedDialogWithTheProgramsTitle) {
+  about_.Open();
+  ASSERT_TRUE(about_.IsOpen());
+  EXPECT_EQ(TextOf(about_.Hwnd()), L"About Sonorix");
+  EXPECT_EQ(TextOf(about_.LblTitle()), L"Sonorix");
+  EXPECT_FALSE(TextOf(about_.LblDescription()).empty());
+  EXPECT_NE(SendMessageW(about_.PicIcon(), STM_GETICON, 0, 0), 0) << "the program's icon";
+  EXPECT_EQ(FindWindowExW(about_.Hwnd(), nullptr, L"Button", nullptr), nullptr) << "no buttons";
+
+  const LONG_PTR style = GetWindowLongPtrW(about_.Hwnd(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU) << "title bar, close box";
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0) << "fixed size";
+  EXPECT_NE(GetWindowLongPtrW(about_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+}
+
+TEST_F(AboutBoxTest, ItsCloseBoxPutsItAwayAndShowsThePlayerAgain) {
+  for (int opening = 1; opening <= 2; ++opening) {
+    ShowWindow(player_.get(), SW_HIDE);
+    about_.Open();
+    ASSERT_TRUE(about_.IsOpen()) << "opening " << opening;
+    SendMessageW(about_.Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(about_.IsOpen()) << "opening " << opening;
+    EXPECT_TRUE(IsWindowVisible(player_.get())) << "opening " << opening;
+  }
+}
+
+}  // namespace
+}  // namespace sonorix

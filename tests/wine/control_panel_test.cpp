@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "aol/quenby_aol8.h"
+#include "aol/win32/code_page.h"
+#include "aol/win32/user32_window_api.h"
+#include "bot/own_lines.h"
+#include "chattext/announcements.h"
+#include "chattext/chat_line.h"
+#include "chattext/text_helpers.h"
+#include "core/win32/message_pump.h"
+#include "core/win32/profile_store.h"
+#include "core/win32/sonorix_app.h"
+#include "testutil.h"
+#include "wine/aolsim_process.h"
+#include "wine/program_folder.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace sonorix::testing;
+using Lines = std::vector<std::string>;
+
+const Style kStyle{"sonorix", "sonorix", kTestAcolor, kTestAscii, kTestFcolor};
+
+bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout) {
+  return WaitUntil(predicate, timeout, [] { PumpPendingMessages(); });
+}
+
+// Reads the open pop-up menu's entries and then presses keys in it, from a
+// second thread while the menu's own loop runs on the program's thread.
+class MenuDriver {
+ public:
+  explicit MenuDriver(std::vector<WPARAM> keys) : keys_(std::move(keys)) {
+    thread_ = std::thread([this] { Drive(); });
+  }
+  ~MenuDriver() { thread_.join(); }
+  Lines captions;
+  int defaultItem = -1;
+
+ private:
+  void Drive() {
+    HWND popup = nullptr;
+    WaitUntil([&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); },
+              10s);
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      wchar_t text[64] = {};
+      GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+      captions.push_back(text[0] != 0 ? WideToUtf8(text) : "-");
+    }
+    defaultItem = static_cast<int>(GetMenuDefaultItem(menu, TRUE, 0));
+    for (const WPARAM key : keys_) {
+      PostMessageW(popup, WM_KEYDOWN, key, 0);
+      PostMessageW(popup, WM_KEYUP, key, 0);
+    }
+  }
+  std::vector<WPARAM> keys_;
+  std::thread thread_;
+};
+
+class ControlPanelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(client_.Started());
+    folder_ = std::make_unique<ProgramFolder>(
+        MakeMusicFolder({{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}}));
+    app_ = std::make_unique<SonorixApp>(folder_->Path());
+    ASSERT_TRUE(app_->Start());
+    ASSERT_TRUE(Pump([&] { return Sent().size() == 2; }, 10s));
+  }
+
+  Lines Sent() const {
+    Lines lines;
+    for (const auto& line : client_.SentLines()) lines.push_back(AnsiToUtf8(line));
+    return lines;
+  }
+  std::string Type(const std::string& command) {
+    const std::size_t before = Sent().size();
+    EXPECT_TRUE(client_.Command("type " + command));
+    Pump([&] { return Sent().size() >= before + 2; }, 10s);
+    return Sent().size() >= before + 2 ? Sent()[before + 1] : "";
+  }
+  void Click(const wchar_t* caption) {
+    SendMessageW(FindWindowExW(app_->Player()->Hwnd(), nullptr, L"Button", caption), BM_CLICK, 0, 0);
+  }
+
+  AolSimProcess client_{"--name \"Dorvin Q\" --room Lobby"};
+  std::unique_ptr<ProgramFolder> folder_;
+  std::unique_ptr<SonorixApp> app_;
+};
+
+TEST_F(ControlPanelTest, MenuButtonOpensTheFirstMenuWithEveryEntry) {
+  MenuDriver driver({VK_ESCAPE});
+  Click(L"m&enu");
+  EXPECT_EQ(driver.captions, (Lines{"-", " presets", " styles", "-", " setup dir", " refresh dir",
+                                    "-", " setup fade", " setup color", "-", " minimize",
+                                    " unload me", "-", " cancel ...", "-"}));
+}
+
+TEST_F(ControlPanelTest, RightPressOnTheListOpensTheSecondMenuAndItsModeEntriesSwitch) {
+  {
+    MenuDriver driver({VK_DOWN, VK_DOWN, VK_RETURN});
+    const HWND list = app_->Player()->File1().Hwnd();
+    SendMessageW(app_->Player()->Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), 0);
+    EXPECT_EQ(driver.captions, (Lines{"-", " about", "-", " auto rand : off", " cont. : off", "-",
+                                      " cancel ...", "-"}));
+    EXPECT_EQ(driver.defaultItem, 1) << "\" about\" is the default entry";
+  }
+  EXPECT_TRUE(app_->Modes().AutoRandom());
+  ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 5s));
+  EXPECT_EQ(Sent()[2], ChatLine(kStyle, "auto random enabled"));
+  app_->ControlPanel()->Choose(MenuEntry::Continuous);
+  EXPECT_TRUE(app_->Modes().Continuous());
+  EXPECT_FALSE(app_->Modes().AutoRandom());
+  app_->ControlPanel()->Choose(MenuEntry::Continuous);
+  EXPECT_FALSE(app_->Modes().Continuous());
+  Pump([] { return false; }, 300ms);
+  EXPECT_EQ(Sent().back(), ChatLine(kStyle, "auto play threw enabled")) << "off is silent";
+}
+
+TEST_F(ControlPanelTest, ChatTogglesDriveRealEndsOfSongs) {
+  EXPECT_EQ(Type("cont"), ChatLine(kStyle, "auto play threw enabled"));
+  app_->Player()->File1().Select(0);
+  Click(L"play");
+  ASSERT_TRUE(Pump([&] { return Sent().size() == 6; }, 15s)) << "play, then the next song";
+  EXPECT_EQ(Sent()[5], EndOfSongPlayAnnouncement(kStyle, "b.mp3"));
+  EXPECT_EQ(Type("arand"), ChatLine(kStyle, "auto random enabled"));
+  ASSERT_TRUE(Pump([&] { return Sent().size() == 9; }, 15s)) << "b ends, a random one starts";
+  EXPECT_EQ(Sent()[8].rfind(ChatLine(kStyle, "random ›") + " <FONT COLOR=#", 0), 0u);
+  EXPECT_EQ(Type("xarand"), ChatLine(kStyle, "auto random disabled"));
+}
+
+TEST_F(ControlPanelTest, ClearChatLeavesTheReplyAsTheFirstLineAndComsCountsForty) {
+  const std::string reply = Type("cc");
+  EXPECT_EQ(reply, NarrowCapitalLine(kStyle, "chat cleared, for you atleast"));
+  User32WindowApi windows;
+  Aol8 aol(windows);
+  EXPECT_EQ(aol.GetText(aol.FindTranscript(aol.FindChatRoom())),
+            "Dorvin Q:\t" + StripTags(reply) + "\r\n");
+  EXPECT_EQ(Type("coms?"),
+            NarrowCapitalLine(kStyle, "this prog has") + " <b>40</b> " + AccentText("commands"));
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <iostream>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "core/win32/message_pump.h"
+#include "core/win32/win32_clock.h"
+#include "testutil.h"
+#include "ui/win32/drag_window.h"
+#include "ui/win32/frmMsg.h"
+#include "ui/win32/msg_box_ex.h"
+#include "ui/win32/tray_module.h"
+#include "ui/win32/twips.h"
+#include "ui/win32/window.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::WaitUntil;
+
+bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout = 20s) {
+  return WaitUntil(predicate, timeout, [] { PumpPendingMessages(); });
+}
+
+// The visible system dialogs of this process.
+std::vector<HWND> Boxes() {
+  std::vector<HWND> boxes;
+  EnumWindows(
+      [](HWND window, LPARAM found) -> BOOL {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (process == GetCurrentProcessId() && std::wstring(name) == L"#32770" &&
+            IsWindowVisible(window)) {
+          reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&boxes));
+  return boxes;
+}
+
+HWND WaitForBox() {
+  HWND box = nullptr;
+  WaitUntil([&] { return (box = Boxes().empty() ? nullptr : Boxes().front()) != nullptr; }, 20s);
+  return box;
+}
+
+std::wstring BoxText(HWND box) {
+  wchar_t text[256] = {};
+  GetDlgItemTextW(box, 0xFFFF, text, 256);
+  return text;
+}
+
+std::wstring Caption(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
+
+bool CarrierLoaded() { return FindWindowW(kFrmMsgClass, nullptr) != nullptr; }
+
+// What a box showed, read from another thread while the test's thread is
+// inside the box's own event loop.
+struct SeenBox {
+  std::wstring text;
+  std::wstring title;
+  bool onScreen = false;
+  bool secondBoxAppeared = false;
+};
+
+SeenBox ReadAndClose() {
+  SeenBox seen;
+  const HWND box = WaitForBox();
+  if (box == nullptr) return seen;
+  seen.text = BoxText(box);
+  seen.title = Caption(box);
+  RECT rect{};
+  GetWindowRect(box, &rect);
+  seen.onScreen = rect.left >= 0 && rect.top >= 0 && rect.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                  rect.bottom <= GetSystemMetrics(SM_CYSCREEN);
+  // The carrier's timer keeps falling due while the box is open.
+  seen.secondBoxAppeared = WaitUntil([] { return Boxes().size() > 1; }, 300ms);
+  PressOk(box);
+  return seen;
+}
+
+TEST(MsgBoxEx, TwoCallsInOneActionShowOneBoxWithTheSecondTexts) {
+  MsgBoxEx("first message", "first title");
+  MsgBoxEx("Preset \"night\" saved", "Sonorix");
+  EXPECT_TRUE(Boxes().empty());
+  const HWND carrier = FindWindowW(kFrmMsgClass, nullptr);
+  ASSERT_NE(carrier, nullptr);
+  RECT rect{};
+  GetWindowRect(carrier, &rect);
+  EXPECT_GE(rect.left, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_GE(rect.top, GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_TRUE(GetWindowLongW(carrier, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  SeenBox seen;
+  std::thread closer([&] { seen = ReadAndClose(); });
+  EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }));
+  closer.join();
+  EXPECT_EQ(seen.text, L"Preset \"night\" saved");
+  EXPECT_EQ(seen.title, L"Sonorix");
+  EXPECT_TRUE(seen.onScreen);
+  EXPECT_FALSE(seen.secondBoxAppeared);
+  EXPECT_TRUE(Pump([] { return Boxes().empty(); }, 2s));
+}
+
+TEST(MsgBoxEx, AWaitAfterTheCallShowsTheBoxAndLastsUntilItIsClosed) {
+  constexpr double kWait = 0.1;
+  std::atomic<bool> waitReturned{false};
+  std::atomic<bool> closed{false};
+  bool seenDuringWait = false;
+  const auto start = std::chrono::steady_clock::now();
+  std::thread closer([&] {
+    const HWND box = WaitForBox();
+    seenDuringWait = box != nullptr && !waitReturned;
+    // Held open past the wait's own length, so only the box can keep it.
+    WaitUntil([&] { return std::chrono::steady_clock::now() - start > 3 * 100ms; }, 10s);
+    closed = true;
+    PressOk(box);
+  });
+  MsgBoxEx("Style saved", "Sonorix");
+  Win32Clock().Pause(kWait);
+  waitReturned = true;
+  EXPECT_TRUE(closed);
+  closer.join();
+  EXPECT_TRUE(seenDuringWait);
+  EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }, 2s));
+}
+
+TEST(MsgBoxEx, ALaterCallShowsAFreshBoxOnceTheCarrierIsGone) {
+  const std::pair<const char*, const wchar_t*> texts[] = {{"one", L"one"}, {"two", L"two"}};
+  for (const auto& [text, shown] : texts) {
+    MsgBoxEx(text, "Sonorix");
+    ASSERT_TRUE(CarrierLoaded());
+    SeenBox seen;
+    std::thread closer([&] { seen = ReadAndClose(); });
+    EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }));
+    closer.join();
+    EXPECT_EQ(seen.text, shown);
+  }
+}
+
+// A window of this thread that calls MsgBoxEx when asked, as a handler
+// running inside the open box's event loop would.
+class Caller final : public Window {
+ public:
+  Caller() { CreateWindowOfClass(L"Sonorix Test Caller", 0, WS_POPUP, RECT{0, 0, 10, 10}, nullptr); }
+  static constexpr UINT kCall = WM_APP + 1;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message != kCall) return Default(message, wParam, lParam);
+    MsgBoxEx("third", "later");
+    return 0;
+  }
+};
+
+TEST(MsgBoxEx, ACallWhileTheBoxIsOpenGetsItsOwnBoxAfterIt) {
+  Caller caller;
+  SeenBox first;
+  SeenBox second;
+  std::thread closer([&] {
+    const HWND box = WaitForBox();
+    first.text = BoxText(box);
+    SendMessageW(caller.Hwnd(), Caller::kCall, 0, 0);
+    first.secondBoxAppeared = WaitUntil([] { return Boxes().size() > 1; }, 300ms);
+    PressOk(box);
+    WaitUntil([&] { return !IsWindow(box); }, 20s);
+    second = ReadAndClose();
+  });
+  MsgBoxEx("first", "Sonorix");
+  EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }));
+  closer.join();
+  EXPECT_EQ(first.text, L"first");
+  EXPECT_FALSE(first.secondBoxAppeared);
+  EXPECT_EQ(second.text, L"third");
+  EXPECT_EQ(second.title, L"later");
+}
+
+// A title-less window like the program's, placed in twips.
+class Plain final : public Window {
+ public:
+  Plain(int left, int top, int width = 2950, int height = 1515) {
+    CreateWindowOfClass(L"Sonorix Test Plain", WS_EX_TOOLWINDOW, WS_POPUP,
+                        TwipsRect(left, top, width, height), nullptr);
+    ShowWindow(Hwnd(), SW_SHOWNOACTIVATE);
+  }
+  RECT Rect() const {
+    RECT rect{};
+    GetWindowRect(Hwnd(), &rect);
+    return rect;
+  }
+  int handled = 0;
+  static constexpr UINT kCount = WM_APP + 2;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == kCount) ++handled;
+    return Default(message, wParam, lParam);
+  }
+};
+
+TEST(SnapToEdges, SlidesAWindowReleasedNearTheLeftEdgeToItHandlingEventsOnTheWay) {
+  Plain window(300, 4500);
+  ASSERT_EQ(window.Rect().left, TwipsToPixelsX(300));
+  const int top = window.Rect().top;
+  PumpPendingMessages();
+  PostMessageW(window.Hwnd(), Plain::kCount, 0, 0);
+  SnapToEdges(window.Hwnd());
+  EXPECT_EQ(window.Rect().left, 0);
+  EXPECT_EQ(window.Rect().top, top);
+  EXPECT_EQ(window.handled, 1);
+
+  Plain away(405, 4500);
+  SnapToEdges(away.Hwnd());
+  EXPECT_EQ(away.Rect().left, TwipsToPixelsX(405));
+}
+
+TEST(SnapToEdges, BringsAWindowBackFromBeyondTheRightEdgeFlushWithIt) {
+  const int screen = GetSystemMetrics(SM_CXSCREEN);
+  Plain window(PixelsToTwipsX(screen) - 2950 + 1005, 4500);
+  ASSERT_GT(window.Rect().right, screen);
+  SnapToEdges(window.Hwnd());
+  EXPECT_EQ(window.Rect().right, screen);
+}
+
+TEST(SnapToEdges, StopsWhenAHandlerClosesTheWindowDuringTheSlide) {
+  Plain window(-3000, 4500);
+  const HWND handle = window.Hwnd();
+  PostMessageW(handle, WM_CLOSE, 0, 0);
+  SnapToEdges(handle);
+  EXPECT_FALSE(IsWindow(handle));
+}
+
+std::string Field(const char (&tip)[128]) { return std::string(tip); }
+
+TEST(TrayModule, FillsTheRecordAndHidesTheWindowUntilRestored) {
+  Plain window(5000, 5000);
+  const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
+  const std::string tip = std::string(60, 'a') + "bcdefghijk";
+  TrayModule tray;
+  const bool added = tray.TrayAdd(icon, tip, window.Hwnd());
+
+  const NOTIFYICONDATAA& data = tray.TrayIconData();
+  EXPECT_EQ(data.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
+  EXPECT_EQ(data.hWnd, window.Hwnd());
+  EXPECT_EQ(data.uID, 1u);
+  EXPECT_EQ(data.uFlags, 7u);
+  EXPECT_EQ(data.uCallbackMessage, 0x200u);
+  EXPECT_EQ(data.hIcon, icon);
+  EXPECT_EQ(Field(data.szTip), std::string(60, 'a') + "bcd");
+
+  // Without a notification area the shell refuses; then the window must
+  // stay where the user can reach it.
+  EXPECT_EQ(IsWindowVisible(window.Hwnd()) != FALSE, !added);
+  if (added) {
+    tray.TrayRestore(window.Hwnd());
+    EXPECT_TRUE(IsWindowVisible(window.Hwnd()));
+    EXPECT_FALSE(tray.TrayRemove());
+  }
+  std::cout << "[ INFO     ] the shell " << (added ? "took" : "refused") << " the icon\n";
+}
+
+}  // namespace
+}  // namespace sonorix
