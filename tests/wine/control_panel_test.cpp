@@ -8,6 +8,7 @@
 #include "aol/win32/code_page.h"
 #include "aol/win32/user32_window_api.h"
 #include "bot/own_lines.h"
+#include "look/control_panel.h"
 #include "chattext/announcements.h"
 #include "chattext/chat_line.h"
 #include "chattext/text_helpers.h"
@@ -144,6 +145,107 @@ TEST_F(ControlPanelTest, ClearChatLeavesTheReplyAsTheFirstLineAndComsCountsForty
             "Dorvin Q:\t" + StripTags(reply) + "\r\n");
   EXPECT_EQ(Type("coms?"),
             NarrowCapitalLine(kStyle, "this prog has") + " <b>40</b> " + AccentText("commands"));
+}
+
+// Answers the next dialog of the given class-less "#32770" kind: a colour
+// picker (OK with the colour typed in, or Cancel) or the folder picker.
+void AnswerDialog(int button, COLORREF colour = 0) {
+  HWND dialog = nullptr;
+  WaitUntil([&] { return (dialog = FindWindowW(L"#32770", nullptr)) && IsWindowVisible(dialog); },
+            20s);
+  if (button == IDOK) {
+    constexpr int kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
+    SetDlgItemInt(dialog, kRedBox, GetRValue(colour), FALSE);
+    SetDlgItemInt(dialog, kGreenBox, GetGValue(colour), FALSE);
+    SetDlgItemInt(dialog, kBlueBox, GetBValue(colour), FALSE);
+  }
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  WaitUntil([&] { return !IsWindow(dialog); }, 10s);
+}
+
+std::string PresetValue(const ProgramFolder& folder, const char* key) {
+  return ProfileStore().Read("preset", key, folder.Path() + "\\presets\\default.ini");
+}
+
+TEST_F(ControlPanelTest, ColourSetUpsWriteThePresetAndRecolourThePlayer) {
+  std::thread fade([] {
+    AnswerDialog(IDOK, RGB(255, 0, 0));
+    AnswerDialog(IDOK, RGB(0, 0, 255));
+  });
+  MenuDriver open({VK_ESCAPE});
+  Click(L"m&enu");  // the control panel is made the first time a menu opens
+  app_->ControlPanel()->Choose(MenuEntry::SetupFade);
+  fade.join();
+  EXPECT_EQ(PresetValue(*folder_, "fade1"), "255");
+  EXPECT_EQ(PresetValue(*folder_, "fade2"), "16711680");
+  const HWND strip = FindWindowExW(app_->Player()->Hwnd(), nullptr, L"Sonorix Title Strip", nullptr);
+  RECT rect{};
+  GetWindowRect(strip, &rect);
+  COLORREF left = 0;
+  ASSERT_TRUE(Pump(
+      [&] {
+        const HDC screen = GetDC(nullptr);
+        left = GetPixel(screen, rect.left, (rect.top + rect.bottom) / 2);
+        ReleaseDC(nullptr, screen);
+        return GetRValue(left) > 200 && GetBValue(left) < 60;
+      },
+      5s))
+      << "the strip now fades from red, not from the preset's black: " << std::hex << left;
+
+  std::thread colours([] {
+    for (int i = 0; i < 3; ++i) AnswerDialog(IDCANCEL);
+  });
+  app_->ControlPanel()->Choose(MenuEntry::SetupColor);
+  colours.join();
+  for (const char* key : {"label", "list", "button"}) {
+    EXPECT_EQ(PresetValue(*folder_, key), "16711680") << "a cancelled pick keeps the last colour";
+  }
+}
+
+TEST_F(ControlPanelTest, FolderEntriesSetAndRereadTheMusicFolder) {
+  MenuDriver open({VK_ESCAPE});
+  Click(L"m&enu");
+  std::thread cancel([] { AnswerDialog(IDCANCEL); });
+  app_->ControlPanel()->Choose(MenuEntry::SetupDir);
+  cancel.join();
+  EXPECT_EQ(ProfileStore().Read("Sonorix", "mp3 dir", folder_->SettingsFile()), "");
+  EXPECT_EQ(app_->Player()->File1().Count(), 0);
+
+  const std::string music = MakeMusicFolder({{"cbr128.mp3", "one.mp3"}});
+  app_->Player()->File1().SetFolder(music);
+  CopyFileA(TestMp3("mono.mp3").c_str(), (music + "\\two.mp3").c_str(), FALSE);
+  EXPECT_EQ(app_->Player()->File1().Count(), 1);
+  app_->ControlPanel()->Choose(MenuEntry::RefreshDir);
+  EXPECT_EQ(app_->Player()->File1().Count(), 2);
+}
+
+TEST_F(ControlPanelTest, WindowEntriesAnnounceAndAboutTakesThePlayersPlace) {
+  MenuDriver open({VK_ESCAPE});
+  Click(L"m&enu");
+  app_->ControlPanel()->Choose(MenuEntry::Presets);
+  app_->ControlPanel()->Choose(MenuEntry::Styles);
+  app_->ControlPanel()->Choose(MenuEntry::Cancel);
+  ASSERT_TRUE(Pump([&] { return Sent().size() == 4; }, 5s));
+  Pump([] { return false; }, 300ms);
+  EXPECT_EQ(Sent().size(), 4u) << "cancel says nothing";
+  const Style style = kStyle;
+  EXPECT_EQ(Sent()[2], PresetsAnnouncement(style));
+  EXPECT_EQ(Sent()[3], StylesAnnouncement(style));
+
+  app_->ControlPanel()->Choose(MenuEntry::About);
+  EXPECT_FALSE(IsWindowVisible(app_->Player()->Hwnd()));
+  EXPECT_TRUE(IsWindowVisible(app_->About().Hwnd()));
+  SendMessageW(app_->About().Hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(app_->Player()->Hwnd()));
+}
+
+TEST_F(ControlPanelTest, UnloadEndsTheProgramWithoutAWord) {
+  MenuDriver open({VK_ESCAPE});
+  Click(L"m&enu");
+  app_->ControlPanel()->Choose(MenuEntry::Unload);
+  EXPECT_EQ(app_->Run(), 0);
+  EXPECT_EQ(Sent().size(), 2u);
 }
 
 }  // namespace
