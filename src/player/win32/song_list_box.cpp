@@ -38,6 +38,25 @@ HWND CreateTip(HWND list) {
   return tip;
 }
 
+// The system's case-blind comparison, done once per name as a sort key so
+// that a large folder is not compared string by string.
+std::string SortKey(const std::wstring& name) {
+  const int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(),
+                                -1, nullptr, 0);
+  std::string key(static_cast<std::size_t>(std::max(size, 0)), '\0');
+  LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(), -1,
+               reinterpret_cast<wchar_t*>(key.data()), size);
+  return key;
+}
+
+void SortAsListBoxDoes(std::vector<std::wstring>& names) {
+  std::vector<std::pair<std::string, std::wstring>> keyed;
+  keyed.reserve(names.size());
+  for (auto& name : names) keyed.emplace_back(SortKey(name), std::move(name));
+  std::sort(keyed.begin(), keyed.end());
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].second);
+}
+
 }  // namespace
 
 std::vector<std::wstring> ListMp3Files(const std::string& folder) {
@@ -53,10 +72,7 @@ std::vector<std::wstring> ListMp3Files(const std::string& folder) {
       names.emplace_back(found.cFileName);
     }
   } while (FindNextFileW(find.get(), &found));
-  std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
-    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-           CSTR_LESS_THAN;
-  });
+  SortAsListBoxDoes(names);
   return names;
 }
 
