@@ -240,6 +240,27 @@ TEST_F(ControlPanelTest, WindowEntriesAnnounceAndAboutTakesThePlayersPlace) {
   EXPECT_TRUE(IsWindowVisible(app_->Player()->Hwnd()));
 }
 
+TEST_F(ControlPanelTest, MinimizeGoesToTheTrayAndTheIconBringsThePlayerBack) {
+  MenuDriver open({VK_ESCAPE});
+  Click(L"m&enu");
+  app_->ControlPanel()->Choose(MenuEntry::Minimize);
+  EXPECT_FALSE(IsWindowVisible(app_->Player()->Hwnd()));
+  EXPECT_STREQ(app_->Tray().TrayIconData().szTip, "Sonorix") << "nothing plays";
+  const HWND player = app_->Player()->Hwnd();
+  SendMessageW(player, WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONDOWN, 0));
+  EXPECT_FALSE(IsWindowVisible(player)) << "a single click does nothing";
+  SendMessageW(player, WM_MOUSEMOVE, 0, MAKELPARAM(WM_RBUTTONDOWN, 0));
+  EXPECT_TRUE(IsWindowVisible(player));
+
+  app_->Player()->File1().Select(1);
+  Click(L"play");
+  ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 10s));
+  app_->ControlPanel()->Choose(MenuEntry::Minimize);
+  EXPECT_STREQ(app_->Tray().TrayIconData().szTip, "Sonorix : b.mp3");
+  SendMessageW(player, WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 0));
+  EXPECT_TRUE(IsWindowVisible(player));
+}
+
 TEST_F(ControlPanelTest, UnloadEndsTheProgramWithoutAWord) {
   MenuDriver open({VK_ESCAPE});
   Click(L"m&enu");

@@ -2,6 +2,7 @@
 
 #include "core/win32/Form4.h"
 #include "core/win32/stay_on_top.h"
+#include "ui/win32/program_icon.h"
 
 namespace sonorix {
 
@@ -30,7 +31,8 @@ bool SonorixApp::Start() {
   form1_ = std::make_unique<Form1>(Form1Parts{settings_, aol_, mediaPlayer1_, clock_, random_,
                                               modes_, windows_,
                                               [this](const ChatLineEvent& line) { OnChatLine(line); },
-                                              [this](bool secondMenu) { OpenMenu(secondMenu); }});
+                                              [this](bool secondMenu) { OpenMenu(secondMenu); },
+                                              [this] { tray_.TrayRestore(form1_->Hwnd()); }});
   bot_ = std::make_unique<ChatBot>(BotParts{
       settings_, aol_, mediaPlayer1_, mediaPlayer1_, form1_->File1(), form1_->Picture1(), clock_,
       random_, form1_->PlayerActions(), form1_->Choice(), *this, modes_, form1_->NiteScan1()});
@@ -56,7 +58,8 @@ void SonorixApp::OpenMenu(bool secondMenu) {
     form3_ = std::make_unique<Form3>(ControlPanelParts{
         settings_, aol_, modes_, mediaPlayer1_, form1_->File1(),
         [this](const Preset& preset) { form1_->ApplyPreset(preset); },
-        [] {}, [] {}, [this] { ShowAbout(); }, [](const std::string&) {}});
+        [] {}, [] {}, [this] { ShowAbout(); },
+        [this](const std::string& tip) { tray_.TrayAdd(ProgramIcon(), tip, form1_->Hwnd()); }});
   }
   form3_->ShowMenu(secondMenu ? PopupMenu::Second : PopupMenu::First, form1_->Hwnd());
 }

@@ -11,6 +11,7 @@
 #include "look/win32/Form3.h"
 #include "ui/win32/Form7.h"
 #include "ui/win32/frmAbout.h"
+#include "ui/win32/tray_module.h"
 #include "core/settings.h"
 #include "core/win32/profile_store.h"
 #include "core/win32/win32_clock.h"
@@ -36,6 +37,7 @@ class SonorixApp final : private BotWindows {
   Form3* ControlPanel() { return form3_.get(); }
   Form7& CommandList() { return form7_; }
   frmAbout& About() { return about_; }
+  TrayModule& Tray() { return tray_; }
   EndOfSongModes& Modes() { return modes_; }
 
  private:
@@ -61,6 +63,7 @@ class SonorixApp final : private BotWindows {
   std::unique_ptr<Form3> form3_;
   Form7 form7_{settings_, [this] { ShowPlayer(); }};
   frmAbout about_{[this] { ShowPlayer(); }};
+  TrayModule tray_;
   std::unique_ptr<ChatBot> bot_;
 };
 

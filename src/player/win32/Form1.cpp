@@ -1,8 +1,11 @@
 #include "player/win32/Form1.h"
 
+#include <windowsx.h>
+
 #include "core/win32/startup_dialogs.h"
 #include "core/win32/stay_on_top.h"
 #include "player/player_load.h"
+#include "ui/tray.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/twips.h"
 
@@ -124,6 +127,11 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
       SetTextColor(reinterpret_cast<HDC>(wParam), listColour_);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    // The shell reports the tray icon's mouse activity as a mouse move
+    // whose x is the mouse message.
+    case WM_MOUSEMOVE:
+      if (TrayMessage(GET_X_LPARAM(lParam)) != kTrayNothing) parts_.restoreFromTray();
+      return 0;
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wParam) == file1_->Hwnd()) parts_.openMenu(true);
       return 0;

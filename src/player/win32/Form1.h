@@ -35,6 +35,8 @@ struct Form1Parts {
   // The "m&enu" button opens the first of the control panel's menus, a
   // right-press on the song list the second.
   std::function<void(bool secondMenu)> openMenu;
+  // A double-click or right-press on the notification-area icon.
+  std::function<void()> restoreFromTray;
 };
 
 class Form1 final : public Window {
