@@ -163,7 +163,9 @@ TEST(MsgBoxEx, ALaterCallShowsAFreshBoxOnceTheCarrierIsGone) {
 // running inside the open box's event loop would.
 class Caller final : public Window {
  public:
-  Caller() { CreateWindowOfClass(L"Sonorix Test Caller", 0, WS_POPUP, RECT{0, 0, 10, 10}, nullptr); }
+  Caller() {
+    CreateWindowOfClass(L"Sonorix Test Caller", 0, WS_POPUP, RECT{0, 0, 10, 10}, nullptr);
+  }
   static constexpr UINT kCall = WM_APP + 1;
 
  protected:

@@ -45,8 +45,8 @@ TEST(SnapToEdges, DocksToTheLeftEdgeOnlyWhenReleasedCloserThan400Twips) {
 TEST(SnapToEdges, LeavesAWindowWellInsideTheScreenWhereItIs) {
   EXPECT_TRUE(SnapPath({5000, 5000, kW, kH}, kScreen).empty());
   EXPECT_TRUE(SnapPath({400, 400, kW, kH}, kScreen).empty());
-  EXPECT_TRUE(SnapPath({kScreen.width - kW - 400, kScreen.height - kH - 400, kW, kH}, kScreen)
-                  .empty());
+  EXPECT_TRUE(
+      SnapPath({kScreen.width - kW - 400, kScreen.height - kH - 400, kW, kH}, kScreen).empty());
 }
 
 TEST(SnapToEdges, BringsBackAWindowPartlyBeyondTheRightEdgeFlushWithIt) {

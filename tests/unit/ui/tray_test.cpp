@@ -49,7 +49,8 @@ TEST(TrayTip, CountsCharactersNotBytes) {
   std::string kept;
   for (int i = 0; i < 63; ++i) kept += "\xC3\xA9";
   EXPECT_EQ(TrayTip(accents), kept);
-  EXPECT_EQ(TrayTip(std::string(62, 'a') + "\xE4\xB8\xAD" + "z"), std::string(62, 'a') + "\xE4\xB8\xAD");
+  EXPECT_EQ(TrayTip(std::string(62, 'a') + "\xE4\xB8\xAD" + "z"),
+            std::string(62, 'a') + "\xE4\xB8\xAD");
 }
 
 }  // namespace
