@@ -2,67 +2,29 @@
 
 #include <chrono>
 
-#include "aol/win32/code_page.h"
 #include "chattext/announcements.h"
 #include "chattext/text_helpers.h"
-#include "core/win32/message_pump.h"
-#include "core/win32/sonorix_app.h"
 #include "testutil.h"
-#include "wine/aolsim_process.h"
-#include "wine/program_folder.h"
+#include "wine/program_fixture.h"
 
 namespace sonorix {
 namespace {
 
 using namespace std::chrono_literals;
 using namespace sonorix::testing;
-using Lines = std::vector<std::string>;
 
-const Style kStyle{"sonorix", "sonorix", kTestAcolor, kTestAscii, kTestFcolor};
 const std::string kCondensed = std::string("<FONT COLOR=#") + kTestAcolor +
                                "><font  face=\"abadi mt condensed light\">» <FONT COLOR=#" +
                                kTestFcolor + ">";
 
-bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout) {
-  return WaitUntil(predicate, timeout, [] { PumpPendingMessages(); });
-}
+std::string Condensed(const std::string& rest) { return kCondensed + rest; }
 
-// The program runs in this process; the stand-in client beside it. The
-// signed-on user types through the client's input box, as a person would.
-class ChatCommandsTest : public ::testing::Test {
+class ChatCommandsTest : public ProgramTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(client_.Started());
-    music_ = MakeMusicFolder({{"long.mp3", "Another Day.mp3"}, {"vbr.mp3", "My Song.mp3"},
-                              {"mono.mp3", "mysong remix.mp3"}, {"cbr128.mp3", "song three.mp3"}});
-    folder_ = std::make_unique<ProgramFolder>(music_);
-    app_ = std::make_unique<SonorixApp>(folder_->Path());
-    ASSERT_TRUE(app_->Start());
-    ASSERT_TRUE(Pump([&] { return Sent().size() == 2; }, 10s));
+    StartWith({{"long.mp3", "Another Day.mp3"}, {"vbr.mp3", "My Song.mp3"},
+               {"mono.mp3", "mysong remix.mp3"}, {"cbr128.mp3", "song three.mp3"}});
   }
-
-  Lines Sent() const {
-    Lines lines;
-    for (const auto& line : client_.SentLines()) lines.push_back(AnsiToUtf8(line));
-    return lines;
-  }
-
-  // Types the line as the signed-on user and returns the replies it drew.
-  Lines Replies(const std::string& command, std::size_t expected) {
-    const std::size_t before = Sent().size();
-    EXPECT_TRUE(client_.Command("type " + command));
-    Pump([&] { return Sent().size() >= before + 1 + expected; }, 15s);
-    Pump([] { return false; }, 300ms);  // and nothing more arrives
-    const Lines all = Sent();
-    return Lines(all.begin() + static_cast<std::ptrdiff_t>(before + 1), all.end());
-  }
-
-  std::string Condensed(const std::string& rest) const { return kCondensed + rest; }
-
-  AolSimProcess client_{"--name \"Dorvin Q\" --room Lobby"};
-  std::string music_;
-  std::unique_ptr<ProgramFolder> folder_;
-  std::unique_ptr<SonorixApp> app_;
 };
 
 TEST_F(ChatCommandsTest, OwnCommandsAreAnsweredByteForByte) {
@@ -79,7 +41,7 @@ TEST_F(ChatCommandsTest, OwnCommandsAreAnsweredByteForByte) {
   EXPECT_EQ(Replies("songs?", 1),
             Lines{Condensed("mp3 infø › <FONT COLOR=#FF9900>4 <FONT COLOR=#003366>mp3's in "
                             "<FONT COLOR=#FF9900>" + AccentText(music_))});
-  EXPECT_EQ(Replies("stop", 1), Lines{StopAnnouncement(kStyle, "Another Day.mp3")});
+  EXPECT_EQ(Replies("stop", 1), Lines{StopAnnouncement(kTestStyle, "Another Day.mp3")});
   const Lines time = Replies("time", 1);
   ASSERT_EQ(time.size(), 1u);
   EXPECT_EQ(time[0].rfind(Condensed("currént timé › <FONT COLOR=#FF9900>"), 0), 0u);

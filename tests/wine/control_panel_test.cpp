@@ -12,25 +12,17 @@
 #include "chattext/announcements.h"
 #include "chattext/chat_line.h"
 #include "chattext/text_helpers.h"
-#include "core/win32/message_pump.h"
 #include "core/win32/profile_store.h"
-#include "core/win32/sonorix_app.h"
 #include "testutil.h"
-#include "wine/aolsim_process.h"
-#include "wine/program_folder.h"
+#include "wine/program_fixture.h"
 
 namespace sonorix {
 namespace {
 
 using namespace std::chrono_literals;
 using namespace sonorix::testing;
-using Lines = std::vector<std::string>;
 
-const Style kStyle{"sonorix", "sonorix", kTestAcolor, kTestAscii, kTestFcolor};
-
-bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout) {
-  return WaitUntil(predicate, timeout, [] { PumpPendingMessages(); });
-}
+const Style& kStyle = kTestStyle;
 
 // Reads the open pop-up menu's entries and then presses keys in it, from a
 // second thread while the menu's own loop runs on the program's thread.
@@ -64,35 +56,15 @@ class MenuDriver {
   std::thread thread_;
 };
 
-class ControlPanelTest : public ::testing::Test {
+class ControlPanelTest : public ProgramTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(client_.Started());
-    folder_ = std::make_unique<ProgramFolder>(
-        MakeMusicFolder({{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}}));
-    app_ = std::make_unique<SonorixApp>(folder_->Path());
-    ASSERT_TRUE(app_->Start());
-    ASSERT_TRUE(Pump([&] { return Sent().size() == 2; }, 10s));
-  }
+  void SetUp() override { StartWith({{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}}); }
 
-  Lines Sent() const {
-    Lines lines;
-    for (const auto& line : client_.SentLines()) lines.push_back(AnsiToUtf8(line));
-    return lines;
-  }
+  // The one reply a command draws.
   std::string Type(const std::string& command) {
-    const std::size_t before = Sent().size();
-    EXPECT_TRUE(client_.Command("type " + command));
-    Pump([&] { return Sent().size() >= before + 2; }, 10s);
-    return Sent().size() >= before + 2 ? Sent()[before + 1] : "";
+    const Lines replies = Replies(command, 1);
+    return replies.empty() ? "" : replies.front();
   }
-  void Click(const wchar_t* caption) {
-    SendMessageW(FindWindowExW(app_->Player()->Hwnd(), nullptr, L"Button", caption), BM_CLICK, 0, 0);
-  }
-
-  AolSimProcess client_{"--name \"Dorvin Q\" --room Lobby"};
-  std::unique_ptr<ProgramFolder> folder_;
-  std::unique_ptr<SonorixApp> app_;
 };
 
 TEST_F(ControlPanelTest, MenuButtonOpensTheFirstMenuWithEveryEntry) {

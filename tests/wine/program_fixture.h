@@ -1,0 +1,48 @@
+// The whole program running in the test's own process beside the stand-in
+// client, whose signed-on user types as a person would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/settings.h"
+#include "core/win32/sonorix_app.h"
+#include "wine/aolsim_process.h"
+#include "wine/program_folder.h"
+
+namespace sonorix::testing {
+
+using Lines = std::vector<std::string>;
+using Songs = std::vector<std::pair<std::string, std::string>>;  // test MP3, name in the folder
+
+// The style every prepared program folder holds.
+extern const Style kTestStyle;
+
+// Waits while this thread's messages keep flowing: the program runs on it.
+bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout);
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  // Starts the program on a music folder of these songs and waits for its
+  // two start-up lines.
+  void StartWith(const Songs& songs);
+  // Every line typed into the room so far, the user's own included.
+  Lines Sent() const;
+  // Types the line as the signed-on user; the replies it drew.
+  Lines Replies(const std::string& command, std::size_t expected);
+  void Click(const wchar_t* caption);
+  HWND Player() const { return app_->Player()->Hwnd(); }
+
+  AolSimProcess client_{"--name \"Dorvin Q\" --room Lobby"};
+  std::string music_;
+  std::unique_ptr<ProgramFolder> folder_;
+  std::unique_ptr<SonorixApp> app_;
+};
+
+}  // namespace sonorix::testing
