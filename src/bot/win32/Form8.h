@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/settings.h"
+#include "ui/win32/list_box.h"
 #include "ui/win32/title_strip.h"
 #include "ui/win32/window.h"
 
@@ -37,8 +38,7 @@ class Form8 final : public Window {
   PickHandler onPick_;
   CloseHandler onClose_;
   std::unique_ptr<TitleStrip> picture_;
-  HWND list1_ = nullptr;
-  COLORREF listColour_ = RGB(0, 0, 0);
+  std::unique_ptr<ListBox> list1_;
 };
 
 }  // namespace sonorix

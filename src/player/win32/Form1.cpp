@@ -7,6 +7,7 @@
 #include "player/player_load.h"
 #include "ui/tray.h"
 #include "ui/win32/gdi.h"
+#include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"
 
 namespace sonorix {
@@ -78,10 +79,7 @@ void Form1::Load() {
 }
 
 void Form1::ApplyPreset(const Preset& preset) {
-  picture2_->SetColours(preset.fade1, preset.fade2, preset.label);
-  listColour_ = ToColorRef(preset.list.bgr);
-  InvalidateRect(file1_->Hwnd(), nullptr, TRUE);
-  for (auto& button : buttons_) button.SetTextColour(ToColorRef(preset.button.bgr));
+  sonorix::ApplyPreset(preset, *picture2_, &file1_->List(), buttons_);
 }
 
 void Form1::EndOfSong() { player_->EndOfSong(); }
@@ -125,8 +123,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_CTLCOLORLISTBOX:
-      SetTextColor(reinterpret_cast<HDC>(wParam), listColour_);
-      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+      return file1_->List().OnCtlColor(reinterpret_cast<HDC>(wParam));
     // The shell reports the tray icon's mouse activity as a mouse move
     // whose x is the mouse message.
     case WM_MOUSEMOVE:

@@ -76,7 +76,6 @@ class Form1 final : public Window {
   // The search commands' working state, kept for the whole run.
   SongChoice choice_;
   NiteScan niteScan1_;
-  COLORREF listColour_ = RGB(0, 0, 0);
 };
 
 }  // namespace sonorix

@@ -77,15 +77,7 @@ std::vector<std::wstring> ListMp3Files(const std::string& folder) {
 }
 
 SongListBox::SongListBox(HWND parent, int id, const RECT& rect)
-    : hwnd_(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY |
-                                LBS_NOINTEGRALHEIGHT,
-                            rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr)),
-      tip_(CreateTip(hwnd_)) {
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
-}
+    : list_(parent, id, rect, WS_TABSTOP | LBS_NOTIFY), hwnd_(list_.Hwnd()), tip_(CreateTip(hwnd_)) {}
 
 // Large folders are sorted once and added in one go: a sorted list box
 // would move its entries on every insertion.

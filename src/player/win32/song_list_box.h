@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "player/song_list.h"
+#include "ui/win32/list_box.h"
 
 namespace sonorix {
 
@@ -18,7 +19,8 @@ class SongListBox final : public SongList {
  public:
   SongListBox(HWND parent, int id, const RECT& rect);
 
-  HWND Hwnd() const { return hwnd_; }
+  HWND Hwnd() const { return list_.Hwnd(); }
+  ListBox& List() { return list_; }
   // Shows the selected name as the list's tooltip.
   void ShowSelectionTip();
 
@@ -30,6 +32,7 @@ class SongListBox final : public SongList {
   std::string Name(int position) const override;
 
  private:
+  ListBox list_;
   HWND hwnd_;
   HWND tip_;
   std::string folder_;
