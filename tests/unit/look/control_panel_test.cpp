@@ -2,29 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_client.h"
-#include "fakes/memory_settings_store.h"
+#include "fakes/fake_bot_parts.h"
 
 namespace sonorix {
 namespace {
 
-using testing::FakeClient;
-using testing::MemorySettingsStore;
-
+// The bot's rig already holds a signed-on client and the "neon" style.
 class ControlPanelTest : public ::testing::Test {
  protected:
-  ControlPanelTest() {
-    settings_.WriteMain("style", "neon");
-    settings_.WriteMain("preset", "night");
-    const std::string file = settings_.StyleFile("neon");
-    settings_.WriteIni("styles", "acolor", "FF9900", file);
-    settings_.WriteIni("styles", "ascii", "»", file);
-    settings_.WriteIni("styles", "fcolor", "FFFFFF", file);
-  }
-  MemorySettingsStore store_;
-  Settings settings_{store_, "C:\\Sonorix"};
-  FakeClient client_;
-  EndOfSongModes modes_;
+  ControlPanelTest() { settings_.WriteMain("preset", "night"); }
+  testing::BotRig rig_;
+  Settings& settings_ = rig_.settings;
+  testing::FakeClient& client_ = rig_.client;
+  EndOfSongModes& modes_ = rig_.modes;
 };
 
 TEST_F(ControlPanelTest, MenusHoldTheirEntriesInOrder) {
