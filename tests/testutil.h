@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 #include <thread>
 
 namespace sonorix::testing {
@@ -18,6 +19,13 @@ inline bool WaitUntil(const std::function<bool()>& predicate, std::chrono::milli
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
+}
+
+// A program path in quotes, for a command line. Built by appending: GCC 12
+// warns falsely (-Wrestrict) on `"\"" + std::string` temporaries.
+inline std::string Quoted(const std::string& path) {
+  std::string quoted(1, '"');
+  return quoted.append(path).append(1, '"');
 }
 
 }  // namespace sonorix::testing

@@ -11,7 +11,7 @@
 #include "aol/quenby_aol8.h"
 #include "aol/win32/user32_window_api.h"
 #include "core/win32/message_pump.h"
-#include "core/win32/sonorix_app.h"
+#include "app/win32/sonorix_app.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
 #include "wine/bench_report.h"

@@ -6,7 +6,7 @@
 
 #include "aol/quenby_aol8.h"
 #include "bot/nite_scan.h"
-#include "bot/song_choice.h"
+#include "player/song_choice.h"
 #include "core/clock.h"
 #include "core/settings.h"
 #include "player/end_of_song_modes.h"

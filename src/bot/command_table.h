@@ -1,10 +1,8 @@
-// The chat commands: their patterns in the order they are tried, and the
-// lines the command list shows.
+// The chat commands: their patterns in the order they are tried.
 #pragma once
 
 #include <array>
 #include <string_view>
-#include <vector>
 
 namespace sonorix {
 
@@ -25,9 +23,5 @@ inline constexpr std::size_t kCommandCount = 43;
 
 // Tried in this order; no line matches two patterns.
 const std::array<CommandEntry, kCommandCount>& CommandTable();
-
-// The command list window's lines, in the list's sorted order; the three
-// choice commands have none.
-const std::vector<std::string_view>& CommandListLines();
 
 }  // namespace sonorix

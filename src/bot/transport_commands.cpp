@@ -88,8 +88,11 @@ void TransportCommands::Seek(const Style& style, std::string_view argument, bool
   const double position = p_.media.CurrentPosition() + (forward ? *amount : -*amount);
   p_.media.SetCurrentPosition(std::max(position, 0.0));
   const bool plainSeconds = argument.find(':') == std::string_view::npos;
-  p_.aol.SendChat(CondensedLine(style, forward ? "fast foward" : "rewind") + RawItem(argument) +
-                  (plainSeconds ? " " + AccentText("sec") : ""));
+  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on
+  // `literal + std::string` temporaries here.
+  std::string line = CondensedLine(style, forward ? "fast foward" : "rewind") + RawItem(argument);
+  if (plainSeconds) line.append(" ").append(AccentText("sec"));
+  p_.aol.SendChat(line);
 }
 
 void TransportCommands::Restart(const Style& style) {

@@ -42,8 +42,8 @@ std::string MakeTempFolder(const std::string& prefix) {
 
 AolSimProcess::AolSimProcess(const std::string& arguments) {
   logPath_ = MakeTempFolder("aolsim-log-") + "\\sent.log";
-  std::string commandLine = "\"" + TestProgramFolder() + "aolsim.exe\" --log \"" + logPath_ +
-                            "\" " + arguments;
+  std::string commandLine =
+      Quoted(TestProgramFolder() + "aolsim.exe") + " --log " + Quoted(logPath_) + " " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

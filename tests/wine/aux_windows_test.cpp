@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "bot/command_table.h"
+#include "ui/command_list.h"
 #include "core/settings.h"
 #include "fakes/memory_settings_store.h"
-#include "look/form_fade.h"
+#include "ui/form_fade.h"
 #include "ui/win32/Form7.h"
 #include "ui/win32/frmAbout.h"
 #include "ui/win32/gdi.h"

@@ -1,4 +1,4 @@
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "aol/quenby_aol8.h"
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "aol/win32/user32_window_api.h"
 #include "bot/own_lines.h"
 #include "look/control_panel.h"

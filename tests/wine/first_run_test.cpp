@@ -12,7 +12,7 @@
 #include "core/settings.h"
 #include "core/win32/message_pump.h"
 #include "core/win32/profile_store.h"
-#include "core/win32/sonorix_app.h"
+#include "app/win32/sonorix_app.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
 #include "wine/program_folder.h"

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "chattext/announcements.h"
 #include "testutil.h"
 #include "wine/program_fixture.h"

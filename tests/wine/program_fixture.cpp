@@ -1,6 +1,6 @@
 #include "wine/program_fixture.h"
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
 #include "testutil.h"
 

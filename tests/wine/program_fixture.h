@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/settings.h"
-#include "core/win32/sonorix_app.h"
+#include "app/win32/sonorix_app.h"
 #include "wine/aolsim_process.h"
 #include "wine/program_folder.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "wine/aolsim_process.h"
 
 namespace sonorix::testing {

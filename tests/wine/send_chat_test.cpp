@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "aol/quenby_aol8.h"
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "aol/win32/user32_window_api.h"
 #include "chattext/announcements.h"
 #include "testutil.h"

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "chattext/announcements.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
@@ -20,7 +20,7 @@ TEST(SonorixExe, AnnouncesItselfAndSaysGoodbyeWhenClosed) {
   AolSimProcess client("--name Dorvin --room Lobby");
   ASSERT_TRUE(client.Started());
   const ProgramFolder folder(MakeMusicFolder({{"cbr128.mp3", "one.mp3"}, {"mono.mp3", "two.mp3"}}));
-  std::string commandLine = "\"" + folder.InstallExe("Sonorix.exe") + "\"";
+  std::string commandLine = Quoted(folder.InstallExe("Sonorix.exe"));
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

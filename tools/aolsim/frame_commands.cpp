@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "aolsim/chat_room_window.h"
 #include "aolsim/document_window.h"
 #include "aolsim/file_io.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
 
 namespace sonorix {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 
 namespace sonorix {
 

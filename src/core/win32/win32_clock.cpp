@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
 
 namespace sonorix {

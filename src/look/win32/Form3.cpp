@@ -1,6 +1,6 @@
 #include "look/win32/Form3.h"
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 
 #include <memory>
 #include "core/win32/browse_for_folder.h"

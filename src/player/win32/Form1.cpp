@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "core/win32/startup_dialogs.h"
 #include "core/win32/stay_on_top.h"
 #include "player/player_load.h"
 #include "ui/tray.h"
@@ -39,7 +38,7 @@ RECT StartingPlace() {
 }  // namespace
 
 Form1::Form1(Form1Parts parts)
-    : parts_(std::move(parts)), niteScan1_(parts_.aol, parts_.windows, parts_.onChatLine) {
+    : parts_(std::move(parts)) {
   CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(), nullptr,
                       L"Sonorix");
   CreateControls();
@@ -65,16 +64,15 @@ void Form1::CreateControls() {
                          GetModuleHandleW(nullptr), nullptr);
 }
 
-void Form1::Load() {
+void Form1::Load(StartupDialogs& dialogs) {
   const RECT size = TwipsRect(0, 0, kWidth, kHeight);
   SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER);
   StayOnTop(Hwnd());
-  Win32StartupDialogs dialogs(Hwnd());
   LoadMusicFolder(parts_.settings, *file1_, dialogs);
   NameDefaultLook(parts_.settings);
   ApplyPreset(parts_.settings.ReadCurrentPreset());
   AnnounceStart(parts_.settings, parts_.aol, parts_.clock, file1_->Count());
-  niteScan1_.Start();
+  parts_.startChatScan();
   SetTimer(Hwnd(), kTimerChatScan, kChatScanInterval, nullptr);
 }
 
@@ -133,7 +131,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(wParam) == file1_->Hwnd()) parts_.openMenu(true);
       return 0;
     case WM_TIMER:
-      if (wParam == kTimerChatScan) niteScan1_.Poll();
+      if (wParam == kTimerChatScan) parts_.pollChatScan();
       return 0;
     case WM_CLOSE:
       OnButton(kIdClose);

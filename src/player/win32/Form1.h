@@ -6,13 +6,13 @@
 #include <optional>
 
 #include "aol/quenby_aol8.h"
-#include "bot/nite_scan.h"
-#include "bot/song_choice.h"
+#include "player/song_choice.h"
 #include "core/clock.h"
 #include "core/settings.h"
 #include "player/end_of_song_modes.h"
 #include "player/media_player.h"
 #include "player/player.h"
+#include "player/player_load.h"
 #include "player/win32/progress_bar.h"
 #include "player/win32/song_list_box.h"
 #include "ui/win32/three_d_button.h"
@@ -29,9 +29,10 @@ struct Form1Parts {
   Clock& clock;
   Randomness& random;
   const EndOfSongModes& modes;
-  WindowApi& windows;
-  // Each new line of the chat room, once the player has announced itself.
-  std::function<void(const ChatLineEvent&)> onChatLine;
+  // The chat-scan: started once the player has announced itself, then
+  // polled from the player's timer.
+  std::function<void()> startChatScan;
+  std::function<void()> pollChatScan;
   // The "m&enu" button opens the first of the control panel's menus, a
   // right-press on the song list the second.
   std::function<void(bool secondMenu)> openMenu;
@@ -46,14 +47,14 @@ class Form1 final : public Window {
 
   // The player's load: music folder, default look, colours, the two
   // start-up lines and the start of the chat scan; then it shows itself.
-  void Load();
+  // The dialogs ask for the music folder on a first start.
+  void Load(StartupDialogs& dialogs);
   // The media player's end-of-stream event.
   void EndOfSong();
   void ApplyPreset(const Preset& preset);
 
   SongListBox& File1() { return *file1_; }
   SongChoice& Choice() { return choice_; }
-  NiteScan& NiteScan1() { return niteScan1_; }
   ProgressBar& Picture1() { return *picture1_; }
   Player& PlayerActions() { return *player_; }
 
@@ -75,7 +76,6 @@ class Form1 final : public Window {
   std::unique_ptr<Player> player_;
   // The search commands' working state, kept for the whole run.
   SongChoice choice_;
-  NiteScan niteScan1_;
 };
 
 }  // namespace sonorix

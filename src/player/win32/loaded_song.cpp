@@ -6,7 +6,7 @@
 #include <new>
 #include <optional>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "player/win32/win32_handle.h"
 
 namespace sonorix {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 
 namespace sonorix {
 

@@ -1,6 +1,6 @@
 #include "ui/win32/Form7.h"
 
-#include "bot/command_table.h"
+#include "ui/command_list.h"
 #include "core/win32/stay_on_top.h"
 #include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"

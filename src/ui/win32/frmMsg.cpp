@@ -1,6 +1,6 @@
 #include "ui/win32/frmMsg.h"
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "core/win32/stay_on_top.h"
 
 namespace sonorix {

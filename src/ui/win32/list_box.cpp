@@ -1,6 +1,6 @@
 #include "ui/win32/list_box.h"
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 
 namespace sonorix {
 

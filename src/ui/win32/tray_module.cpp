@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "ui/tray.h"
 
 namespace sonorix {

@@ -57,15 +57,6 @@ TEST(ChatBot, ReadsTheStyleAndTheNameAfreshForEveryLine) {
   EXPECT_EQ(rig.client.Lines().size(), 2u);
 }
 
-TEST(ChatBot, TheCommandTableKeepsItsOrderAndListLines) {
-  EXPECT_EQ(CommandTable().front().pattern, "adv");
-  EXPECT_EQ(CommandTable()[9].pattern, "p *");
-  EXPECT_EQ(CommandTable().back().pattern, "rst");
-  EXPECT_EQ(CommandListLines().size(), 40u);
-  EXPECT_EQ(CommandListLines()[3], "brb * : same as brb but with reas");
-  EXPECT_EQ(CommandListLines()[21], "r * : plays random mp3 string");
-}
-
 TEST(ChatBot, NoLineMatchesTwoPatterns) {
   for (const char* line : {"r", "r ", "rr 10", "rst", "brb", "brb x", "coms?", "songs?", "p 1",
                            "pause", "xpause", "v 5", "ff 1:30", "idle gone", "xidle", "ls neon"}) {

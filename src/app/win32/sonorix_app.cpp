@@ -1,6 +1,7 @@
-#include "core/win32/sonorix_app.h"
+#include "app/win32/sonorix_app.h"
 
-#include "core/win32/Form4.h"
+#include "app/win32/Form4.h"
+#include "app/win32/startup_dialogs.h"
 #include "core/win32/stay_on_top.h"
 #include "ui/win32/program_icon.h"
 
@@ -29,14 +30,15 @@ bool SonorixApp::Start() {
   }
   if (QuitRequested()) return false;
   form1_ = std::make_unique<Form1>(Form1Parts{settings_, aol_, mediaPlayer1_, clock_, random_,
-                                              modes_, windows_,
-                                              [this](const ChatLineEvent& line) { OnChatLine(line); },
+                                              modes_, [this] { niteScan1_.Start(); },
+                                              [this] { niteScan1_.Poll(); },
                                               [this](bool secondMenu) { OpenMenu(secondMenu); },
                                               [this] { tray_.TrayRestore(form1_->Hwnd()); }});
   bot_ = std::make_unique<ChatBot>(BotParts{
       settings_, aol_, mediaPlayer1_, mediaPlayer1_, form1_->File1(), form1_->Picture1(), clock_,
-      random_, form1_->PlayerActions(), form1_->Choice(), *this, modes_, form1_->NiteScan1()});
-  form1_->Load();
+      random_, form1_->PlayerActions(), form1_->Choice(), *this, modes_, niteScan1_});
+  Win32StartupDialogs dialogs(form1_->Hwnd());
+  form1_->Load(dialogs);
   ShowWindow(form1_->Hwnd(), SW_SHOW);
   StayOnTop(form1_->Hwnd());
   return !QuitRequested();

@@ -1,4 +1,4 @@
-#include "core/splash.h"
+#include "app/splash.h"
 
 #include <gtest/gtest.h>
 

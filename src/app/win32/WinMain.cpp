@@ -4,7 +4,7 @@
 #include <objbase.h>
 
 #include "core/win32/program_folder.h"
-#include "core/win32/sonorix_app.h"
+#include "app/win32/sonorix_app.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "look/form_fade.h"
+#include "ui/form_fade.h"
 
 #include <gtest/gtest.h>
 

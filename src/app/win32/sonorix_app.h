@@ -7,6 +7,7 @@
 #include "aol/quenby_aol8.h"
 #include "aol/win32/user32_window_api.h"
 #include "bot/chat_bot.h"
+#include "bot/nite_scan.h"
 #include "bot/win32/Form8.h"
 #include "look/win32/Form3.h"
 #include "ui/win32/Form7.h"
@@ -65,6 +66,9 @@ class SonorixApp final : private BotWindows {
   frmAbout about_{[this] { ShowPlayer(); }};
   TrayModule tray_;
   std::unique_ptr<ChatBot> bot_;
+  // The chat-scan reports each new line of the room once the player has
+  // announced itself.
+  NiteScan niteScan1_{aol_, windows_, [this](const ChatLineEvent& line) { OnChatLine(line); }};
 };
 
 }  // namespace sonorix

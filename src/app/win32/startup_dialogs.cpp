@@ -1,6 +1,6 @@
-#include "core/win32/startup_dialogs.h"
+#include "app/win32/startup_dialogs.h"
 
-#include "aol/win32/code_page.h"
+#include "core/win32/code_page.h"
 #include "core/win32/browse_for_folder.h"
 
 namespace sonorix {
