@@ -1,6 +1,7 @@
 #include "ui/win32/window.h"
 
 #include "ui/win32/gdi.h"
+#include "ui/win32/program_icon.h"
 
 namespace sonorix {
 
@@ -18,7 +19,8 @@ bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD 
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIcon = ProgramIcon();
+    windowClass.hIconSm = ProgramSmallIcon();
     windowClass.lpszClassName = className;
     RegisterClassExW(&windowClass);
   }
