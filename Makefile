@@ -1,9 +1,10 @@
 # Sonorix: `make test` builds and runs every suite; `make demo` shows the
-# program against the stand-in client. Both install what they need first.
+# program against the stand-in client; `make installer` builds the setup
+# program. All install what they need first.
 BUILD := build
 JOBS  ?= 2
 
-.PHONY: all deps native windows test dist demo bench clean
+.PHONY: all deps native windows test dist installer demo bench clean
 
 all: dist
 
@@ -19,11 +20,15 @@ windows: deps
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(BUILD)/win -j $(JOBS)
 
-test: native windows
+# The Wine tests install the setup program, so it is built first.
+test: native installer
 	@scripts/run-tests.sh
 
 dist: windows
 	@scripts/make-dist.sh $(BUILD)/win $(BUILD)/dist
+
+installer: dist
+	@scripts/make-installer.sh $(BUILD)/win $(BUILD)/dist
 
 demo: dist
 	@scripts/demo.sh $(BUILD)/dist

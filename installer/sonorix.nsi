@@ -1,0 +1,121 @@
+; Sonorix's setup program: installs for the current user, without
+; administrator rights, into a folder the user can write to (the program
+; keeps its settings, presets and styles in its own folder).
+; makensis -DVERSION=1.1 -DDIST=<make dist's folder> -DICON=<icon> -DOUTFILE=<setup exe> sonorix.nsi
+; Switches of the uninstaller: /S runs it silently and keeps the user's
+; settings, presets and styles; /REMOVEUSERDATA removes them without asking.
+
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+ManifestDPIAware true
+ManifestSupportedOS all
+
+!include MUI2.nsh
+!include FileFunc.nsh
+!include LogicLib.nsh
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Sonorix"
+!define MENU_FOLDER "$SMPROGRAMS\Sonorix"
+
+Name "Sonorix ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Sonorix"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Sonorix ${VERSION}"
+
+VIProductVersion "${VERSION}.0.0"
+VIAddVersionKey "ProductName" "Sonorix"
+VIAddVersionKey "FileDescription" "Sonorix ${VERSION} setup"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "Sonorix authors"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Sonorix.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start Sonorix"
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Section "Sonorix" SecProgram
+  SectionIn RO
+  SetOutPath "$INSTDIR"
+  File "${DIST}\Sonorix\Sonorix.exe"
+  CreateDirectory "$INSTDIR\ini files"
+  ; An upgrade keeps the user's own preset and style files, changed or not.
+  SetOverwrite off
+  SetOutPath "$INSTDIR\presets"
+  File "${DIST}\Sonorix\presets\*.ini"
+  SetOutPath "$INSTDIR\styles"
+  File "${DIST}\Sonorix\styles\*.ini"
+  SetOverwrite on
+
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+  CreateDirectory "${MENU_FOLDER}"
+  CreateShortCut "${MENU_FOLDER}\Sonorix.lnk" "$INSTDIR\Sonorix.exe"
+  Call RegisterUninstaller
+SectionEnd
+
+Section "Stand-in chat client (to try Sonorix without AOL)" SecClient
+  SetOutPath "$INSTDIR\tools"
+  File "${DIST}\tools\aolsim.exe"
+  CreateShortCut "${MENU_FOLDER}\Stand-in chat client.lnk" "$INSTDIR\tools\aolsim.exe"
+SectionEnd
+
+; What Apps & features shows, and how it uninstalls.
+Function RegisterUninstaller
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Sonorix"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Sonorix.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+FunctionEnd
+
+Section "Uninstall"
+  Delete "$INSTDIR\Sonorix.exe"
+  Delete "$INSTDIR\tools\aolsim.exe"
+  RMDir "$INSTDIR\tools"
+  Delete "${MENU_FOLDER}\Sonorix.lnk"
+  Delete "${MENU_FOLDER}\Stand-in chat client.lnk"
+  RMDir "${MENU_FOLDER}"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  Call un.RemoveUserDataIfWanted
+  Delete "$INSTDIR\Uninstall.exe"
+  ; Only an empty folder goes: kept settings keep it.
+  RMDir "$INSTDIR"
+SectionEnd
+
+; The settings, presets and styles are the user's work: they go only when
+; the user says so, and a silent uninstall keeps them unless told otherwise.
+Function un.RemoveUserDataIfWanted
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/REMOVEUSERDATA" $1
+  ${If} ${Errors}
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+      "Also remove your settings, presets and styles?$\r$\n$\r$\nChoose No to keep them for a later install of Sonorix." \
+      /SD IDNO IDYES remove
+    Return
+  ${EndIf}
+remove:
+  RMDir /r "$INSTDIR\ini files"
+  RMDir /r "$INSTDIR\presets"
+  RMDir /r "$INSTDIR\styles"
+FunctionEnd
