@@ -11,8 +11,10 @@ aolsim="$dist/tools/aolsim.exe"
 # demo skips the first start's questions.
 rm -rf "$work/Sonorix"
 cp -r "$dist/Sonorix" "$work/Sonorix"
-"$root/scripts/make-demo-music.sh" "$work/music"
-printf '[Sonorix]\r\nMP3 DIR=%s\r\n' "$(winepath -w "$work/music")" > "$work/Sonorix/ini files/sonorix.ini"
+# The music lives where a user might keep it, C:\Music, so no path of the
+# build machine shows in the room.
+"$root/scripts/make-demo-music.sh" "$WINEPREFIX/drive_c/Music"
+printf '[Sonorix]\r\nMP3 DIR=C:\\Music\r\n' > "$work/Sonorix/ini files/sonorix.ini"
 
 wine "$aolsim" --name "Dorvin" --room "Sonorix Lounge" \
   --script "$(winepath -w "$root/scripts/demo-room.txt")" &
@@ -24,7 +26,7 @@ sonorix=$!
 # The splash takes about five seconds; the scripted chat then runs for about
 # twenty-five more.
 sleep 36
-[ -n "${DEMO_SCREENSHOT:-}" ] && xwd -root -silent | convert xwd:- "$DEMO_SCREENSHOT"
+[ -n "${DEMO_SCREENSHOT:-}" ] && xwd -root -silent | convert xwd:- -crop 1280x720+0+0 +repage "$DEMO_SCREENSHOT"
 wine "$aolsim" --send "dump $(winepath -w "$work/transcript.txt")"
 echo "--- the room's transcript ---"
 iconv -f utf-8 -t utf-8 "$work/transcript.txt"
