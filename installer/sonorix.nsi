@@ -71,7 +71,9 @@ SectionEnd
 Section "Stand-in chat client (to try Sonorix without AOL)" SecClient
   SetOutPath "$INSTDIR\tools"
   File "${DIST}\tools\aolsim.exe"
-  CreateShortCut "${MENU_FOLDER}\Stand-in chat client.lnk" "$INSTDIR\tools\aolsim.exe"
+  ; Signed on, with a room open: Sonorix has somewhere to announce.
+  CreateShortCut "${MENU_FOLDER}\Stand-in chat client.lnk" "$INSTDIR\tools\aolsim.exe" \
+    "--name Guest --room Lobby"
 SectionEnd
 
 ; What Apps & features shows, and how it uninstalls.
