@@ -43,7 +43,9 @@ std::wstring SetupProgram() {
   return path;
 }
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string ReadBytes(const std::wstring& path) {
   std::ostringstream bytes;
@@ -81,9 +83,10 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::Ended(std::chrono::milliseconds timeout, DWORD* exitCode) const {
-  const bool ended = Started() && WaitUntil([&] {
-    return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
-  }, timeout);
+  const bool ended =
+      Started() &&
+      WaitUntil([&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; },
+                timeout);
   if (ended && exitCode != nullptr) GetExitCodeProcess(process_.hProcess, exitCode);
   return ended;
 }
@@ -99,9 +102,11 @@ InstalledSonorix::InstalledSonorix(const std::string& musicFolder)
 
 HWND InstalledSonorix::WaitForWindow(const wchar_t* className, const wchar_t* title) {
   HWND window = nullptr;
-  WaitUntil([&] {
-    return (window = FindWindowW(className, title)) != nullptr && IsWindowVisible(window);
-  }, 60s);
+  WaitUntil(
+      [&] {
+        return (window = FindWindowW(className, title)) != nullptr && IsWindowVisible(window);
+      },
+      60s);
   return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 

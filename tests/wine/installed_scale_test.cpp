@@ -22,16 +22,19 @@ using namespace std::chrono_literals;
 class ProgramAtScale : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (std::getenv("SONORIX_TEST_DPI") == nullptr) GTEST_SKIP() << "installer_test.sh sets the scale";
+    if (std::getenv("SONORIX_TEST_DPI") == nullptr)
+      GTEST_SKIP() << "installer_test.sh sets the scale";
   }
 };
 
 TEST_F(ProgramAtScale, WindowsKeepTheirSizesInTwips) {
   AolSimProcess client("--name Dorvin --room Lobby");
   ASSERT_TRUE(client.Started());
-  InstalledSonorix sonorix(MakeMusicFolder({{"cbr128.mp3", "one song.mp3"}, {"mono.mp3", "two song.mp3"}}));
+  InstalledSonorix sonorix(
+      MakeMusicFolder({{"cbr128.mp3", "one song.mp3"}, {"mono.mp3", "two song.mp3"}}));
   ExpectTwipSize(InstalledSonorix::WaitForWindow(L"Sonorix Splash", nullptr), 3000, 1485, "splash");
-  ExpectTwipSize(InstalledSonorix::WaitForWindow(L"Sonorix Player", L"Sonorix"), 2950, 1515, "player");
+  ExpectTwipSize(InstalledSonorix::WaitForWindow(L"Sonorix Player", L"Sonorix"), 2950, 1515,
+                 "player");
   ASSERT_TRUE(WaitUntil([&] { return client.SentLines().size() >= 2; }, 30s));
 
   ASSERT_TRUE(client.Command("type p song"));

@@ -39,11 +39,14 @@ std::vector<int> IconWidths(const std::string& group) {
 
 std::wstring VersionText(const std::wstring& exe, const wchar_t* name) {
   std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
-  if (block.empty() || !GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data())) return L"";
+  if (block.empty() ||
+      !GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()))
+    return L"";
   wchar_t* text = nullptr;
   UINT length = 0;
   const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
-  if (!VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&text), &length)) return L"";
+  if (!VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&text), &length))
+    return L"";
   return std::wstring(text, length > 0 ? length - 1 : 0);
 }
 
@@ -77,13 +80,13 @@ TEST(Setup, InstallsSilentlyForTheUserWithAStartMenuEntryAndAnUninstaller) {
 
 TEST(Setup, InstalledExeCarriesItsManifestIconAndVersion) {
   const std::wstring exe = InstallFolder() + L"\\Sonorix.exe";
-  const HMODULE module =
-      LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr,
+                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   ASSERT_NE(module, nullptr);
   const std::string manifest = Resource(module, RT_MANIFEST);
   for (const char* part : {R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
                            R"(level="asInvoker")", ">PerMonitorV2, PerMonitor<", ">true/pm<",
-                           "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",    // Windows 7
+                           "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",     // Windows 7
                            "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {  // Windows 10 and 11
     EXPECT_NE(manifest.find(part), std::string::npos) << part;
   }
@@ -148,8 +151,9 @@ TEST(Uninstaller, SilentlyRemovesTheProgramAndKeepsTheUsersData) {
   }
   EXPECT_FALSE(Exists(StartMenuFolder()));
   EXPECT_EQ(UninstallEntry(L"DisplayName"), L"");
-  for (const wchar_t* file : {L"\\ini files\\sonorix.ini", L"\\presets\\default.ini",
-                              L"\\presets\\mine.ini", L"\\styles\\sonorix.ini", L"\\styles\\mine.ini"}) {
+  for (const wchar_t* file :
+       {L"\\ini files\\sonorix.ini", L"\\presets\\default.ini", L"\\presets\\mine.ini",
+        L"\\styles\\sonorix.ini", L"\\styles\\mine.ini"}) {
     EXPECT_TRUE(Exists(folder + file)) << WideToUtf8(file);
   }
 }

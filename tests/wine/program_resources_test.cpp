@@ -51,8 +51,9 @@ class MenuCloser {
   MenuCloser()
       : thread_([] {
           HWND popup = nullptr;
-          WaitUntil([&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); },
-                    10s);
+          WaitUntil(
+              [&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); },
+              10s);
           PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
         }) {}
   ~MenuCloser() { thread_.join(); }
@@ -70,7 +71,8 @@ TEST_F(ProgramIconTest, IsOurOwnDrawingAtTheSystemsSizes) {
   EXPECT_EQ(IconSize(large).cx, GetSystemMetrics(SM_CXICON));
   EXPECT_EQ(IconSize(small).cx, GetSystemMetrics(SM_CXSMICON));
   // Top left of the bubble: blue over the black behind it; inside, white notes.
-  const COLORREF bubble = IconPixel(large, GetSystemMetrics(SM_CXICON) / 8, GetSystemMetrics(SM_CYICON) / 3);
+  const COLORREF bubble =
+      IconPixel(large, GetSystemMetrics(SM_CXICON) / 8, GetSystemMetrics(SM_CYICON) / 3);
   EXPECT_GT(GetBValue(bubble), 2 * GetRValue(bubble) + 40) << std::hex << bubble;
   const int size = GetSystemMetrics(SM_CXICON);
   const COLORREF stem = IconPixel(large, size * 203 / 256, size * 80 / 256);

@@ -21,8 +21,10 @@ inline void ExpectTwipSize(HWND window, int widthTwips, int heightTwips, const c
   RECT rect{};
   GetWindowRect(window, &rect);
   const int dpi = TestDpi();
-  EXPECT_EQ(rect.right - rect.left, (widthTwips * dpi + 720) / 1440) << what << " at " << dpi << " DPI";
-  EXPECT_EQ(rect.bottom - rect.top, (heightTwips * dpi + 720) / 1440) << what << " at " << dpi << " DPI";
+  EXPECT_EQ(rect.right - rect.left, (widthTwips * dpi + 720) / 1440)
+      << what << " at " << dpi << " DPI";
+  EXPECT_EQ(rect.bottom - rect.top, (heightTwips * dpi + 720) / 1440)
+      << what << " at " << dpi << " DPI";
 }
 
 }  // namespace sonorix::testing

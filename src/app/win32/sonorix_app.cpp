@@ -61,7 +61,9 @@ void SonorixApp::OpenMenu(bool secondMenu) {
         settings_, aol_, modes_, mediaPlayer1_, form1_->File1(),
         [this](const Preset& preset) { form1_->ApplyPreset(preset); },
         [] {}, [] {}, [this] { ShowAbout(); },
-        [this](const std::string& tip) { tray_.TrayAdd(ProgramSmallIcon(), tip, form1_->Hwnd()); }});
+        [this](const std::string& tip) {
+          tray_.TrayAdd(ProgramSmallIcon(), tip, form1_->Hwnd());
+        }});
   }
   form3_->ShowMenu(secondMenu ? PopupMenu::Second : PopupMenu::First, form1_->Hwnd());
 }
