@@ -23,7 +23,8 @@ namespace {
 class Reference {
  public:
   Reference(std::u32string text, std::u32string pattern)
-      : text_(std::move(text)), pattern_(std::move(pattern)),
+      : text_(std::move(text)),
+        pattern_(std::move(pattern)),
         memo_((text_.size() + 1) * (pattern_.size() + 1)) {}
 
   bool Matches() { return From(0, 0); }
@@ -40,15 +41,19 @@ class Reference {
     if (p == pattern_.size()) return t == text_.size();
     const bool more = t < text_.size();
     switch (pattern_[p]) {
-      case U'*': return From(t, p + 1) || (more && From(t + 1, p));
-      case U'?': return more && From(t + 1, p + 1);
-      case U'#': return more && text_[t] >= U'0' && text_[t] <= U'9' && From(t + 1, p + 1);
+      case U'*':
+        return From(t, p + 1) || (more && From(t + 1, p));
+      case U'?':
+        return more && From(t + 1, p + 1);
+      case U'#':
+        return more && text_[t] >= U'0' && text_[t] <= U'9' && From(t + 1, p + 1);
       case U'[': {
         const auto close = pattern_.find(U']', p + 1);
         if (close != std::u32string::npos) return Class(t, p + 1, close);
         break;
       }
-      default: break;
+      default:
+        break;
     }
     return more && text_[t] == pattern_[p] && From(t + 1, p + 1);
   }
@@ -102,7 +107,9 @@ void Append(Side& side, char32_t c) {
 
 Side FromAlphabet(std::string_view bytes) {
   Side side;
-  for (const char b : bytes) Append(side, kAlphabet[static_cast<unsigned char>(b) % kAlphabet.size()]);
+  for (const char b : bytes) {
+    Append(side, kAlphabet[static_cast<unsigned char>(b) % kAlphabet.size()]);
+  }
   return side;
 }
 

@@ -77,13 +77,17 @@ void Run(FuzzedDataProvider& input) {
   room.TakeNew();
   while (input.remaining_bytes() > 0) {
     switch (input.ConsumeIntegralInRange(0, 4)) {
-      case 0: room.Append(room.Next(input)); break;
-      case 1: Poll(follower, room); break;
+      case 0:
+        room.Append(room.Next(input));
+        break;
+      case 1:
+        Poll(follower, room);
+        break;
       case 2: {  // caught while the client writes a line
         Line line = room.Next(input);
         const std::string whole = line.text + "\r\n";
-        Poll(follower, room, whole.substr(0, input.ConsumeIntegralInRange<std::size_t>(
-                                                     0, whole.size() - 1)));
+        Poll(follower, room,
+             whole.substr(0, input.ConsumeIntegralInRange<std::size_t>(0, whole.size() - 1)));
         room.Append(std::move(line));
         break;
       }

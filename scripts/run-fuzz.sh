@@ -6,9 +6,10 @@
 #   run-fuzz.sh campaign BINARY WORK SECONDS CORPUS...   fuzz for SECONDS of wall time
 #   run-fuzz.sh all BUILD SECONDS                  a campaign for every target of BUILD
 #
-# The corpora given are only read: new inputs go to WORK/corpus (kept between campaigns) and
-# crash or hang reproducers to WORK/, both in the build folder. With FUZZ_MERGE=1, `all`
-# afterwards adds to fuzz/corpus/ the few new inputs that reach code its seeds do not.
+# The corpora given are only read: new inputs and crash or hang reproducers go under WORK, a
+# build folder that `check` empties first and a campaign keeps (its WORK/corpus grows from
+# one campaign to the next). With FUZZ_MERGE=1, `all` afterwards adds to fuzz/corpus/ the
+# few new inputs that reach code its seeds do not.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
