@@ -5,6 +5,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "aolsim/chat_markup.h"
@@ -45,7 +46,11 @@ void EchoUntilQuiet(testing::BotRig& rig, std::size_t& echoed) {
     for (std::size_t i = echoed; i < lines.size(); ++i) rig.Say(aolsim::StripTags(lines[i]));
     echoed = lines.size();
   }
-  fuzz::Require(rig.client.Lines().size() == echoed, "the bot's replies to itself die out");
+  const auto lines = rig.client.Lines();
+  if (lines.size() == echoed) return;
+  std::fprintf(stderr, "finding: still sending after %d rounds, last \"%s\"\n", kRounds,
+               lines.back().c_str());
+  fuzz::Require(false, "the bot's replies to itself die out");
 }
 
 }  // namespace

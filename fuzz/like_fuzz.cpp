@@ -126,8 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const bool expected = sonorix::Reference(left.code_points, right.code_points).Matches();
   const bool actual = sonorix::Like(left.utf8, right.utf8);
   if (actual != expected) {
-    std::fprintf(stderr, "Like(\"%s\", \"%s\") is %d\n", left.utf8.c_str(), right.utf8.c_str(),
-                 actual);
+    std::fprintf(stderr, "finding: Like(\"%s\", \"%s\") is %d\n", left.utf8.c_str(),
+                 right.utf8.c_str(), actual);
   }
   sonorix::fuzz::Require(actual == expected, "Like agrees with the reference matcher");
   return 0;
