@@ -4,7 +4,10 @@
 BUILD := build
 JOBS  ?= 2
 
-.PHONY: all deps native windows test dist installer demo bench clean
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 30
+
+.PHONY: all deps native windows fuzz-build test fuzz dist installer demo bench clean
 
 all: dist
 
@@ -20,9 +23,20 @@ windows: deps
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(BUILD)/win -j $(JOBS)
 
+# libFuzzer needs clang; the fuzz build instruments the portable libraries for it.
+fuzz-build: deps
+	@cmake -S . -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DSONORIX_FUZZ=ON >/dev/null
+	@cmake --build $(BUILD)/fuzz -j $(JOBS) --target fuzz_targets
+
 # The Wine tests install the setup program, so it is built first.
-test: native installer
+test: native installer fuzz-build
 	@scripts/run-tests.sh
+
+# Every fuzz target for FUZZ_SECONDS; what they find stays in build/fuzz/work
+# (FUZZ_MERGE=1 adds inputs that reach new code to fuzz/corpus).
+fuzz: fuzz-build
+	@scripts/run-fuzz.sh all $(BUILD)/fuzz $(FUZZ_SECONDS)
 
 dist: windows
 	@scripts/make-dist.sh $(BUILD)/win $(BUILD)/dist

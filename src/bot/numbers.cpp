@@ -18,7 +18,8 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::optional<double> ParseNumber(std::string_view text) {
   text = TrimBlanks(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  // from_chars takes a "-" but no "+"; dropping the "+" must not let "+-3" through.
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
@@ -40,7 +41,10 @@ std::optional<double> ParseSeekAmount(std::string_view text) {
   const auto minutes = ParseNumber(minutesText);
   const auto seconds = ParseNumber(rest);
   if (!minutes || !seconds) return std::nullopt;
-  return std::floor(*seconds) + std::floor(*minutes) * 60;
+  // Minutes near the largest double overflow to infinity, which no player can seek by.
+  const double amount = std::floor(*seconds) + std::floor(*minutes) * 60;
+  if (!std::isfinite(amount)) return std::nullopt;
+  return amount;
 }
 
 double RoundHalfEven(double value) { return std::nearbyint(value); }

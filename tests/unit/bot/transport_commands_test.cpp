@@ -39,6 +39,16 @@ TEST(SeekAmount, ReadsMinutesWithAColonAndPlainSecondsOtherwise) {
   }
 }
 
+TEST(SeekAmount, TakesOneSignAtMostAndOnlyFiniteAmounts) {
+  EXPECT_EQ(ParseNumber("+3"), 3);
+  EXPECT_EQ(ParseNumber("-3"), -3);
+  for (const char* bad : {"+-3", "-+3", "++3", "+", "+ 3"}) EXPECT_FALSE(ParseNumber(bad)) << bad;
+  EXPECT_EQ(ParseSeekAmount("1e300:0"), 6e301);
+  for (const char* huge : {"1e308:0", "-1e308:5", "1.7e307:1"}) {
+    EXPECT_FALSE(ParseSeekAmount(huge)) << huge;
+  }
+}
+
 TEST_F(TransportTest, StopOnlyWhilePlayingAndWithAFolder) {
   rig_.Say("stop");
   rig_.media.state = PlayState::Paused;
