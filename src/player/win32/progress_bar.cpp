@@ -42,7 +42,7 @@ int ProgressBar::WidthTwips() const {
 // The colour is read from the preset on every tick, so a preset change shows
 // at once; the bar is only repainted when what it shows has changed.
 void ProgressBar::OnTick() {
-  const Colour colour = settings_.ReadCurrentButtonColour();
+  const std::optional<Colour> colour = settings_.ReadCurrentButtonColour();
   const int fillEnd = ProgressFillEnd(WidthTwips(), media_.CurrentPosition(), media_.Duration());
   if (fillEnd == fillEnd_ && colour == colour_) return;
   fillEnd_ = fillEnd;
@@ -52,9 +52,9 @@ void ProgressBar::OnTick() {
 
 void ProgressBar::PaintContent(HDC dc, const RECT& rect) const {
   FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
-  if (fillEnd_ <= 0) return;
+  if (fillEnd_ <= 0 || !colour_) return;
   const RECT bar{rect.left, rect.top, rect.left + TwipsToPixelsX(fillEnd_), rect.bottom};
-  FillSolid(dc, bar, ToColorRef(colour_.bgr));
+  FillSolid(dc, bar, ToColorRef(colour_->bgr));
 }
 
 LRESULT ProgressBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
