@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64
-          wine wine64 xvfb xauth x11-apps imagemagick pulseaudio lame sox libsox-fmt-mp3)
+          locales wine wine64 xvfb xauth x11-apps imagemagick pulseaudio lame sox libsox-fmt-mp3)
 
 missing=()
 for package in "${packages[@]}"; do
