@@ -113,9 +113,15 @@ class Pattern {
   // Adds the token at p; where the next one starts.
   std::size_t ReadToken(const std::u32string& pattern, std::size_t p) {
     switch (pattern[p]) {
-      case U'*': tokens_.push_back({Token::Kind::kStar}); return p + 1;
-      case U'?': tokens_.push_back({Token::Kind::kAny}); return p + 1;
-      case U'#': tokens_.push_back({Token::Kind::kDigit}); return p + 1;
+      case U'*':
+        tokens_.push_back({Token::Kind::kStar});
+        return p + 1;
+      case U'?':
+        tokens_.push_back({Token::Kind::kAny});
+        return p + 1;
+      case U'#':
+        tokens_.push_back({Token::Kind::kDigit});
+        return p + 1;
       case U'[':
         if (auto cls = ReadClass(pattern, p)) {
           // "[]" stands for no character at all, so it leaves no token.
@@ -126,7 +132,8 @@ class Pattern {
           return cls->second;
         }
         break;
-      default: break;
+      default:
+        break;
     }
     tokens_.push_back({Token::Kind::kLiteral, pattern[p]});
     return p + 1;
@@ -134,11 +141,16 @@ class Pattern {
 
   bool TakesOne(const Token& token, char32_t c) const {
     switch (token.kind) {
-      case Token::Kind::kAny: return true;
-      case Token::Kind::kDigit: return c >= U'0' && c <= U'9';
-      case Token::Kind::kClass: return classes_[token.cls].Matches(c);
-      case Token::Kind::kLiteral: return c == token.literal;
-      case Token::Kind::kStar: return false;
+      case Token::Kind::kAny:
+        return true;
+      case Token::Kind::kDigit:
+        return c >= U'0' && c <= U'9';
+      case Token::Kind::kClass:
+        return classes_[token.cls].Matches(c);
+      case Token::Kind::kLiteral:
+        return c == token.literal;
+      case Token::Kind::kStar:
+        return false;
     }
     return false;
   }

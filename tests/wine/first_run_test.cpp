@@ -11,11 +11,11 @@
 
 #include <commctrl.h>
 
+#include "app/win32/sonorix_app.h"
 #include "core/settings.h"
 #include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
 #include "core/win32/profile_store.h"
-#include "app/win32/sonorix_app.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
 #include "wine/program_folder.h"
@@ -96,11 +96,13 @@ std::string DesktopFolder() {
 // A music folder on the desktop, of copies of the test MP3s.
 class DesktopMusic {
  public:
-  DesktopMusic(const std::string& name, const std::vector<std::pair<const char*, const char*>>& songs)
+  DesktopMusic(const std::string& name,
+               const std::vector<std::pair<const char*, const char*>>& songs)
       : path_(DesktopFolder() + "\\" + name) {
     CreateDirectoryW(Utf8ToWide(path_).c_str(), nullptr);
     for (const auto& [source, song] : songs) {
-      CopyFileW(Utf8ToWide(TestMp3(source)).c_str(), Utf8ToWide(path_ + "\\" + song).c_str(), FALSE);
+      CopyFileW(Utf8ToWide(TestMp3(source)).c_str(), Utf8ToWide(path_ + "\\" + song).c_str(),
+                FALSE);
     }
   }
   ~DesktopMusic() {
@@ -130,8 +132,8 @@ class FirstRunTest : public ::testing::Test {
 
 TEST_F(FirstRunTest, PickedFolderIsStoredAndItsSongsCounted) {
   // The picker can be steered to the desktop's own folders, not deeper.
-  const DesktopMusic desktop("first run music",
-                             {{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}, {"vbr.mp3", "c.MP3"}});
+  const DesktopMusic desktop(
+      "first run music", {{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}, {"vbr.mp3", "c.MP3"}});
   const std::string& music = desktop.Path();
   DialogDriver driver(Utf8ToWide(music));
   SonorixApp app(folder_.Path());
@@ -140,8 +142,9 @@ TEST_F(FirstRunTest, PickedFolderIsStoredAndItsSongsCounted) {
   EXPECT_EQ(ReadMain("mp3 dir"), music);
   EXPECT_EQ(ReadMain("preset"), "default");
   EXPECT_EQ(ReadMain("style"), "sonorix");
-  EXPECT_EQ(driver.confirmation, "Thank you, your music directory was set\r\n\r\nSaved directory : " +
-                                     music + "\r\n\r\nSong's found : 3");
+  EXPECT_EQ(driver.confirmation,
+            "Thank you, your music directory was set\r\n\r\nSaved directory : " + music +
+                "\r\n\r\nSong's found : 3");
   EXPECT_EQ(app.Player()->File1().Count(), 3);
   EXPECT_TRUE(WaitUntil([&] { return client_.SentLines().size() == 2; }, 10s,
                         [] { PumpPendingMessages(); }));

@@ -106,8 +106,8 @@ TEST_F(PlayerWindowTest, CloseSendsTheClosingLinesAndEndsTheLoop) {
 class BarHost final : public Window {
  public:
   BarHost() {
-    EXPECT_TRUE(CreateWindowOfClass(L"Sonorix Test Bar Host", 0, WS_POPUP, RECT{0, 0, 200, 20},
-                                    nullptr));
+    EXPECT_TRUE(
+        CreateWindowOfClass(L"Sonorix Test Bar Host", 0, WS_POPUP, RECT{0, 0, 200, 20}, nullptr));
   }
 };
 

@@ -59,8 +59,8 @@ TEST_P(ProfileStoreCodePage, AFileWrittenBeforeReadsTheSameAndKeepsItsLines) {
 
   store_->Write("Sonorix", "PRESET", names->fits, file);
   const std::string stillAnsi = ReadFileBytes("ini files/sonorix.ini");
-  EXPECT_EQ(stillAnsi, std::string("[Sonorix]\r\nmp3 dir=") + names->fitsBytes + "\r\nPRESET=" +
-                           names->fitsBytes + "\r\n");
+  EXPECT_EQ(stillAnsi, std::string("[Sonorix]\r\nmp3 dir=") + names->fitsBytes +
+                           "\r\nPRESET=" + names->fitsBytes + "\r\n");
 
   store_->Write("Sonorix", "STYLE", names->lacks, file);
   EXPECT_EQ(ReadFileBytes("ini files/sonorix.ini").substr(0, 2), "\xFF\xFE");

@@ -19,7 +19,8 @@ ProgressBar::ProgressBar(HWND parent, const RECT& rect, const Settings& settings
                          const MediaPlayer& media, PressHandler onPress)
     : settings_(settings), media_(media), onPress_(std::move(onPress)) {
   // A bar the system could not make has no Hwnd(); the player window checks that.
-  static_cast<void>(CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE, rect, parent));
+  static_cast<void>(
+      CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE, rect, parent));
 }
 
 // Without its timer the bar stands still while the song plays on; the next

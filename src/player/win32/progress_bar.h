@@ -38,7 +38,7 @@ class ProgressBar final : public Window, public ProgressDisplay {
   const MediaPlayer& media_;
   PressHandler onPress_;
   bool running_ = false;
-  int fillEnd_ = 0;  // twips; at most 0 draws no bar
+  int fillEnd_ = 0;               // twips; at most 0 draws no bar
   std::optional<Colour> colour_;  // nothing: the preset names no colour, so no fill
 };
 
