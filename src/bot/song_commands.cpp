@@ -28,6 +28,8 @@ bool Contains(std::string_view text, std::string_view part) {
 }  // namespace
 
 std::string ReplaceText(std::string source, std::string_view find, std::string_view replacement) {
+  // An empty text is found everywhere and would be replaced without end.
+  if (find.empty()) return source;
   const std::string needle = LowerCase(find);
   for (auto at = LowerCase(source).find(needle); at != std::string::npos;
        at = LowerCase(source).find(needle, at + replacement.size())) {

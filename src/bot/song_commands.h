@@ -10,7 +10,7 @@
 namespace sonorix {
 
 // Replaces every occurrence of find (letter case ignored) and goes on right
-// after each replacement.
+// after each replacement. An empty find changes nothing.
 std::string ReplaceText(std::string source, std::string_view find, std::string_view replacement);
 
 class SongCommands {

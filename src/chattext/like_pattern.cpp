@@ -1,7 +1,9 @@
 #include "chattext/like_pattern.h"
 
+#include <bitset>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sonorix {
@@ -32,17 +34,32 @@ std::u32string Decode(std::string_view text) {
 struct CharClass {
   bool negated = false;
   std::vector<std::pair<char32_t, char32_t>> ranges;
-  std::size_t length = 0;  // pattern characters the class takes, brackets included
+  std::bitset<128> ascii;  // the answer for each ASCII character, worked out once
 
-  bool Matches(char32_t c) const {
-    bool inList = false;
-    for (const auto& [low, high] : ranges) inList = inList || (low <= c && c <= high);
-    return inList != negated;
+  bool InRanges(char32_t c) const {
+    for (const auto& [low, high] : ranges) {
+      if (low <= c && c <= high) return true;
+    }
+    return false;
   }
+  void Finish() {
+    for (char32_t c = 0; c < ascii.size(); ++c) ascii[c] = InRanges(c) != negated;
+  }
+  bool Matches(char32_t c) const { return c < ascii.size() ? ascii[c] : InRanges(c) != negated; }
 };
 
-// The bracketed class starting at `at`, or nothing when no "]" closes it.
-std::optional<CharClass> ReadClass(const std::u32string& pattern, std::size_t at) {
+// One element of a parsed pattern: a star, or a test of one text character.
+struct Token {
+  enum class Kind { kStar, kAny, kDigit, kLiteral, kClass } kind;
+  char32_t literal = 0;
+  std::size_t cls = 0;  // index into the pattern's classes
+};
+
+// The bracketed class starting at `at` and the position after its "]", or
+// nothing when no "]" closes it. Inside, "[" and every other character but
+// "]" stand for themselves.
+std::optional<std::pair<CharClass, std::size_t>> ReadClass(const std::u32string& pattern,
+                                                           std::size_t at) {
   CharClass result;
   std::size_t i = at + 1;
   if (i < pattern.size() && pattern[i] == U'!') {
@@ -58,25 +75,28 @@ std::optional<CharClass> ReadClass(const std::u32string& pattern, std::size_t at
     }
   }
   if (i >= pattern.size()) return std::nullopt;
-  result.length = i - at + 1;
-  return result;
+  result.Finish();
+  return std::pair{std::move(result), i + 1};
 }
 
-class Matcher {
+// The pattern read once, so matching never looks at its text again.
+class Pattern {
  public:
-  Matcher(std::string_view text, std::string_view pattern)
-      : text_(Decode(text)), pattern_(WithoutEmptyClasses(Decode(pattern))) {}
+  explicit Pattern(std::string_view text) {
+    const std::u32string pattern = Decode(text);
+    for (std::size_t p = 0; p < pattern.size();) p = ReadToken(pattern, p);
+  }
 
   // Classic star backtracking: remember the last "*" and retry it one
-  // character further whenever the rest fails. Linear in practice.
-  bool Run() {
+  // character further whenever the rest fails.
+  bool Matches(const std::u32string& text) const {
     std::size_t t = 0, p = 0;
-    std::optional<std::pair<std::size_t, std::size_t>> star;  // pattern after *, text there
-    while (t < text_.size()) {
-      if (p < pattern_.size() && pattern_[p] == U'*') {
+    std::optional<std::pair<std::size_t, std::size_t>> star;  // token after *, text there
+    while (t < text.size()) {
+      if (p < tokens_.size() && tokens_[p].kind == Token::Kind::kStar) {
         star = {++p, t};
-      } else if (std::size_t taken = 0; p < pattern_.size() && StepOne(p, t, taken)) {
-        p += taken;
+      } else if (p < tokens_.size() && TakesOne(tokens_[p], text[t])) {
+        ++p;
         ++t;
       } else if (star) {
         p = star->first;
@@ -85,46 +105,64 @@ class Matcher {
         return false;
       }
     }
-    return RestMatchesNothing(p);
+    while (p < tokens_.size() && tokens_[p].kind == Token::Kind::kStar) ++p;
+    return p == tokens_.size();
   }
 
  private:
-  // "[]" stands for no character at all, so it can simply go.
-  static std::u32string WithoutEmptyClasses(std::u32string pattern) {
-    for (auto at = pattern.find(U"[]"); at != std::u32string::npos; at = pattern.find(U"[]", at)) {
-      pattern.erase(at, 2);
+  // Adds the token at p; where the next one starts.
+  std::size_t ReadToken(const std::u32string& pattern, std::size_t p) {
+    switch (pattern[p]) {
+      case U'*':
+        tokens_.push_back({Token::Kind::kStar});
+        return p + 1;
+      case U'?':
+        tokens_.push_back({Token::Kind::kAny});
+        return p + 1;
+      case U'#':
+        tokens_.push_back({Token::Kind::kDigit});
+        return p + 1;
+      case U'[':
+        if (auto cls = ReadClass(pattern, p)) {
+          // "[]" stands for no character at all, so it leaves no token.
+          if (cls->second != p + 2) {
+            tokens_.push_back({Token::Kind::kClass, 0, classes_.size()});
+            classes_.push_back(std::move(cls->first));
+          }
+          return cls->second;
+        }
+        break;
+      default:
+        break;
     }
-    return pattern;
+    tokens_.push_back({Token::Kind::kLiteral, pattern[p]});
+    return p + 1;
   }
 
-  // Whether pattern element p matches text character t; `taken` is its length.
-  bool StepOne(std::size_t p, std::size_t t, std::size_t& taken) const {
-    const char32_t c = text_[t];
-    taken = 1;
-    switch (pattern_[p]) {
-      case U'?': return true;
-      case U'#': return c >= U'0' && c <= U'9';
-      case U'[': {
-        const auto cls = ReadClass(pattern_, p);
-        if (!cls) return c == U'[';
-        taken = cls->length;
-        return cls->Matches(c);
-      }
-      default: return c == pattern_[p];
+  bool TakesOne(const Token& token, char32_t c) const {
+    switch (token.kind) {
+      case Token::Kind::kAny:
+        return true;
+      case Token::Kind::kDigit:
+        return c >= U'0' && c <= U'9';
+      case Token::Kind::kClass:
+        return classes_[token.cls].Matches(c);
+      case Token::Kind::kLiteral:
+        return c == token.literal;
+      case Token::Kind::kStar:
+        return false;
     }
+    return false;
   }
 
-  bool RestMatchesNothing(std::size_t p) const {
-    while (p < pattern_.size() && pattern_[p] == U'*') ++p;
-    return p == pattern_.size();
-  }
-
-  std::u32string text_;
-  std::u32string pattern_;
+  std::vector<Token> tokens_;
+  std::vector<CharClass> classes_;
 };
 
 }  // namespace
 
-bool Like(std::string_view text, std::string_view pattern) { return Matcher(text, pattern).Run(); }
+bool Like(std::string_view text, std::string_view pattern) {
+  return Pattern(pattern).Matches(Decode(text));
+}
 
 }  // namespace sonorix

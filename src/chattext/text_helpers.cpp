@@ -21,16 +21,35 @@ std::string AccentText(std::string_view text) {
   return result;
 }
 
+namespace {
+
+// The two UTF-8 bytes of a capital that Windows-1252 holds outside ASCII,
+// replaced by those of its small letter; all keep their length.
+void LowerTwoBytes(char& lead, char& trail) {
+  const auto first = static_cast<unsigned char>(lead);
+  const auto second = static_cast<unsigned char>(trail);
+  // U+00C0..U+00DE are C3 80..C3 9E; U+00D7 (multiplication sign) is no letter.
+  if (first == 0xC3 && second >= 0x80 && second <= 0x9E && second != 0x97) {
+    trail = static_cast<char>(second + 32);
+  } else if (first == 0xC5 && (second == 0xA0 || second == 0x92 || second == 0xBD)) {
+    trail = static_cast<char>(second + 1);  // Š, Œ, Ž: the small letter is the next one
+  } else if (first == 0xC5 && second == 0xB8) {
+    lead = '\xC3';  // Ÿ U+0178 becomes ÿ U+00FF
+    trail = '\xBF';
+  }
+}
+
+}  // namespace
+
 std::string LowerCase(std::string_view text) {
   std::string result(text);
   for (std::size_t i = 0; i < result.size(); ++i) {
     const auto c = static_cast<unsigned char>(result[i]);
     if (c >= 'A' && c <= 'Z') {
       result[i] = static_cast<char>(c + 32);
-    } else if (c == 0xC3 && i + 1 < result.size()) {
-      // U+00C0..U+00DE are C3 80..C3 9E; U+00D7 (multiplication sign) is no letter.
-      const auto next = static_cast<unsigned char>(result[i + 1]);
-      if (next >= 0x80 && next <= 0x9E && next != 0x97) result[i + 1] = static_cast<char>(next + 32);
+    } else if (c >= 0xC0 && i + 1 < result.size() &&
+               (static_cast<unsigned char>(result[i + 1]) & 0xC0) == 0x80) {
+      LowerTwoBytes(result[i], result[i + 1]);
       ++i;
     }
   }

@@ -12,7 +12,8 @@ namespace sonorix {
 // Never give it a text holding tags: "font" would become "fønt".
 std::string AccentText(std::string_view text);
 
-// Lower-cases ASCII and the Latin-1 capitals (À to Þ); other text is kept.
+// Lower-cases every capital of Windows-1252: ASCII, À to Þ, and Š, Œ, Ž, Ÿ;
+// other text is kept, and so is the length in bytes.
 std::string LowerCase(std::string_view text);
 
 // The text without any blank (U+0020).

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace sonorix {
@@ -22,8 +23,11 @@ struct Colour {
 // Shown wherever a preset colour cannot be read, e.g. the preset file is gone.
 inline constexpr Colour kFallbackColour{0x000000};
 
-// The decimal text a preset file stores, or kFallbackColour when it is empty,
-// not a whole number, or outside the 24-bit range.
+// The decimal text a preset file stores; nothing when it is empty, not a
+// whole number, or outside the 24-bit range.
+std::optional<Colour> ParseColour(std::string_view text);
+
+// ParseColour's colour, or kFallbackColour for text that is no colour.
 Colour ColourFromText(std::string_view text);
 
 }  // namespace sonorix

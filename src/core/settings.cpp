@@ -65,8 +65,8 @@ Preset Settings::ReadCurrentPreset() const {
   return preset;
 }
 
-Colour Settings::ReadCurrentButtonColour() const {
-  return ColourFromText(ReadIni("preset", "button", PresetFile(ReadMain(kPresetKey))));
+std::optional<Colour> Settings::ReadCurrentButtonColour() const {
+  return ParseColour(ReadIni("preset", "button", PresetFile(ReadMain(kPresetKey))));
 }
 
 }  // namespace sonorix

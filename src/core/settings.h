@@ -1,6 +1,7 @@
 // The settings files of the program folder and the fixed ways they are read.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,7 +58,8 @@ class Settings {
 
   Style ReadCurrentStyle() const;
   Preset ReadCurrentPreset() const;
-  Colour ReadCurrentButtonColour() const;
+  // Nothing when the current preset's "button" is empty or not a colour.
+  std::optional<Colour> ReadCurrentButtonColour() const;
 
  private:
   SettingsStore& store_;

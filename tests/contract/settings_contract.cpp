@@ -100,10 +100,24 @@ TEST_P(SettingsContract, NewSectionsAndKeysJoinAnExistingFile) {
   EXPECT_EQ(store_->Read("extra", "key", file), "v");
 }
 
-TEST_P(SettingsContract, TextOutsideAsciiSurvivesTheRoundTrip) {
+// Whatever the system's code page: a folder the picker can return comes back.
+TEST_P(SettingsContract, TextInAnyScriptSurvivesTheRoundTrip) {
   const auto file = PathTo("ini files\\sonorix.ini");
-  store_->Write("Sonorix", "STYLE", "caf\xC3\xA9 \xC2\xBB", file);  // café »
-  EXPECT_EQ(store_->Read("Sonorix", "style", file), "caf\xC3\xA9 \xC2\xBB");
+  store_->Write("Sonorix", "STYLE", "café »", file);
+  store_->Write("Sonorix", "MP3 DIR", "D:\\Музыка", file);
+  EXPECT_EQ(store_->Read("Sonorix", "style", file), "café »");
+  EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), "D:\\Музыка");
+  store_->Write("Sonorix", "MP3 DIR", "D:\\音楽 한국 🎵", file);
+  EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), "D:\\音楽 한국 🎵");
+  EXPECT_EQ(store_->Read("Sonorix", "style", file), "café »");
+}
+
+TEST_P(SettingsContract, AProgramFolderInAnyScriptIsFound) {
+  std::filesystem::create_directories(folder_ / u8"Программы 音楽" / "ini files");
+  const auto file = PathTo("Программы 音楽\\ini files\\sonorix.ini");
+  store_->Write("Sonorix", "PRESET", "default", file);
+  EXPECT_TRUE(std::filesystem::exists(folder_ / u8"Программы 音楽" / "ini files" / "sonorix.ini"));
+  EXPECT_EQ(store_->Read("Sonorix", "preset", file), "default");
 }
 
 }  // namespace sonorix::testing

@@ -32,12 +32,15 @@ std::string TestProgramFolder() {
   return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
+// Names are UTF-8 both ways, whatever the system's code page.
 std::string MakeTempFolder(const std::string& prefix) {
   std::random_device seed;
+  const std::string name = prefix + std::to_string(seed()) + std::to_string(seed());
   const auto folder =
-      std::filesystem::temp_directory_path() / (prefix + std::to_string(seed()) + std::to_string(seed()));
+      std::filesystem::temp_directory_path() / std::u8string(name.begin(), name.end());
   std::filesystem::create_directories(folder);
-  return folder.string();
+  const std::u8string path = folder.u8string();
+  return std::string(path.begin(), path.end());
 }
 
 AolSimProcess::AolSimProcess(const std::string& arguments) {

@@ -31,7 +31,8 @@ class AolSimProcess {
 
 // The folder holding the running test program, with a trailing backslash.
 std::string TestProgramFolder();
-// A fresh empty folder under the temporary folder.
+// A fresh empty folder under the temporary folder; the prefix and the path
+// are UTF-8.
 std::string MakeTempFolder(const std::string& prefix);
 
 }  // namespace sonorix::testing

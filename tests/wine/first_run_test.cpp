@@ -6,13 +6,16 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include <commctrl.h>
 
+#include "app/win32/sonorix_app.h"
 #include "core/settings.h"
+#include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
 #include "core/win32/profile_store.h"
-#include "app/win32/sonorix_app.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
 #include "wine/program_folder.h"
@@ -90,20 +93,38 @@ std::string DesktopFolder() {
   return path;
 }
 
-struct FolderRemover {
-  std::string path;
-  ~FolderRemover() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
+// A music folder on the desktop, of copies of the test MP3s.
+class DesktopMusic {
+ public:
+  DesktopMusic(const std::string& name,
+               const std::vector<std::pair<const char*, const char*>>& songs)
+      : path_(DesktopFolder() + "\\" + name) {
+    CreateDirectoryW(Utf8ToWide(path_).c_str(), nullptr);
+    for (const auto& [source, song] : songs) {
+      CopyFileW(Utf8ToWide(TestMp3(source)).c_str(), Utf8ToWide(path_ + "\\" + song).c_str(),
+                FALSE);
+    }
   }
+  ~DesktopMusic() {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(Utf8ToWide(path_)), ignored);
+  }
+  DesktopMusic(const DesktopMusic&) = delete;
+  DesktopMusic& operator=(const DesktopMusic&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
 };
+
+std::string ReadMainOf(const ProgramFolder& folder, const std::string& key) {
+  ProfileStore store;
+  return Settings(store, folder.Path()).ReadMain(key);
+}
 
 class FirstRunTest : public ::testing::Test {
  protected:
-  std::string ReadMain(const std::string& key) {
-    ProfileStore store;
-    return Settings(store, folder_.Path()).ReadMain(key);
-  }
+  std::string ReadMain(const std::string& key) { return ReadMainOf(folder_, key); }
 
   AolSimProcess client_{"--name Dorvin --room Lobby"};
   ProgramFolder folder_;
@@ -111,25 +132,41 @@ class FirstRunTest : public ::testing::Test {
 
 TEST_F(FirstRunTest, PickedFolderIsStoredAndItsSongsCounted) {
   // The picker can be steered to the desktop's own folders, not deeper.
-  const std::string music = DesktopFolder() + "\\first run music";
-  CreateDirectoryA(music.c_str(), nullptr);
-  for (const auto& [source, name] : {std::pair{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"},
-                                     {"vbr.mp3", "c.MP3"}}) {
-    CopyFileA(TestMp3(source).c_str(), (music + "\\" + name).c_str(), FALSE);
-  }
-  const FolderRemover remover{music};
-  DialogDriver driver(std::wstring(music.begin(), music.end()));
+  const DesktopMusic desktop(
+      "first run music", {{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}, {"vbr.mp3", "c.MP3"}});
+  const std::string& music = desktop.Path();
+  DialogDriver driver(Utf8ToWide(music));
   SonorixApp app(folder_.Path());
   ASSERT_TRUE(app.Start());
   EXPECT_EQ(driver.boxesAnswered, 3);
   EXPECT_EQ(ReadMain("mp3 dir"), music);
   EXPECT_EQ(ReadMain("preset"), "default");
   EXPECT_EQ(ReadMain("style"), "sonorix");
-  EXPECT_EQ(driver.confirmation, "Thank you, your music directory was set\r\n\r\nSaved directory : " +
-                                     music + "\r\n\r\nSong's found : 3");
+  EXPECT_EQ(driver.confirmation,
+            "Thank you, your music directory was set\r\n\r\nSaved directory : " + music +
+                "\r\n\r\nSong's found : 3");
   EXPECT_EQ(app.Player()->File1().Count(), 3);
   EXPECT_TRUE(WaitUntil([&] { return client_.SentLines().size() == 2; }, 10s,
                         [] { PumpPendingMessages(); }));
+}
+
+// Neither folder's letters are in the system's code page: both must come
+// back from the settings, or every start is a first start.
+TEST_F(FirstRunTest, FoldersInOtherScriptsMakeTheNextStartAnOrdinaryOne) {
+  const ProgramFolder program("", "Программы 音楽 ");
+  const DesktopMusic desktop("Музыка 音楽", {{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}});
+  {
+    DialogDriver driver(Utf8ToWide(desktop.Path()));
+    SonorixApp app(program.Path());
+    ASSERT_TRUE(app.Start());
+    ASSERT_EQ(driver.boxesAnswered, 3);
+  }
+  ASSERT_EQ(ReadMainOf(program, "mp3 dir"), desktop.Path());
+  DialogDriver none(L"");  // answers a first start's boxes, should any come
+  SonorixApp app(program.Path());
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(none.boxesAnswered, 0);
+  EXPECT_EQ(app.Player()->File1().Count(), 2);
 }
 
 TEST_F(FirstRunTest, CancelledPickerStoresTheEmptyFolder) {

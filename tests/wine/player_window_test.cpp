@@ -2,9 +2,17 @@
 
 #include <chrono>
 
-#include "core/win32/code_page.h"
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
 #include "chattext/announcements.h"
+#include "core/win32/code_page.h"
+#include "fakes/fake_player_parts.h"
+#include "fakes/memory_settings_store.h"
 #include "testutil.h"
+#include "wine/canvas.h"
 #include "wine/program_fixture.h"
 
 namespace sonorix {
@@ -26,6 +34,18 @@ COLORREF BarPixel(HWND player) {
   return pixel;
 }
 
+// The song list's tooltip text.
+std::string TipText(SongListBox& list) {
+  wchar_t text[1024] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = list.Hwnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(list.Hwnd());
+  tool.lpszText = text;
+  SendMessageW(list.Tip(), TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
+  return WideToUtf8(text);
+}
+
 using PlayerWindowTest = ProgramTest;
 
 TEST_F(PlayerWindowTest, RandomPlaysARealSongAndStopClearsTheBar) {
@@ -33,6 +53,7 @@ TEST_F(PlayerWindowTest, RandomPlaysARealSongAndStopClearsTheBar) {
   Click(L"random");
   ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 10s));
   EXPECT_EQ(Sent()[2], RandomAnnouncement(kStyle, 0, "Love Song.mp3"));
+  EXPECT_EQ(TipText(app_->Player()->File1()), "Love Song.mp3") << "the tip follows the selection";
   ASSERT_TRUE(Pump([&] { return BarPixel(Player()) == kTestButtonColour; }, 10s))
       << "the bar grows in the preset's button colour";
 
@@ -50,6 +71,7 @@ TEST_F(PlayerWindowTest, AutoRandomStartsAndAnnouncesTheNextSongAtTheEnd) {
   ASSERT_TRUE(Pump([&] { return Sent().size() == 4; }, 20s));
   EXPECT_GT(std::chrono::steady_clock::now() - started, 2s) << "the song really played";
   EXPECT_EQ(Sent()[3], EndOfSongRandomAnnouncement(kStyle, "three.mp3"));
+  EXPECT_EQ(TipText(app_->Player()->File1()), "three.mp3");
 }
 
 TEST_F(PlayerWindowTest, PlayButtonAnnouncesTheSelectedSongWithoutTrailingBlank) {
@@ -78,6 +100,45 @@ TEST_F(PlayerWindowTest, CloseSendsTheClosingLinesAndEndsTheLoop) {
   EXPECT_EQ(Sent()[2], ClosingBanner(kStyle));
   EXPECT_EQ(Sent()[3], SummaryLine(kStyle, 1, "default", "sonorix"));
   EXPECT_EQ(app_->Run(), 0) << "the loop ends at once";
+}
+
+// A window to hold a bar on its own.
+class BarHost final : public Window {
+ public:
+  BarHost() {
+    EXPECT_TRUE(
+        CreateWindowOfClass(L"Sonorix Test Bar Host", 0, WS_POPUP, RECT{0, 0, 200, 20}, nullptr));
+  }
+};
+
+// What the bar's own painting shows a few pixels in.
+COLORREF PaintedBarPixel(const ProgressBar& bar) {
+  RECT client{};
+  GetClientRect(bar.Hwnd(), &client);
+  const Canvas canvas(client.right, client.bottom);
+  bar.PaintContent(canvas.Dc(), client);
+  return canvas.Pixel(2, client.bottom / 2);
+}
+
+TEST(ProgressBar, APresetButtonColourThatIsNoNumberLeavesTheBarUnfilled) {
+  MemorySettingsStore store;
+  Settings settings(store, "C:\\prog");
+  settings.WriteMain(kPresetKey, "night");
+  const std::string preset = settings.PresetFile("night");
+  FakeMediaPlayer media;
+  media.state = PlayState::Playing;
+  media.duration = 100;
+  media.position = 50;
+  BarHost host;
+  ProgressBar bar(host.Hwnd(), RECT{0, 0, 200, 10}, settings, media, [](int, int, bool) {});
+  bar.Start();
+  for (const char* text : {"", "blue"}) {
+    settings.WriteIni("preset", "button", "255", preset);
+    ASSERT_TRUE(Pump([&] { return PaintedBarPixel(bar) == RGB(255, 0, 0); }, 5s));
+    settings.WriteIni("preset", "button", text, preset);
+    EXPECT_TRUE(Pump([&] { return PaintedBarPixel(bar) == GetSysColor(COLOR_BTNFACE); }, 5s))
+        << "\"" << text << "\" fills nothing, black neither";
+  }
 }
 
 }  // namespace

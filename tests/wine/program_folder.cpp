@@ -18,9 +18,10 @@ void WriteAnsiFile(const std::string& path, const std::string& utf8) {
 
 }  // namespace
 
-ProgramFolder::ProgramFolder(const std::string& musicFolder) : path_(MakeTempFolder("sonorix-")) {
+ProgramFolder::ProgramFolder(const std::string& musicFolder, const std::string& prefix)
+    : path_(MakeTempFolder(prefix)) {
   for (const char* sub : {"\\ini files", "\\presets", "\\styles"}) {
-    CreateDirectoryA((path_ + sub).c_str(), nullptr);
+    CreateDirectoryW(Utf8ToWide(path_ + sub).c_str(), nullptr);
   }
   WriteAnsiFile(path_ + "\\presets\\default.ini",
                 "[preset]\r\nNAME=default\r\nFADE1=0\r\nFADE2=16777215\r\nLABEL=255\r\n"
@@ -41,7 +42,7 @@ ProgramFolder::~ProgramFolder() {
 
 std::string ProgramFolder::InstallExe(const std::string& name) const {
   const std::string target = path_ + "\\" + name;
-  CopyFileA((TestProgramFolder() + name).c_str(), target.c_str(), FALSE);
+  CopyFileW(Utf8ToWide(TestProgramFolder() + name).c_str(), Utf8ToWide(target).c_str(), FALSE);
   return target;
 }
 

@@ -13,9 +13,11 @@ inline constexpr unsigned kTestButtonColour = 0x0000C0;  // a red bar, as the pr
 
 // A fresh folder holding "ini files", a "default" preset and a "sonorix"
 // style; with a music folder given, "mp3 dir", "preset" and "style" are set.
+// Its name starts with the prefix (UTF-8).
 class ProgramFolder {
  public:
-  explicit ProgramFolder(const std::string& musicFolder = "");
+  explicit ProgramFolder(const std::string& musicFolder = "",
+                         const std::string& prefix = "sonorix-");
   ~ProgramFolder();
   ProgramFolder(const ProgramFolder&) = delete;
   ProgramFolder& operator=(const ProgramFolder&) = delete;

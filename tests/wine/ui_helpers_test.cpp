@@ -164,7 +164,8 @@ TEST(MsgBoxEx, ALaterCallShowsAFreshBoxOnceTheCarrierIsGone) {
 class Caller final : public Window {
  public:
   Caller() {
-    CreateWindowOfClass(L"Sonorix Test Caller", 0, WS_POPUP, RECT{0, 0, 10, 10}, nullptr);
+    EXPECT_TRUE(
+        CreateWindowOfClass(L"Sonorix Test Caller", 0, WS_POPUP, RECT{0, 0, 10, 10}, nullptr));
   }
   static constexpr UINT kCall = WM_APP + 1;
 
@@ -203,8 +204,8 @@ TEST(MsgBoxEx, ACallWhileTheBoxIsOpenGetsItsOwnBoxAfterIt) {
 class Plain final : public Window {
  public:
   Plain(int left, int top, int width = 2950, int height = 1515) {
-    CreateWindowOfClass(L"Sonorix Test Plain", WS_EX_TOOLWINDOW, WS_POPUP,
-                        TwipsRect(left, top, width, height), nullptr);
+    EXPECT_TRUE(CreateWindowOfClass(L"Sonorix Test Plain", WS_EX_TOOLWINDOW, WS_POPUP,
+                                    TwipsRect(left, top, width, height), nullptr));
     ShowWindow(Hwnd(), SW_SHOWNOACTIVATE);
   }
   RECT Rect() const {
@@ -281,6 +282,39 @@ TEST(TrayModule, FillsTheRecordAndHidesTheWindowUntilRestored) {
     EXPECT_FALSE(tray.TrayRemove());
   }
   std::cout << "[ INFO     ] the shell " << (added ? "took" : "refused") << " the icon\n";
+}
+
+// Also run under a Cyrillic and a Japanese system code page (see the test
+// list): the ANSI record holds the tip in the system's own code page, and a
+// tip too long for it loses whole characters only.
+TEST(TrayModule, TheTipIsInTheSystemsCodePageCutAtAWholeCharacter) {
+  struct Case {
+    unsigned codePage;
+    const char* tip;
+    std::string bytes;
+    int repeats;       // to make a tip of 40 characters
+    std::size_t kept;  // of its bytes in the field
+  };
+  const Case cases[] = {{1252, "Песня", "?????", 8, 40},
+                        {1251, "Песня", "\xCF\xE5\xF1\xED\xFF", 8, 40},
+                        {932, "音楽", "\x89\xB9\x8A\x79", 20, 62}};
+  const Case* found = nullptr;
+  for (const auto& c : cases) found = c.codePage == GetACP() ? &c : found;
+  ASSERT_NE(found, nullptr) << "no case for code page " << GetACP();
+
+  Plain window(5000, 5000);
+  const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
+  TrayModule tray;
+  tray.TrayAdd(icon, found->tip, window.Hwnd());
+  EXPECT_EQ(Field(tray.TrayIconData().szTip), found->bytes);
+  std::string longTip, longBytes;
+  for (int i = 0; i < found->repeats; ++i) {
+    longTip += found->tip;
+    longBytes += found->bytes;
+  }
+  tray.TrayAdd(icon, longTip, window.Hwnd());
+  EXPECT_EQ(Field(tray.TrayIconData().szTip), longBytes.substr(0, found->kept));
+  tray.TrayRemove();
 }
 
 }  // namespace

@@ -21,9 +21,13 @@ RECT Centred(int widthTwips, int heightTwips) {
 
 }  // namespace
 
+// Without its window the splash only keeps its time: the program needs
+// nothing of it.
 Form4::Form4() {
-  CreateWindowOfClass(L"Sonorix Splash", WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER,
-                      Centred(kWidth, kHeight), nullptr, L"Sonorix");
+  if (!CreateWindowOfClass(L"Sonorix Splash", WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER,
+                           Centred(kWidth, kHeight), nullptr, L"Sonorix")) {
+    return;
+  }
   picture_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 900), L"Sonorix");
   picture_->SetColours(Colour::FromRgb(20, 30, 70), Colour::FromRgb(60, 140, 200),
                        Colour::FromRgb(255, 255, 255));

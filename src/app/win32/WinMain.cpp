@@ -3,8 +3,13 @@
 
 #include <objbase.h>
 
-#include "core/win32/program_folder.h"
+#include <exception>
+#include <string>
+
 #include "app/win32/sonorix_app.h"
+#include "app/win32/startup_dialogs.h"
+#include "core/win32/code_page.h"
+#include "core/win32/program_folder.h"
 
 namespace {
 
@@ -22,11 +27,24 @@ class ComApartment {
   bool ok_;
 };
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const ComApartment com;
+int Run() {
   sonorix::SonorixApp app(sonorix::ProgramFolder());
   if (!app.Start()) return 0;
   return app.Run();
+}
+
+}  // namespace
+
+// A failure the program cannot run without ends it here, once every window
+// it made is gone again, with a word to the user instead of a silent death.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const ComApartment com;
+  try {
+    return Run();
+  } catch (const std::exception& failure) {
+    const std::string text = std::string("Sonorix cannot run: ") + failure.what();
+    MessageBoxW(nullptr, sonorix::Utf8ToWide(text).c_str(), sonorix::kMessageTitle,
+                MB_OK | MB_ICONINFORMATION);
+    return 1;
+  }
 }

@@ -73,20 +73,27 @@ void SonorixApp::OnChatLine(const ChatLineEvent& line) {
 }
 
 // The result window is made once and only hidden afterwards; each search
-// loads it afresh with the preset's colours.
+// loads it afresh with the preset's colours. One the system could not make
+// is tried again at the next search.
 void SonorixApp::FillResults(const std::vector<std::string>& matches) {
-  if (!form8_) {
+  if (!HasResultWindow()) {
     form8_ = std::make_unique<Form8>([this](const std::string& picked) { OnResultPicked(picked); },
                                      [this] { ShowWindow(form1_->Hwnd(), SW_SHOW); });
   }
+  if (!HasResultWindow()) return;
   form8_->Load(settings_.ReadCurrentPreset());
   form8_->AddMatches(matches);
 }
 
+// Hiding the player with nothing shown in its place would leave the user
+// no window at all.
 void SonorixApp::ShowResults() {
+  if (!HasResultWindow()) return;
   ShowWindow(form1_->Hwnd(), SW_HIDE);
   ShowWindow(form8_->Hwnd(), SW_SHOW);
 }
+
+bool SonorixApp::HasResultWindow() const { return form8_ && form8_->Hwnd(); }
 
 int SonorixApp::CommandCount() { return form7_.ListCount(); }
 
@@ -95,6 +102,7 @@ void SonorixApp::ShowPlayer() {
 }
 
 void SonorixApp::ShowAbout() {
+  if (!about_.Hwnd()) return;  // as with the results: never hide the player for nothing
   ShowWindow(form1_->Hwnd(), SW_HIDE);
   about_.Open();
 }

@@ -29,6 +29,7 @@ class SonorixApp final : private BotWindows {
   ~SonorixApp() override;
 
   // Splash, then the player's load; false if the program ended meanwhile.
+  // Throws StartFailure when a part it cannot run without is not made.
   bool Start();
   // The message loop until the program ends; its exit code.
   int Run();
@@ -45,6 +46,7 @@ class SonorixApp final : private BotWindows {
   void FillResults(const std::vector<std::string>& matches) override;
   void ShowResults() override;
   int CommandCount() override;
+  bool HasResultWindow() const;
   void OnResultPicked(const std::string& picked);
   void OnChatLine(const ChatLineEvent& line);
   void OpenMenu(bool secondMenu);

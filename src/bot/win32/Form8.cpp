@@ -17,8 +17,11 @@ constexpr int kIdList1 = 100;
 
 Form8::Form8(PickHandler onPick, CloseHandler onClose)
     : onPick_(std::move(onPick)), onClose_(std::move(onClose)) {
-  CreateWindowOfClass(L"Sonorix Results", WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
-                      TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"multi search view");
+  if (!CreateWindowOfClass(L"Sonorix Results", WS_EX_TOOLWINDOW,
+                           WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
+                           TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"multi search view")) {
+    return;
+  }
   picture_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"multi search view");
   list1_ = std::make_unique<ListBox>(Hwnd(), kIdList1,
                                      TwipsRect(60, 300, kWidth - 150, kHeight - 390), LBS_NOTIFY);

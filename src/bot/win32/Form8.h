@@ -20,6 +20,8 @@ class Form8 final : public Window {
   // Called when the window goes away without a pick.
   using CloseHandler = std::function<void()>;
 
+  // When the system makes no window, Hwnd() is null and nothing else may
+  // be called.
   Form8(PickHandler onPick, CloseHandler onClose);
 
   // Loading: colours from the current preset, above all other windows.

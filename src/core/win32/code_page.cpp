@@ -36,4 +36,12 @@ std::wstring Utf8ToWide(std::string_view utf8) { return Widen(utf8, CP_UTF8); }
 
 std::string WideToUtf8(std::wstring_view wide) { return Narrow(wide, CP_UTF8); }
 
+std::string Utf8ToSystemAnsi(std::string_view utf8) { return Narrow(Widen(utf8, CP_UTF8), CP_ACP); }
+
+std::wstring SystemAnsiToWide(std::string_view ansi) { return Widen(ansi, CP_ACP); }
+
+// A round trip, rather than the converter's "default character used" flag,
+// which a system whose ANSI code page is UTF-8 refuses to report.
+bool FitsSystemAnsi(std::wstring_view wide) { return Widen(Narrow(wide, CP_ACP), CP_ACP) == wide; }
+
 }  // namespace sonorix

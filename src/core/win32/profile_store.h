@@ -5,6 +5,9 @@
 
 namespace sonorix {
 
+// Files stay in the system's ANSI code page, as every file written before
+// is, until a name that code page lacks (a folder in another script) is
+// written: from then on that file is UTF-16, which the same functions read.
 class ProfileStore final : public SettingsStore {
  public:
   std::string Read(std::string_view section, std::string_view key,

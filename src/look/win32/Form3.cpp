@@ -36,8 +36,10 @@ Form3::Form3(ControlPanelParts parts)
     : parts_(std::move(parts)),
       image1_(MenuPicture(RGB(60, 140, 200))),
       image2_(MenuPicture(RGB(255, 153, 0))) {
-  CreateWindowOfClass(L"Sonorix Control Panel", WS_EX_TOOLWINDOW, WS_POPUP, RECT{0, 0, 0, 0},
-                      nullptr, L"Sonorix");
+  // The menus belong to the player window; this one only owns the folder
+  // picker, which does without an owner if the system made no window.
+  static_cast<void>(CreateWindowOfClass(L"Sonorix Control Panel", WS_EX_TOOLWINDOW, WS_POPUP,
+                                        RECT{0, 0, 0, 0}, nullptr, L"Sonorix"));
 }
 
 Form3::~Form3() = default;

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "core/win32/start_failure.h"
 #include "core/win32/stay_on_top.h"
 #include "player/player_load.h"
 #include "ui/tray.h"
@@ -39,9 +40,12 @@ RECT StartingPlace() {
 
 Form1::Form1(Form1Parts parts)
     : parts_(std::move(parts)) {
-  CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(), nullptr,
-                      L"Sonorix");
+  if (!CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(),
+                           nullptr, L"Sonorix")) {
+    throw StartFailure("the player window");
+  }
   CreateControls();
+  if (!ControlsMade()) throw StartFailure("a control of the player window");
   player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media, *file1_,
                                                  *picture1_, parts_.clock, parts_.random,
                                                  parts_.modes});
@@ -64,6 +68,12 @@ void Form1::CreateControls() {
                          GetModuleHandleW(nullptr), nullptr);
 }
 
+bool Form1::ControlsMade() const {
+  bool made = picture2_->Hwnd() && file1_->Hwnd() && picture1_->Hwnd() && cmd_;
+  for (const auto& button : buttons_) made = made && button.Hwnd();
+  return made;
+}
+
 void Form1::Load(StartupDialogs& dialogs) {
   const RECT size = TwipsRect(0, 0, kWidth, kHeight);
   SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER);
@@ -73,7 +83,10 @@ void Form1::Load(StartupDialogs& dialogs) {
   ApplyPreset(parts_.settings.ReadCurrentPreset());
   AnnounceStart(parts_.settings, parts_.aol, parts_.clock, file1_->Count());
   parts_.startChatScan();
-  SetTimer(Hwnd(), kTimerChatScan, kChatScanInterval, nullptr);
+  // Without its timer the chat-scan never reads the room: no command works.
+  if (SetTimer(Hwnd(), kTimerChatScan, kChatScanInterval, nullptr) == 0) {
+    throw StartFailure("the chat-scan timer");
+  }
 }
 
 void Form1::ApplyPreset(const Preset& preset) {

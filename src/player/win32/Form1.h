@@ -47,7 +47,9 @@ class Form1 final : public Window {
 
   // The player's load: music folder, default look, colours, the two
   // start-up lines and the start of the chat scan; then it shows itself.
-  // The dialogs ask for the music folder on a first start.
+  // The dialogs ask for the music folder on a first start. Throws
+  // StartFailure when the chat-scan cannot be started, as the constructor
+  // does when the window or a control of it cannot be made.
   void Load(StartupDialogs& dialogs);
   // The media player's end-of-stream event.
   void EndOfSong();
@@ -63,6 +65,7 @@ class Form1 final : public Window {
 
  private:
   void CreateControls();
+  bool ControlsMade() const;
   void OnCommand(int id, int code);
   void OnButton(int id);
   ThreeDButton* ButtonById(int id);

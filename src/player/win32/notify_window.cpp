@@ -1,5 +1,7 @@
 #include "player/win32/notify_window.h"
 
+#include "core/win32/start_failure.h"
+
 namespace sonorix {
 
 namespace {
@@ -24,10 +26,12 @@ NotifyWindow::NotifyWindow(std::function<void(std::uintptr_t)> onPost)
   RegisterNotifyClass(&NotifyWindow::Procedure);
   window_.reset(CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 GetModuleHandleW(nullptr), this));
+  // Without it no song would ever report its end.
+  if (!window_) throw StartFailure("the media player's message window");
 }
 
 bool NotifyWindow::Post(std::uintptr_t value) const {
-  return window_ && PostMessageW(window_.get(), kPostedMessage, value, 0) != FALSE;
+  return PostMessageW(window_.get(), kPostedMessage, value, 0) != FALSE;
 }
 
 LRESULT CALLBACK NotifyWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

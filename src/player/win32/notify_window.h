@@ -14,11 +14,12 @@ namespace sonorix {
 class NotifyWindow {
  public:
   // The handler gets each posted value; an exception it throws stops there.
+  // Throws StartFailure when the system makes no window.
   explicit NotifyWindow(std::function<void(std::uintptr_t)> onPost);
   NotifyWindow(const NotifyWindow&) = delete;
   NotifyWindow& operator=(const NotifyWindow&) = delete;
 
-  // From any thread. False when the window could not be made or the queue is full.
+  // From any thread. False when the queue is full.
   bool Post(std::uintptr_t value) const;
 
  private:

@@ -18,12 +18,15 @@ constexpr UINT kProgressInterval = 1;
 ProgressBar::ProgressBar(HWND parent, const RECT& rect, const Settings& settings,
                          const MediaPlayer& media, PressHandler onPress)
     : settings_(settings), media_(media), onPress_(std::move(onPress)) {
-  CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE, rect, parent);
+  // A bar the system could not make has no Hwnd(); the player window checks that.
+  static_cast<void>(
+      CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE, rect, parent));
 }
 
+// Without its timer the bar stands still while the song plays on; the next
+// start tries again.
 void ProgressBar::Start() {
-  running_ = true;
-  SetTimer(Hwnd(), kTimerProgress, kProgressInterval, nullptr);
+  running_ = SetTimer(Hwnd(), kTimerProgress, kProgressInterval, nullptr) != 0;
 }
 
 void ProgressBar::StopAndClear() {
@@ -42,7 +45,7 @@ int ProgressBar::WidthTwips() const {
 // The colour is read from the preset on every tick, so a preset change shows
 // at once; the bar is only repainted when what it shows has changed.
 void ProgressBar::OnTick() {
-  const Colour colour = settings_.ReadCurrentButtonColour();
+  const std::optional<Colour> colour = settings_.ReadCurrentButtonColour();
   const int fillEnd = ProgressFillEnd(WidthTwips(), media_.CurrentPosition(), media_.Duration());
   if (fillEnd == fillEnd_ && colour == colour_) return;
   fillEnd_ = fillEnd;
@@ -52,9 +55,9 @@ void ProgressBar::OnTick() {
 
 void ProgressBar::PaintContent(HDC dc, const RECT& rect) const {
   FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
-  if (fillEnd_ <= 0) return;
+  if (fillEnd_ <= 0 || !colour_) return;
   const RECT bar{rect.left, rect.top, rect.left + TwipsToPixelsX(fillEnd_), rect.bottom};
-  FillSolid(dc, bar, ToColorRef(colour_.bgr));
+  FillSolid(dc, bar, ToColorRef(colour_->bgr));
 }
 
 LRESULT ProgressBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "core/settings.h"
 #include "player/media_player.h"
@@ -37,8 +38,8 @@ class ProgressBar final : public Window, public ProgressDisplay {
   const MediaPlayer& media_;
   PressHandler onPress_;
   bool running_ = false;
-  int fillEnd_ = 0;  // twips; at most 0 draws no bar
-  Colour colour_;
+  int fillEnd_ = 0;               // twips; at most 0 draws no bar
+  std::optional<Colour> colour_;  // nothing: the preset names no colour, so no fill
 };
 
 }  // namespace sonorix

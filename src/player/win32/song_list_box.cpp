@@ -24,7 +24,11 @@ bool IsMp3Name(const std::wstring& name) {
                               static_cast<int>(kExtension.size()), TRUE) == CSTR_EQUAL;
 }
 
+// The tooltip class belongs to the common controls, which a program must
+// load before it makes one.
 HWND CreateTip(HWND list) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
   const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, list,
                                    nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -100,7 +104,12 @@ int SongListBox::Selected() const {
   return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
 }
 
-void SongListBox::Select(int position) { SendMessageW(hwnd_, LB_SETCURSEL, position, 0); }
+// Commands and the end of a song select through here too, and a program
+// selection raises no LBN_SELCHANGE: the tip follows every selection.
+void SongListBox::Select(int position) {
+  SendMessageW(hwnd_, LB_SETCURSEL, position, 0);
+  ShowSelectionTip();
+}
 
 std::string SongListBox::Name(int position) const {
   const LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, position, 0);

@@ -23,6 +23,7 @@ class SongListBox final : public SongList {
   ListBox& List() { return list_; }
   // Shows the selected name as the list's tooltip.
   void ShowSelectionTip();
+  HWND Tip() const { return tip_; }
 
   void SetFolder(const std::string& folder) override;
   std::string Folder() const override { return folder_; }

@@ -25,8 +25,10 @@ RECT Centred() {
 
 Form7::Form7(const Settings& settings, CloseHandler onClose)
     : settings_(settings), onClose_(std::move(onClose)) {
-  CreateWindowOfClass(L"Sonorix Commands", WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
-                      Centred(), nullptr, L"Sonorix - commands");
+  // Without a window the list is neither shown nor filled, and counts 0.
+  static_cast<void>(CreateWindowOfClass(L"Sonorix Commands", WS_EX_TOOLWINDOW,
+                                        WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, Centred(), nullptr,
+                                        L"Sonorix - commands"));
   CreateControls();
 }
 

@@ -44,8 +44,10 @@ HWND CreateStatic(HWND parent, DWORD style, const RECT& rect) {
 
 frmAbout::frmAbout(CloseHandler onClose)
     : onClose_(std::move(onClose)), titleFont_(BoldLargerFont()) {
-  CreateWindowOfClass(L"Sonorix About", WS_EX_DLGMODALFRAME, kStyle, Centred(), nullptr);
-  CreateControls();
+  // Without a window it has no Hwnd(), and whoever would open it checks that.
+  if (CreateWindowOfClass(L"Sonorix About", WS_EX_DLGMODALFRAME, kStyle, Centred(), nullptr)) {
+    CreateControls();
+  }
 }
 
 // The title label still holds the font while the window outlives the

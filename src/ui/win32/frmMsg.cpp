@@ -46,7 +46,15 @@ frmMsg::frmMsg() {
   lblTitle_ = HiddenControl(Hwnd(), L"STATIC");
   StayOnTop(Hwnd());
   ShowWindow(Hwnd(), SW_SHOW);
-  SetTimer(Hwnd(), kTimerTmr, kTmrIntervalMs, nullptr);
+  ArmTick();
+}
+
+// A tick the system will not time is posted instead: the box still waits
+// for the running handler to finish, which is all the timer is for.
+void frmMsg::ArmTick() {
+  if (SetTimer(Hwnd(), kTimerTmr, kTmrIntervalMs, nullptr) == 0) {
+    PostMessageW(Hwnd(), WM_TIMER, kTimerTmr, 0);
+  }
 }
 
 void frmMsg::SetType(std::string_view type) { SetText(txtType_, type); }
@@ -81,7 +89,7 @@ void frmMsg::OnTick() {
   if (!Loaded()) return;
   if (again_) {
     again_ = false;
-    SetTimer(Hwnd(), kTimerTmr, kTmrIntervalMs, nullptr);
+    ArmTick();
     return;
   }
   DestroyWindow(Hwnd());

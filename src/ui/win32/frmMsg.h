@@ -33,6 +33,7 @@ class frmMsg final : public Window {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void ArmTick();
   void OnTick();
   void ShowBox();
 

@@ -16,9 +16,12 @@ int Width(const RECT& rect) { return rect.right - rect.left; }
 
 }  // namespace
 
+// A strip the system could not make has no Hwnd(); its window checks that.
 TitleStrip::TitleStrip(HWND parent, const RECT& rect, const std::wstring& caption) {
-  CreateWindowOfClass(L"Sonorix Title Strip", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect,
-                      parent);
+  if (!CreateWindowOfClass(L"Sonorix Title Strip", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect,
+                           parent)) {
+    return;
+  }
   // A static without SS_NOTIFY lets presses through to the strip, so the
   // label drags the window as well.
   label_ = CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_OWNERDRAW,

@@ -19,15 +19,25 @@ static_assert(sizeof(void*) != 4 || kVersionOneSize == 88);
 static_assert(kTrayIconFlags == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
 static_assert(kTrayCallbackMessage == WM_MOUSEMOVE);
 
+void DropLastCharacter(std::string& utf8) {
+  while (!utf8.empty() && (static_cast<unsigned char>(utf8.back()) & 0xC0) == 0x80) utf8.pop_back();
+  if (!utf8.empty()) utf8.pop_back();
+}
+
+// The ANSI record holds the tip in the system's code page. Where a
+// character takes two bytes there, whole characters go from the end until
+// the tip and its zero fit the 64-byte field.
 template <std::size_t N>
-void CopyTip(std::string_view tip, char (&field)[N]) {
+void CopyTip(std::string_view utf8, char (&field)[N]) {
   static_assert(N > kTrayTipCharacters);
-  const std::string ansi = Utf8ToAnsi(TrayTip(tip));
-  // A character that needs two ANSI bytes must not push the zero out of
-  // the 64-character field.
-  const std::size_t length = std::min(ansi.size(), kTrayTipCharacters);
-  std::memcpy(field, ansi.data(), length);
-  field[length] = '\0';
+  std::string tip = TrayTip(utf8);
+  std::string ansi = Utf8ToSystemAnsi(tip);
+  while (ansi.size() > kTrayTipCharacters) {
+    DropLastCharacter(tip);
+    ansi = Utf8ToSystemAnsi(tip);
+  }
+  std::memcpy(field, ansi.data(), ansi.size());
+  field[ansi.size()] = '\0';
 }
 
 }  // namespace

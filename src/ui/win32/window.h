@@ -16,9 +16,10 @@ class Window {
   HWND Hwnd() const { return hwnd_; }
 
  protected:
-  // Registers the class on first use and creates the window bound to this.
-  bool CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style, const RECT& rect,
-                           HWND parent, const wchar_t* text = L"");
+  // Registers the class on first use and creates the window bound to this;
+  // false when the system made no window.
+  [[nodiscard]] bool CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
+                                         const RECT& rect, HWND parent, const wchar_t* text = L"");
   // Handles one message; anything unhandled goes to DefWindowProc.
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);

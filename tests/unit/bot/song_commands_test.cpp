@@ -32,6 +32,7 @@ TEST_F(SongCommandsTest, ReplaceTextIgnoresCaseAndGoesOnAfterEachReplacement) {
   EXPECT_EQ(ReplaceText("a.mp3.mp3", ".mp3", ""), "a");
   EXPECT_EQ(ReplaceText("aaa", "a", "aa"), "aaaaaa");
   EXPECT_EQ(ReplaceText(".mp3", ".mp3", ""), "");
+  EXPECT_EQ(ReplaceText("abc", "", "x"), "abc");
 }
 
 TEST_F(SongCommandsTest, RandomWithOneSongPlaysItAsPositionZero) {

@@ -45,6 +45,16 @@ TEST(Like, BracketsTakeOneCharacterOfTheListOrNotOfIt) {
   EXPECT_TRUE(Like("*", "[*]")) << "a star inside brackets is itself";
   EXPECT_FALSE(Like("a", "[*]"));
   EXPECT_TRUE(Like("ab", "a[]b")) << "empty brackets stand for nothing";
+  EXPECT_TRUE(Like("]", "[]]"));
+}
+
+TEST(Like, AnOpeningBracketInsideBracketsIsItself) {
+  EXPECT_TRUE(Like("a", "[a[]"));
+  EXPECT_TRUE(Like("[", "[a[]"));
+  EXPECT_FALSE(Like("]", "[a[]"));
+  EXPECT_TRUE(Like("[]", "[[]]"));
+  EXPECT_TRUE(Like("x", "[![]"));
+  EXPECT_FALSE(Like("[", "[![]"));
 }
 
 TEST(Like, UnclosedBracketStandsForItself) {

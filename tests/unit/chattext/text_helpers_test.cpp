@@ -60,10 +60,12 @@ TEST(HtmlToColor, StopsAtTheFirstCharacterThatIsNoHexDigit) {
 namespace sonorix {
 namespace {
 
-TEST(LowerCase, LowersAsciiAndLatinCapitalsOnly) {
+TEST(LowerCase, LowersTheCapitalsOfWindows1252Only) {
   EXPECT_EQ(LowerCase("P Song.MP3"), "p song.mp3");
   EXPECT_EQ(LowerCase("ÀÉÖØÞ×"), "àéöøþ×");
+  EXPECT_EQ(LowerCase("ŠŒŽŸ šœžÿ"), "šœžÿ šœžÿ");
   EXPECT_EQ(LowerCase("›»ß中"), "›»ß中");
+  EXPECT_EQ(LowerCase("\xC5\x41"), "\xC5\x61") << "a stray lead byte hides no letter";
 }
 
 }  // namespace
