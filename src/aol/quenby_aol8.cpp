@@ -65,19 +65,30 @@ WindowRef Aol8::FindTranscript(WindowRef room) {
   return windows_.FindChild(room, {}, kTranscriptClass);
 }
 
+// A client that does not answer one of the messages in time is absent: the
+// rest of the line is not typed, so no Enter can send a half-set line. Once
+// the text went out the line may still show up when the client wakes, so it
+// is reported as sent.
 void Aol8::SendChat(std::string_view text) {
   const WindowRef input = windows_.FindChild(FindChatRoom(), {}, kInputClass);
   if (!input) return;
+  const std::uint64_t unanswered = windows_.UnansweredCalls();
+  const auto answering = [&] { return windows_.UnansweredCalls() == unanswered; };
   SetText(input, "");
+  if (!answering()) return;
   SetText(input, text);
-  windows_.Send(input, WindowMessage::Char, kEnter, 0);
+  if (answering()) windows_.Send(input, WindowMessage::Char, kEnter, 0);
   if (sentObserver_) sentObserver_(text);
 }
 
+// A welcome window that does not answer hides the name: nobody is signed
+// on as far as the program can tell, rather than someone with no name.
 std::string Aol8::GetUserSN() {
   const WindowRef welcome = FindWelcome();
   if (!welcome) return std::string(kNotOnline);
+  const std::uint64_t unanswered = windows_.UnansweredCalls();
   std::string name = GetText(welcome);
+  if (windows_.UnansweredCalls() != unanswered) return std::string(kNotOnline);
   RemoveAll(name, "Welcome, ");
   RemoveAll(name, "!");
   return name;

@@ -30,16 +30,19 @@ class Aol8 {
   // The chat room highest in z-order, or null.
   WindowRef FindChatRoom();
   WindowRef FindWelcome();
-  // Types one line into the open chat room and presses Enter; with no room
-  // the line is dropped without a word.
+  // Types one line into the open chat room and presses Enter; with no room,
+  // or a client that stops answering before Enter, the line is dropped
+  // without a word.
   void SendChat(std::string_view text);
-  // The name of the "Welcome, <name>!" window, or kNotOnline.
+  // The name of the "Welcome, <name>!" window, or kNotOnline (also while
+  // that window does not answer).
   std::string GetUserSN();
 
   // The room's transcript window, or null.
   WindowRef FindTranscript(WindowRef room);
 
-  // Told of every line SendChat typed into a room.
+  // Told of every line SendChat typed into a room, or may have: a line whose
+  // Enter went unanswered can still arrive when the client wakes.
   void SetSentObserver(std::function<void(std::string_view)> observer) {
     sentObserver_ = std::move(observer);
   }

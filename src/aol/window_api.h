@@ -36,7 +36,8 @@ enum class Sibling { First, Next };
 
 // Text crosses as UTF-8; an implementation converts to what the windows hold.
 // Class names are matched without regard to case. Any call on a window that
-// no longer exists yields the null reference, 0 or "".
+// no longer exists yields the null reference, 0 or "". So does a call that
+// its program did not answer in time, where an implementation sets a limit.
 class WindowApi {
  public:
   virtual ~WindowApi() = default;
@@ -67,6 +68,11 @@ class WindowApi {
   // Handles this program's pending window events once, so timers and
   // clicks keep running during a long walk.
   virtual void DoEvents() = 0;
+
+  // How many calls so far were not answered in time. Read before and after
+  // some calls, it tells a program that stopped answering (absent for now)
+  // from a window that is empty or gone.
+  virtual std::uint64_t UnansweredCalls() const = 0;
 };
 
 }  // namespace sonorix

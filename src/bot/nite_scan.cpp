@@ -11,8 +11,10 @@ void NiteScan::Start() {
 }
 
 // A room that is new to us (another room on top, or the client restarted)
-// starts from what it shows now: old commands are never replayed.
+// starts from what it shows now: old commands are never replayed. If the
+// client did not answer, the room is looked for again next tick.
 void NiteScan::FindRoom() {
+  const std::uint64_t unanswered = windows_.UnansweredCalls();
   const WindowRef room = aol_.FindChatRoom();
   if (room == room_ && transcript_) {
     top_ = windows_.GetSibling(room, Sibling::First);
@@ -24,6 +26,7 @@ void NiteScan::FindRoom() {
   const std::string text = windows_.Text(transcript_);
   follower_.Reset(text);
   length_ = windows_.TextLength(transcript_);
+  if (windows_.UnansweredCalls() != unanswered) transcript_ = {};
 }
 
 void NiteScan::TranscriptCleared() {
@@ -38,29 +41,37 @@ bool NiteScan::RoomMayHaveChanged() {
   return windows_.GetSibling(room_, Sibling::First) != top_;
 }
 
+// A tick with a call the client did not answer is a tick without a client:
+// nothing read in it counts, and queued lines wait, since the command gate
+// could not tell who is signed on.
 void NiteScan::Poll() {
   if (!started_) return;
+  const std::uint64_t unanswered = windows_.UnansweredCalls();
   if (RoomMayHaveChanged()) {
     ticks_ = 0;
     FindRoom();
   }
   ReadNewLines();
-  DeliverQueued();
+  if (windows_.UnansweredCalls() == unanswered) DeliverQueued();
 }
 
 void NiteScan::ReadNewLines() {
   if (!transcript_) return;
+  const std::uint64_t unanswered = windows_.UnansweredCalls();
   const std::size_t length = windows_.TextLength(transcript_);
   if (length == length_ && ticks_ != 0) return;
+  const std::string text = windows_.Text(transcript_);
+  if (windows_.UnansweredCalls() != unanswered) return;
   length_ = length;
-  for (const std::string& line : follower_.Advance(windows_.Text(transcript_))) {
+  for (const std::string& line : follower_.Advance(text)) {
     queue_.push_back(SplitTranscriptLine(line));
   }
 }
 
 // Lines are handed over one at a time, in order. A handler that waits (and
 // so lets this timer tick again inside it) only adds to the queue; the
-// outer delivery goes on with the next line once the handler returns.
+// outer delivery goes on with the next line once the handler returns,
+// unless the client stopped answering meanwhile.
 void NiteScan::DeliverQueued() {
   if (delivering_) return;
   struct Delivering {
@@ -68,7 +79,8 @@ void NiteScan::DeliverQueued() {
     explicit Delivering(bool& f) : flag(f) { flag = true; }
     ~Delivering() { flag = false; }
   } delivering(delivering_);
-  while (!queue_.empty()) {
+  const std::uint64_t unanswered = windows_.UnansweredCalls();
+  while (!queue_.empty() && windows_.UnansweredCalls() == unanswered) {
     const ChatLineEvent line = std::move(queue_.front());
     queue_.pop_front();
     onLine_(line);

@@ -61,6 +61,12 @@ const FakeWindowTree::Node* FakeWindowTree::Find(WindowRef window) const {
   return found == nodes_.end() ? nullptr : &found->second;
 }
 
+bool FakeWindowTree::Answers(WindowRef window) {
+  if (!window || !answers || answers()) return true;
+  ++unanswered_;
+  return false;
+}
+
 WindowRef FakeWindowTree::FindTopLevel(std::string_view className) {
   ++lookups;
   for (const auto handle : topLevel_) {
@@ -97,7 +103,7 @@ WindowRef FakeWindowTree::GetSibling(WindowRef window, Sibling which) {
 
 std::intptr_t FakeWindowTree::SendText(WindowRef window, WindowMessage message,
                                        std::string_view text) {
-  if (!Exists(window)) return 0;
+  if (!Answers(window) || !Exists(window)) return 0;
   sent.push_back({window, message, 0, std::string(text)});
   if (message == WindowMessage::SetText) nodes_.at(window.handle).text = std::string(text);
   return 1;
@@ -105,27 +111,30 @@ std::intptr_t FakeWindowTree::SendText(WindowRef window, WindowMessage message,
 
 std::intptr_t FakeWindowTree::Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                                    std::intptr_t) {
-  if (!Exists(window)) return 0;
+  if (!Answers(window) || !Exists(window)) return 0;
   sent.push_back({window, message, wParam, {}});
   return 0;
 }
 
 void FakeWindowTree::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
-                          std::intptr_t lParam) {
-  Send(window, message, wParam, lParam);
+                          std::intptr_t) {
+  if (Exists(window)) sent.push_back({window, message, wParam, {}});
 }
 
 std::size_t FakeWindowTree::TextLength(WindowRef window) {
+  if (!Answers(window)) return 0;
   const Node* node = Find(window);
   return node == nullptr ? 0 : node->text.size();
 }
 
 std::string FakeWindowTree::Text(WindowRef window) {
+  return Answers(window) ? Caption(window) : "";
+}
+
+std::string FakeWindowTree::Caption(WindowRef window) {
   const Node* node = Find(window);
   return node == nullptr ? "" : node->text;
 }
-
-std::string FakeWindowTree::Caption(WindowRef window) { return Text(window); }
 
 bool FakeWindowTree::IsVisible(WindowRef window) { return Exists(window); }
 

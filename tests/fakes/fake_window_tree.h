@@ -32,6 +32,11 @@ class FakeWindowTree final : public WindowApi {
   std::function<void()> onDoEvents;
   std::vector<Sent> sent;
   int lookups = 0;
+  // Asked before each message call (SendText, Send, TextLength, Text) on a
+  // window whether the client answers it; empty: it always does. A call not
+  // answered yields 0 or "" and counts as unanswered, as the bounded window
+  // API gives it, and nothing of it reaches the tree.
+  std::function<bool()> answers;
 
   WindowRef FindTopLevel(std::string_view className) override;
   WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
@@ -46,6 +51,7 @@ class FakeWindowTree final : public WindowApi {
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;
   void DoEvents() override;
+  std::uint64_t UnansweredCalls() const override { return unanswered_; }
 
  private:
   struct Node {
@@ -57,10 +63,12 @@ class FakeWindowTree final : public WindowApi {
 
   std::vector<std::uintptr_t>& SiblingsOf(const Node& node);
   const Node* Find(WindowRef window) const;
+  bool Answers(WindowRef window);
 
   std::map<std::uintptr_t, Node> nodes_;
   std::vector<std::uintptr_t> topLevel_;
   std::uintptr_t nextHandle_ = 0x100;
+  std::uint64_t unanswered_ = 0;
 };
 
 }  // namespace sonorix::testing

@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 // An hour is far beyond any test, and keeps the milliseconds in range.
-constexpr double kMaxWaitSeconds = 3600.0;
+constexpr double kMaxSeconds = 3600.0;
 
 std::string_view Trim(std::string_view text) {
   const std::size_t start = text.find_first_not_of(kBlanks);
@@ -33,16 +33,24 @@ std::optional<Command> ParseSay(std::string_view argument) {
   return Say{std::move(*name), std::string(text)};
 }
 
-std::optional<Command> ParseWait(std::string_view argument) {
+// Seconds, fractions allowed, as "wait" and "hang" take them.
+std::optional<std::chrono::milliseconds> ParseSeconds(std::string_view argument) {
   argument = Trim(argument);
   double seconds = 0;
   const auto [end, error] =
       std::from_chars(argument.data(), argument.data() + argument.size(), seconds);
   if (argument.empty() || error != std::errc() || end != argument.data() + argument.size() ||
-      !std::isfinite(seconds) || seconds < 0 || seconds > kMaxWaitSeconds) {
+      !std::isfinite(seconds) || seconds < 0 || seconds > kMaxSeconds) {
     return std::nullopt;
   }
-  return Wait{std::chrono::milliseconds(std::llround(seconds * 1000.0))};
+  return std::chrono::milliseconds(std::llround(seconds * 1000.0));
+}
+
+template <typename TimedCommand>
+std::optional<Command> ParseTimed(std::string_view argument) {
+  const auto duration = ParseSeconds(argument);
+  if (!duration) return std::nullopt;
+  return TimedCommand{*duration};
 }
 
 std::optional<Command> ParseNoArgument(std::string_view argument, Command command) {
@@ -71,7 +79,8 @@ std::optional<Command> ParseVerb(std::string_view verb, std::string_view argumen
     return count ? std::optional<Command>(MaxLines{*count}) : std::nullopt;
   }
   if (verb == "dump") return ParseNamed<Dump>(argument);
-  if (verb == "wait") return ParseWait(argument);
+  if (verb == "wait") return ParseTimed<Wait>(argument);
+  if (verb == "hang") return ParseTimed<Hang>(argument);
   if (verb == "quit") return ParseNoArgument(argument, Quit{});
   return std::nullopt;
 }

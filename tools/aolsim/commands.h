@@ -58,12 +58,18 @@ struct Wait {
   std::chrono::milliseconds delay{0};
   friend bool operator==(const Wait&, const Wait&) = default;
 };
+// The client stops reading its messages for a while, as a hung program
+// does; whoever sent the command is answered first.
+struct Hang {
+  std::chrono::milliseconds duration{0};
+  friend bool operator==(const Hang&, const Hang&) = default;
+};
 struct Quit {
   friend bool operator==(const Quit&, const Quit&) = default;
 };
 
 using Command = std::variant<SignOn, SignOff, OpenRoom, CloseRoom, FrontRoom, Say, Type, Clear,
-                             MaxLines, Dump, Wait, Quit>;
+                             MaxLines, Dump, Wait, Hang, Quit>;
 
 // The largest transcript limit accepted, so that a typo cannot make the
 // program hoard memory.

@@ -102,6 +102,14 @@ class Executor {
            WriteWholeFile(command.path, AnsiToUtf8(WindowText(room->TranscriptWindow())));
   }
   bool operator()(const Wait&) { return false; }
+  // The sender of the command is let go first, so that it can watch the
+  // hang; then this thread reads no message at all, sent or posted, until
+  // the time is up. Outside a sent message the reply does nothing.
+  bool operator()(const Hang& command) {
+    ReplyMessage(TRUE);
+    Sleep(static_cast<DWORD>(command.duration.count()));
+    return true;
+  }
   bool operator()(const Quit&) { return PostMessageA(frame_, WM_CLOSE, 0, 0) != 0; }
 
  private:

@@ -1,4 +1,5 @@
-// The window API on user32's ANSI functions.
+// The window API on user32's ANSI functions, waiting as long as the other
+// program takes to answer.
 #pragma once
 
 #include "aol/window_api.h"
@@ -20,6 +21,7 @@ class User32WindowApi final : public WindowApi {
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;
   void DoEvents() override;
+  std::uint64_t UnansweredCalls() const override { return 0; }
 };
 
 }  // namespace sonorix

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "aol/quenby_aol8.h"
-#include "aol/win32/user32_window_api.h"
+#include "aol/win32/bounded_window_api.h"
 #include "bot/chat_bot.h"
 #include "bot/nite_scan.h"
 #include "bot/win32/Form8.h"
@@ -55,7 +55,7 @@ class SonorixApp final : private BotWindows {
 
   ProfileStore store_;
   Settings settings_;
-  User32WindowApi windows_;
+  BoundedWindowApi windows_;
   Aol8 aol_{windows_};
   Win32Clock clock_;
   StdRandomness random_;

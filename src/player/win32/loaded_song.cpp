@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "core/win32/code_page.h"
-#include "player/win32/win32_handle.h"
+#include "core/win32/win32_handle.h"
 
 namespace sonorix {
 

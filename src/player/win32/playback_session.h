@@ -9,10 +9,10 @@
 #include <optional>
 #include <thread>
 
+#include "core/win32/win32_handle.h"
 #include "player/win32/acm_decoder.h"
 #include "player/win32/audio_sink.h"
 #include "player/win32/loaded_song.h"
-#include "player/win32/win32_handle.h"
 
 namespace sonorix {
 

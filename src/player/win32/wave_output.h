@@ -10,8 +10,8 @@
 #include <memory>
 #include <type_traits>
 
+#include "core/win32/win32_handle.h"
 #include "player/win32/audio_sink.h"
-#include "player/win32/win32_handle.h"
 
 namespace sonorix {
 

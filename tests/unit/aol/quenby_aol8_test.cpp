@@ -150,6 +150,44 @@ TEST_F(Aol8Test, EventsAreHandledOncePerCandidate) {
   EXPECT_EQ(events, 3);
 }
 
+// Refuses only the n-th message call from now on, counted from 0: a client
+// that misses one answer and then wakes.
+std::function<bool()> MissesCall(int n) {
+  return [n, call = 0]() mutable { return call++ != n; };
+}
+
+TEST_F(Aol8Test, NoEnterFollowsAMessageTheClientDidNotAnswer) {
+  StartClient();
+  const WindowRef input = tree_.FindChild(AddRoom("Lobby"), {}, "richcntl");
+  std::vector<std::string> reported;
+  aol_.SetSentObserver([&](std::string_view line) { reported.emplace_back(line); });
+  for (int missed = 0; missed < 4; ++missed) {
+    tree_.sent.clear();
+    tree_.answers = MissesCall(missed);
+    aol_.SendChat("line");
+    for (const auto& message : SentTo(input)) {
+      EXPECT_NE(message.message, WindowMessage::Char) << "Enter after missed message " << missed;
+    }
+  }
+  EXPECT_EQ(reported, (std::vector<std::string>{"line", "line"}))
+      << "reported once the text itself was handed over";
+
+  tree_.sent.clear();
+  tree_.answers = MissesCall(4);
+  aol_.SendChat("late");
+  EXPECT_EQ(SentTo(input).size(), 4u);
+  EXPECT_EQ(reported.back(), "late") << "an Enter not answered in time may still arrive";
+}
+
+TEST_F(Aol8Test, AWelcomeWindowThatDoesNotAnswerMeansNotOnline) {
+  StartClient();
+  AddWelcome("Dorvin");
+  tree_.answers = [] { return false; };
+  EXPECT_EQ(aol_.GetUserSN(), "[not online]") << "not a signed-on user without a name";
+  tree_.answers = nullptr;
+  EXPECT_EQ(aol_.GetUserSN(), "Dorvin");
+}
+
 TEST_F(Aol8Test, GetTextOfAnEmptyWindowIsEmpty) {
   StartClient();
   const WindowRef room = AddRoom("");

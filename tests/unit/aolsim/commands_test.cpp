@@ -21,6 +21,7 @@ TEST(ParseCommand, ReadsEveryVerb) {
   EXPECT_EQ(Parsed("maxlines 50"), Command(MaxLines{50}));
   EXPECT_EQ(Parsed("dump C:\\t.txt"), Command(Dump{"C:\\t.txt"}));
   EXPECT_EQ(Parsed("wait 2"), Command(Wait{milliseconds(2000)}));
+  EXPECT_EQ(Parsed("hang 4"), Command(Hang{milliseconds(4000)}));
   EXPECT_EQ(Parsed("quit"), Command(Quit{}));
 }
 
@@ -74,11 +75,14 @@ TEST(ParseCommand, NoCommandSpansLinesOrHoldsNul) {
   EXPECT_FALSE(Parsed(std::string_view("type a\0b", 8)));
 }
 
-TEST(ParseCommand, WaitTakesNonNegativeSecondsWithFractions) {
+TEST(ParseCommand, WaitAndHangTakeNonNegativeSecondsWithFractions) {
   EXPECT_EQ(Parsed("wait 0.25"), Command(Wait{milliseconds(250)}));
   EXPECT_EQ(Parsed("wait 0"), Command(Wait{milliseconds(0)}));
   EXPECT_EQ(Parsed("wait 1.0005"), Command(Wait{milliseconds(1001)}));
-  for (const char* bad : {"wait", "wait -1", "wait 1s", "wait nan", "wait inf", "wait 1e9"}) {
+  EXPECT_EQ(Parsed("hang  0.5 "), Command(Hang{milliseconds(500)}));
+  EXPECT_EQ(Parsed("hang 3600"), Command(Hang{milliseconds(3600000)}));
+  for (const char* bad : {"wait", "wait -1", "wait 1s", "wait nan", "wait inf", "wait 1e9", "hang",
+                          "hang -2", "hang 4 s", "hang 3601", "Hang 4"}) {
     EXPECT_FALSE(Parsed(bad)) << bad;
   }
 }

@@ -13,8 +13,20 @@ class NiteScanTest : public ::testing::Test {
  protected:
   NiteScanTest() { transcript_ = client_.aol.FindTranscript(client_.room); }
 
+  // Lines arrive whether or not the client answers the program.
   void Say(WindowRef transcript, const std::string& line) {
-    client_.tree.SetWindowText(transcript, client_.tree.Text(transcript) + line + "\r\n");
+    client_.tree.SetWindowText(transcript, client_.tree.Caption(transcript) + line + "\r\n");
+  }
+  // A second room, below the first in z-order.
+  WindowRef AddRoomBelow() {
+    const WindowRef mdi =
+        client_.tree.FindChild(client_.tree.FindTopLevel("aol frame25"), {}, "mdiclient");
+    const WindowRef room = client_.tree.AddChild(mdi, "AOL Child", "Other");
+    for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
+                             "RICHCNTL", "_AOL_Image"}) {
+      client_.tree.AddChild(room, name);
+    }
+    return room;
   }
   void PollTimes(int n) {
     for (int i = 0; i < n; ++i) scan_.Poll();
@@ -46,12 +58,7 @@ TEST_F(NiteScanTest, OldLinesAreNeverReplayedAndNewOnesComeOnce) {
 
 TEST_F(NiteScanTest, ANewRoomOnTopStartsFromWhatItAlreadyShows) {
   scan_.Start();
-  const WindowRef mdi = client_.tree.FindChild(client_.tree.FindTopLevel("aol frame25"), {}, "mdiclient");
-  const WindowRef other = client_.tree.AddChild(mdi, "AOL Child", "Other");
-  for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
-                           "RICHCNTL", "_AOL_Image"}) {
-    client_.tree.AddChild(other, name);
-  }
+  const WindowRef other = AddRoomBelow();
   const WindowRef otherTranscript = client_.aol.FindTranscript(other);
   Say(otherTranscript, "Ann:\tbefore we looked");
   client_.tree.RaiseToTop(other);
@@ -130,6 +137,53 @@ TEST_F(NiteScanTest, ClearedTranscriptIsFollowed) {
   Say(transcript_, "Dorvin:\treply");
   scan_.Poll();
   EXPECT_EQ(Heard(), std::vector<std::string>{"Dorvin|reply"});
+}
+
+TEST_F(NiteScanTest, TicksTheClientDoesNotAnswerLoseNoLineAndReplayNone) {
+  scan_.Start();
+  Say(transcript_, "Dorvin:\tbefore");
+  scan_.Poll();
+  client_.tree.answers = [] { return false; };
+  Say(transcript_, "Dorvin:\ttyped while it slept");
+  PollTimes(25);
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Dorvin|before"});
+  client_.tree.answers = nullptr;
+  PollTimes(25);
+  EXPECT_EQ(Heard(), (std::vector<std::string>{"Dorvin|before", "Dorvin|typed while it slept"}));
+}
+
+TEST_F(NiteScanTest, ARoomFirstSeenWhileTheClientSleepsStartsFromWhatItShowsOnceItAnswers) {
+  scan_.Start();
+  const WindowRef other = AddRoomBelow();
+  const WindowRef otherTranscript = client_.aol.FindTranscript(other);
+  Say(otherTranscript, "Dorvin:\tp old command");
+  client_.tree.answers = [] { return false; };
+  client_.tree.RaiseToTop(other);
+  PollTimes(10);
+  client_.tree.answers = nullptr;
+  PollTimes(10);
+  Say(otherTranscript, "Ann:\tafter");
+  PollTimes(10);
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Ann|after"});
+}
+
+TEST_F(NiteScanTest, QueuedLinesWaitWhileTheClientDoesNotAnswer) {
+  std::vector<std::string> order;
+  NiteScan scan(client_.aol, client_.tree, [&](const ChatLineEvent& e) {
+    order.push_back(e.text);
+    if (e.text != "first") return;
+    client_.tree.answers = [] { return false; };
+    client_.aol.SendChat("the reply it sleeps on");
+  });
+  scan.Start();
+  Say(transcript_, "Dorvin:\tfirst");
+  Say(transcript_, "Dorvin:\tsecond");
+  scan.Poll();
+  scan.Poll();
+  EXPECT_EQ(order, std::vector<std::string>{"first"}) << "no one could be told signed on";
+  client_.tree.answers = nullptr;
+  scan.Poll();
+  EXPECT_EQ(order, (std::vector<std::string>{"first", "second"}));
 }
 
 TEST_F(NiteScanTest, AnIdleRoomCostsOneLookupATickBetweenTheOncePerSecondWalks) {

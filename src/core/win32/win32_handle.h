@@ -1,4 +1,4 @@
-// Ownership of the kernel handles the player's parts keep.
+// Ownership of kernel handles: files, events and the like.
 #pragma once
 
 #include <windows.h>

@@ -1,0 +1,105 @@
+#include "aol/bounded_calls.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+
+#include "testutil.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::WaitUntil;
+
+class ConditionSignal final : public AnswerSignal {
+ public:
+  void Reset() override {
+    const std::lock_guard lock(mutex_);
+    set_ = false;
+  }
+  void Set() override {
+    {
+      const std::lock_guard lock(mutex_);
+      set_ = true;
+    }
+    changed_.notify_all();
+  }
+  void WaitFor(std::chrono::milliseconds limit) override {
+    std::unique_lock lock(mutex_);
+    changed_.wait_for(lock, limit, [&] { return set_; });
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool set_ = false;
+};
+
+constexpr int kAbsent = -1;
+
+// A call that sleeps until released, as a program that stopped reading its
+// messages; it would answer 99.
+std::function<int()> StuckUntil(std::shared_future<void> release,
+                                std::shared_ptr<std::atomic<bool>> finished = {}) {
+  return [release, finished] {
+    release.wait();
+    if (finished) *finished = true;
+    return 99;
+  };
+}
+
+class BoundedCallsTest : public ::testing::Test {
+ protected:
+  BoundedCalls calls_{20ms, std::make_unique<ConditionSignal>()};
+  std::promise<void> release_;
+};
+
+TEST_F(BoundedCallsTest, AnsweredCallsGiveTheirResults) {
+  EXPECT_EQ(calls_.Call<int>([] { return 7; }, kAbsent), 7);
+  EXPECT_EQ(calls_.Call<std::string>([] { return std::string("text"); }, ""), "text");
+  EXPECT_EQ(calls_.Unanswered(), 0u);
+}
+
+TEST_F(BoundedCallsTest, AStuckCallIsGivenUpAndNothingQueuesBehindIt) {
+  EXPECT_EQ(calls_.Call(StuckUntil(release_.get_future().share()), kAbsent), kAbsent);
+  EXPECT_EQ(calls_.Unanswered(), 1u);
+
+  auto refusedRan = std::make_shared<std::atomic<bool>>(false);
+  const auto refused = [refusedRan] {
+    *refusedRan = true;
+    return 1;
+  };
+  EXPECT_EQ(calls_.Call<int>(refused, kAbsent), kAbsent);
+  EXPECT_EQ(calls_.Unanswered(), 2u) << "refused while the first is stuck";
+
+  release_.set_value();
+  int answer = kAbsent;
+  ASSERT_TRUE(WaitUntil(
+      [&] { return (answer = calls_.Call<int>([] { return 5; }, kAbsent)) != kAbsent; }, 10s));
+  EXPECT_EQ(answer, 5) << "the stuck call's late answer went nowhere";
+  EXPECT_FALSE(*refusedRan) << "a refused call never runs later";
+}
+
+TEST_F(BoundedCallsTest, AThrowingCallAnswersAbsent) {
+  EXPECT_EQ(calls_.Call<int>([]() -> int { throw std::runtime_error("gone"); }, kAbsent), kAbsent);
+  EXPECT_EQ(calls_.Call<int>([] { return 3; }, kAbsent), 3);
+}
+
+TEST(BoundedCalls, EndingWhileACallIsStuckDoesNotWaitForIt) {
+  std::promise<void> release;
+  auto finished = std::make_shared<std::atomic<bool>>(false);
+  {
+    BoundedCalls calls(20ms, std::make_unique<ConditionSignal>());
+    EXPECT_EQ(calls.Call(StuckUntil(release.get_future().share(), finished), kAbsent), kAbsent);
+  }
+  EXPECT_FALSE(*finished);
+  release.set_value();
+  EXPECT_TRUE(WaitUntil([&] { return finished->load(); }, 10s)) << "the worker ends on its own";
+}
+
+}  // namespace
+}  // namespace sonorix

@@ -1,0 +1,101 @@
+#include "aol/win32/bounded_window_api.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "core/win32/win32_handle.h"
+#include "testutil.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::WaitUntil;
+
+constexpr UINT kFallAsleep = WM_APP + 7;
+
+WindowRef Ref(HWND hwnd) { return WindowRef{reinterpret_cast<std::uintptr_t>(hwnd)}; }
+
+// An edit box on a thread of its own, which stops reading its messages when
+// told to, as a hung program does, until it is woken.
+class SleepyWindow {
+ public:
+  SleepyWindow() : thread_([this] { Run(); }) {
+    WaitUntil([&] { return window_.load() != nullptr; }, 10s);
+  }
+  ~SleepyWindow() {
+    SetEvent(wake_.get());
+    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+
+  WindowRef Window() const { return Ref(window_); }
+  bool FallAsleep() {
+    PostMessageA(window_, kFallAsleep, 0, 0);
+    return WaitUntil([&] { return asleep_.load(); }, 10s);
+  }
+  void Wake() { SetEvent(wake_.get()); }
+
+ private:
+  void Run() {
+    threadId_ = GetCurrentThreadId();
+    const HWND edit = CreateWindowExA(0, "EDIT", "awake", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      nullptr, nullptr);
+    window_ = edit;
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+      if (message.message == kFallAsleep) {
+        asleep_ = true;
+        WaitForSingleObject(wake_.get(), INFINITE);
+        asleep_ = false;
+      }
+      DispatchMessageA(&message);
+    }
+    DestroyWindow(edit);
+  }
+
+  UniqueHandle wake_ = MakeEvent(true);
+  std::atomic<HWND> window_ = nullptr;
+  std::atomic<bool> asleep_ = false;
+  std::atomic<DWORD> threadId_ = 0;
+  std::thread thread_;
+};
+
+TEST(BoundedWindowApi, ReachesWindowsOfTheCallingThreadItself) {
+  const HWND edit =
+      CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(edit, nullptr);
+  BoundedWindowApi api;
+  api.SendText(Ref(edit), WindowMessage::SetText, "pláy");
+  EXPECT_EQ(api.TextLength(Ref(edit)), 4u);
+  EXPECT_EQ(api.Text(Ref(edit)), "pláy") << "the worker's messages were handled while waiting";
+  EXPECT_EQ(api.UnansweredCalls(), 0u);
+  DestroyWindow(edit);
+}
+
+TEST(BoundedWindowApi, AProgramThatStopsAnsweringIsAbsentUntilItWakes) {
+  SleepyWindow sleepy;
+  BoundedWindowApi api;
+  ASSERT_EQ(api.Text(sleepy.Window()), "awake");
+  ASSERT_TRUE(sleepy.FallAsleep());
+
+  EXPECT_EQ(api.Text(sleepy.Window()), "");
+  EXPECT_EQ(api.UnansweredCalls(), 1u) << "given up";
+  EXPECT_EQ(api.SendText(sleepy.Window(), WindowMessage::SetText, "too late"), 0);
+  EXPECT_EQ(api.UnansweredCalls(), 2u) << "refused while the first call is stuck";
+  EXPECT_TRUE(api.GetSibling(sleepy.Window(), Sibling::First))
+      << "window-manager reads do not wait for the sleeper";
+  EXPECT_EQ(api.UnansweredCalls(), 2u);
+
+  sleepy.Wake();
+  EXPECT_TRUE(WaitUntil([&] { return api.Text(sleepy.Window()) == "awake"; }, 10s))
+      << "answers again, and the refused text never arrived";
+}
+
+}  // namespace
+}  // namespace sonorix

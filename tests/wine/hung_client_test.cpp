@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "testutil.h"
+#include "wine/program_fixture.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace sonorix::testing;
+
+using HungClientTest = ProgramTest;
+
+// The user works the player's song list with keys, each handled or not
+// within a second, until told to stop.
+class KeyPresser {
+ public:
+  KeyPresser(HWND list, const std::atomic<bool>& stop)
+      : thread_([this, list, &stop] {
+          for (bool toEnd = false; !stop; toEnd = !toEnd) Press(list, toEnd);
+          done_ = true;
+        }) {}
+  ~KeyPresser() { thread_.join(); }
+
+  bool Done() const { return done_; }
+  int Handled() const { return handled_; }
+  int Missed() const { return missed_; }
+
+ private:
+  void Press(HWND list, bool toEnd) {
+    PostMessageW(list, WM_KEYDOWN, toEnd ? VK_END : VK_HOME, 0);
+    const LRESULT expected = toEnd ? SendMessageW(list, LB_GETCOUNT, 0, 0) - 1 : 0;
+    const bool handled =
+        WaitUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == expected; }, 1s);
+    ++(handled ? handled_ : missed_);
+  }
+
+  std::atomic<bool> done_ = false;
+  std::atomic<int> handled_ = 0;
+  std::atomic<int> missed_ = 0;
+  std::thread thread_;
+};
+
+TEST_F(HungClientTest, ThePlayerKeepsHandlingInputAndEachCommandIsObeyedOnce) {
+  StartWith({{"cbr128.mp3", "sun.mp3"}, {"mono.mp3", "blur.mp3"}, {"vbr.mp3", "lucky.mp3"}});
+  ASSERT_EQ(Replies("p sun", 1).size(), 1u);
+  const HWND list = FindWindowExW(Player(), nullptr, L"ListBox", nullptr);
+  const std::size_t before = Sent().size();
+
+  ASSERT_TRUE(client_.Command("hang 3"));
+  std::atomic<bool> typed = false;
+  // Typed while the client sleeps: it shows the line once it wakes.
+  std::thread typist([&] {
+    client_.Command("type p blur");
+    typed = true;
+  });
+  {
+    KeyPresser user(list, typed);
+    Click(L"stop");  // its line cannot reach the sleeping client
+    EXPECT_TRUE(Pump([&] { return user.Done(); }, 30s));
+    EXPECT_EQ(user.Missed(), 0) << "keys waited for the client";
+    EXPECT_GT(user.Handled(), 0);
+  }
+  typist.join();
+
+  Pump([&] { return Sent().size() >= before + 2; }, 15s);
+  Pump([] { return false; }, 300ms);  // and nothing more arrives
+  const Lines all = Sent();
+  const Lines after(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
+  ASSERT_EQ(after.size(), 2u) << "no stop line sent late, no old command replayed";
+  EXPECT_EQ(after[0], "p blur");
+  EXPECT_NE(after[1].find("<u>blur.mp3</u>"), std::string::npos) << after[1];
+
+  const Lines lucky = Replies("p lucky", 1);
+  ASSERT_EQ(lucky.size(), 1u) << "a command typed after the client woke is obeyed once";
+  EXPECT_NE(lucky[0].find("<u>lucky.mp3</u>"), std::string::npos) << lucky[0];
+}
+
+}  // namespace
+}  // namespace sonorix
