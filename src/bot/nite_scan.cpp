@@ -26,9 +26,12 @@ void NiteScan::FindRoom() {
   length_ = windows_.TextLength(transcript_);
 }
 
-void NiteScan::TranscriptCleared() {
-  follower_.Reset("");
-  length_ = 0;
+void NiteScan::FollowClear(const std::function<void()>& clear) {
+  ReadNewLines();
+  clear();
+  if (!transcript_) return;
+  follower_.Reset(windows_.Text(transcript_));
+  length_ = windows_.TextLength(transcript_);
 }
 
 // One message a tick tells whether the room is still the topmost document;

@@ -2,7 +2,9 @@
 // collects the lines typed into the room.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "aol/quenby_aol8.h"
@@ -12,7 +14,7 @@ namespace sonorix::testing {
 
 class FakeClient {
  public:
-  explicit FakeClient(const std::string& screenName = "Dorvin") {
+  explicit FakeClient(const std::string& screenName = "Dorvin") : name(screenName) {
     const WindowRef frame = tree.AddTopLevel("AOL Frame25", "America Online");
     const WindowRef mdi = tree.AddChild(frame, "MDIClient");
     room = tree.AddChild(mdi, "AOL Child", "Lobby");
@@ -28,6 +30,24 @@ class FakeClient {
     tree.sent.clear();
   }
 
+  // From now on Enter in the input box shows its line in the transcript
+  // under the user's name, rendered as given, like the client does.
+  void EchoTyping(std::function<std::string(std::string_view)> render) {
+    tree.onSent = [this, render = std::move(render)](const FakeWindowTree::Sent& message) {
+      if (message.window != input || message.message != WindowMessage::Char) return;
+      if (message.wParam != 13) return;
+      const WindowRef transcript = aol.FindTranscript(room);
+      tree.SetWindowText(transcript, tree.Text(transcript) + name + ":\t" +
+                                         render(tree.Text(input)) + "\r\n");
+      tree.SetWindowText(input, "");
+    };
+  }
+  // The user types a line into the room.
+  void Type(const std::string& line) {
+    const WindowRef transcript = aol.FindTranscript(room);
+    tree.SetWindowText(transcript, tree.Text(transcript) + name + ":\t" + line + "\r\n");
+  }
+
   // Each line the input box held when Enter reached it.
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
@@ -40,6 +60,7 @@ class FakeClient {
     return lines;
   }
 
+  std::string name;
   FakeWindowTree tree;
   Aol8 aol{tree};
   WindowRef room, welcome, input;
