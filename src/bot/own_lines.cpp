@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace sonorix {
@@ -59,27 +61,37 @@ bool InWindows1252(char32_t c) {
   return std::find(kExtra.begin(), kExtra.end(), c) != kExtra.end();
 }
 
-// Which prefixes of the shown text each position of the html can have
-// rendered as; positions only move forward.
+// Walks the html and the shown text together, every way a client could have
+// rendered the html; a state is a position in each. Positions only move
+// forward, so states are taken in order and each only once.
 class Renderings {
  public:
-  Renderings(std::string_view html, std::string_view shown)
-      : html_(html), shown_(shown), reach_(html.size() + 1) {
+  Renderings(std::string_view html, std::string_view shown) : html_(html), shown_(shown) {
     Add(0, 0);
   }
 
   bool Possible() {
-    for (std::size_t i = 0; i < html_.size(); ++i) {
-      for (const std::size_t j : std::vector<std::size_t>(std::move(reach_[i]))) Step(i, j);
+    std::pair<std::size_t, std::size_t> last{html_.size() + 1, 0};
+    while (!states_.empty()) {
+      std::pop_heap(states_.begin(), states_.end(), std::greater<>());
+      const auto state = states_.back();
+      states_.pop_back();
+      if (state == last) continue;
+      last = state;
+      if (state.first == html_.size()) {
+        if (state.second == shown_.size()) return true;
+        continue;
+      }
+      Step(state.first, state.second);
     }
-    const auto& ends = reach_[html_.size()];
-    return std::find(ends.begin(), ends.end(), shown_.size()) != ends.end();
+    return false;
   }
 
  private:
   void Add(std::size_t i, std::size_t j) {
-    auto& at = reach_[i];
-    if (j <= shown_.size() && std::find(at.begin(), at.end(), j) == at.end()) at.push_back(j);
+    if (j > shown_.size()) return;
+    states_.emplace_back(i, j);
+    std::push_heap(states_.begin(), states_.end(), std::greater<>());
   }
 
   // One shown character, wherever it came from.
@@ -111,7 +123,7 @@ class Renderings {
 
   std::string_view html_;
   std::string_view shown_;
-  std::vector<std::vector<std::size_t>> reach_;
+  std::vector<std::pair<std::size_t, std::size_t>> states_;  // a heap, least first
 };
 
 }  // namespace
@@ -121,7 +133,10 @@ bool MayShowAs(std::string_view html, std::string_view text) {
   return Renderings(html, shown).Possible();
 }
 
-void OwnLines::Remember(std::string_view html) { inFlight_.emplace_back(html); }
+void OwnLines::Remember(std::string_view html) {
+  inFlight_.emplace_back(html);
+  if (inFlight_.size() > kMostInFlight) inFlight_.pop_front();
+}
 
 bool OwnLines::TakeEcho(std::string_view text) {
   const auto shown = std::find_if(inFlight_.begin(), inFlight_.end(),

@@ -21,7 +21,10 @@ bool MayShowAs(std::string_view html, std::string_view text);
 // The lines the program typed and the client has not yet shown back. The
 // client shows its user's lines in the order they were typed, so a line
 // that comes back settles every line typed before it: those were lost
-// (no room to show them, or another room) and will not come back.
+// (no room to show them, or another room) and will not come back. While
+// the client shows lines back at all, only the few lines of the last
+// seconds are in flight; the bound only keeps a client that never does
+// from filling the memory.
 class OwnLines {
  public:
   // A line the program typed into the room.
@@ -32,6 +35,7 @@ class OwnLines {
   std::size_t InFlight() const { return inFlight_.size(); }
 
  private:
+  static constexpr std::size_t kMostInFlight = 1024;
   std::deque<std::string> inFlight_;
 };
 

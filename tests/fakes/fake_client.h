@@ -48,11 +48,13 @@ class FakeClient {
     tree.SetWindowText(transcript, tree.Text(transcript) + name + ":\t" + line + "\r\n");
   }
 
-  // Each line the input box held when Enter reached it.
-  std::vector<std::string> Lines() const {
+  // Each line the input box held when Enter reached it; from the given
+  // message on, which must be the first one of a line typed.
+  std::vector<std::string> Lines(std::size_t fromMessage = 0) const {
     std::vector<std::string> lines;
     std::string text;
-    for (const auto& message : tree.sent) {
+    for (std::size_t i = fromMessage; i < tree.sent.size(); ++i) {
+      const auto& message = tree.sent[i];
       if (message.window != input) continue;
       if (message.message == WindowMessage::SetText) text = message.text;
       if (message.message == WindowMessage::Char && message.wParam == 13) lines.push_back(text);

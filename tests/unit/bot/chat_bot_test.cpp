@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "aolsim/chat_markup.h"
 #include "bot/command_table.h"
 #include "chattext/like_pattern.h"
 #include "fakes/fake_bot_parts.h"
@@ -66,8 +67,9 @@ TEST(ChatBot, NoLineMatchesTwoPatterns) {
   }
 }
 
-// Random members and random owner lines: nothing crashes or hangs, and no
-// other member ever gets a reply or moves the player.
+// Random members and random owner lines, the program's replies coming back
+// as the stand-in shows them: nothing crashes or hangs, no other member ever
+// gets a reply or moves the player, and no reply is obeyed.
 TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
   BotRig rig;
   rig.songs.names = {"a.mp3", "b b.mp3", ".mp3", "Love Song.mp3", "x.MP3"};
@@ -76,7 +78,7 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
   const std::vector<std::string> starts = {"p ", "r ", "v ", "ff ", "rr ", "/scroll", "/cancel",
                                            "/view", "stop", "pause", "xpause", "rst", "r", "adv",
                                            "songs?", "p 1", "p 99999", "p -1", "ff 1:", "rr :"};
-  const std::string alphabet = "ab .:-0123456789e+mp3%\xC3\xA9\xE2\x80\xBA";
+  const std::string alphabet = "ab .:-0123456789e+mp3%<>&;\xC3\xA9\xE2\x80\xBA";
   std::size_t ownerLines = 0;
   for (int i = 0; i < 100000; ++i) {
     std::string line = starts[random() % starts.size()];
@@ -88,8 +90,14 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
     if (!owner) {
       ASSERT_EQ(rig.client.tree.sent.size(), before) << line;
       ASSERT_EQ(rig.media.opened.size(), opened) << line;
+      continue;
     }
-    ownerLines += owner ? 1 : 0;
+    ++ownerLines;
+    const std::size_t replied = rig.client.tree.sent.size();
+    const std::size_t played = rig.media.opened.size();
+    for (const auto& reply : rig.client.Lines(before)) rig.Say(aolsim::StripTags(reply));
+    ASSERT_EQ(rig.client.tree.sent.size(), replied) << line;
+    ASSERT_EQ(rig.media.opened.size(), played) << line;
   }
   EXPECT_GT(ownerLines, 40000u);
   EXPECT_FALSE(rig.client.Lines().empty());
