@@ -47,8 +47,7 @@ void ModeCommands::ContinuousOff(const Style& style) {
 Flow ModeCommands::ClearChat(const Style& style) {
   const WindowRef room = p_.aol.FindChatRoom();
   if (!room) return Flow::EndLine;
-  p_.aol.ClearText(p_.aol.FindTranscript(room));
-  p_.scan.TranscriptCleared();
+  p_.scan.FollowClear([&] { p_.aol.ClearText(p_.aol.FindTranscript(room)); });
   p_.aol.SendChat(NarrowCapitalLine(style, "chat cleared, for you atleast"));
   return Flow::Continue;
 }

@@ -29,9 +29,16 @@ void NiteScan::FindRoom() {
   if (windows_.UnansweredCalls() != unanswered) transcript_ = {};
 }
 
-void NiteScan::TranscriptCleared() {
-  follower_.Reset("");
-  length_ = 0;
+void NiteScan::FollowClear(const std::function<void()>& clear) {
+  ReadNewLines();
+  clear();
+  if (!transcript_) return;
+  const std::uint64_t unanswered = windows_.UnansweredCalls();
+  follower_.Reset(windows_.Text(transcript_));
+  length_ = windows_.TextLength(transcript_);
+  // An unanswered read says nothing of what the room holds: the room is
+  // taken afresh, from what it shows, once the client answers again.
+  if (windows_.UnansweredCalls() != unanswered) transcript_ = {};
 }
 
 // One message a tick tells whether the room is still the topmost document;

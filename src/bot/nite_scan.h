@@ -25,8 +25,11 @@ class NiteScan {
   void Start();
   bool Started() const { return started_; }
   void Poll();
-  // The program itself emptied the transcript: what follows is all new.
-  void TranscriptCleared();
+  // Empties the transcript through the given call and goes on from what it
+  // holds afterwards, whether the clear worked or not: a clear that did not
+  // happen must not make every earlier line new again. Lines that came
+  // before the clear are still reported.
+  void FollowClear(const std::function<void()>& clear);
 
  private:
   static constexpr int kTicksPerWalk = 10;

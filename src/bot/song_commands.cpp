@@ -38,23 +38,28 @@ std::string ReplaceText(std::string source, std::string_view find, std::string_v
   return source;
 }
 
-// Every song whose name holds the search adds itself to the matches, which
-// may still hold an earlier search's names.
-void SongCommands::Match(std::string_view search, bool ignoreBlanks) {
+// The songs whose names hold the search, in song-list order. Each search
+// starts from none: an earlier search's names never count towards it.
+std::vector<std::string> SongCommands::Matches(std::string_view search, bool ignoreBlanks) const {
   const std::string wanted = LowerCase(ignoreBlanks ? StripSpaces(search) : std::string(search));
+  std::vector<std::string> matches;
   for (int i = 0; i < p_.songs.Count(); ++i) {
     const std::string name = p_.songs.Name(i);
     if (Contains(LowerCase(ignoreBlanks ? StripSpaces(name) : name), wanted)) {
-      p_.choice.matches.push_back(name);
+      matches.push_back(name);
     }
   }
+  return matches;
 }
 
-// Selects every song whose name holds the part: the last of them stays
-// selected, and replies announce that one's position.
-void SongCommands::Mark(std::string_view part) {
+// Selects the song of exactly that name, so that a name which is part of
+// another (a.mp3 in ba.mp3) selects and announces its own song.
+void SongCommands::Mark(std::string_view name) {
   for (int i = 0; i < p_.songs.Count(); ++i) {
-    if (Contains(p_.songs.Name(i), part)) p_.songs.Select(i);
+    if (p_.songs.Name(i) == name) {
+      p_.songs.Select(i);
+      return;
+    }
   }
 }
 
@@ -70,9 +75,9 @@ Flow SongCommands::Random() {
   return Flow::Continue;
 }
 
+// Uses a list of its own: an open choice keeps its matches.
 Flow SongCommands::RandomSearch(const Style& style, std::string_view search) {
-  Match(search, false);
-  auto& matches = p_.choice.matches;
+  const std::vector<std::string> matches = Matches(search, false);
   if (matches.empty()) {
     p_.aol.SendChat(ChatLine(style, "didnt find ›") + " " + ColourTag(style.acolor) + "<u>" +
                     AccentText(search) + "</u>");
@@ -85,12 +90,9 @@ Flow SongCommands::RandomSearch(const Style& style, std::string_view search) {
     p_.choice.scratch = ReplaceText(matches[k], kMp3, "");
     p_.choice.lastStarted = p_.choice.scratch;
     // A file named only ".mp3" plays nothing and is not mentioned.
-    if (p_.choice.scratch.empty()) {
-      ClearMatches();
-      return Flow::Continue;
-    }
+    if (p_.choice.scratch.empty()) return Flow::Continue;
   }
-  const std::string picked = matches[k];
+  const std::string& picked = matches[k];
   if (OpenSong(picked)) {
     p_.choice.lastStarted = picked;
     p_.progress.Start();
@@ -98,7 +100,6 @@ Flow SongCommands::RandomSearch(const Style& style, std::string_view search) {
     p_.aol.SendChat(ChatLine(style, "random ›") + " <b>" + std::to_string(p_.songs.Selected()) +
                     "</b> › " + ColourTag(style.acolor) + " <u>" + AccentText(picked) + "</u>");
   }
-  ClearMatches();
   return several ? Flow::Continue : Flow::EndLine;
 }
 
@@ -109,7 +110,7 @@ Flow SongCommands::PlaySearch(const Style& style, std::string_view text) {
   }
   if (!choice.pending) {
     choice.searchText = std::string(text);
-    Match(text, true);
+    choice.matches = Matches(text, true);
     if (choice.matches.size() == 1) {
       const std::string song = choice.matches.front();
       if (OpenSong(song)) {
@@ -225,7 +226,6 @@ void SongCommands::PickFromResults(const std::string& picked) {
   auto& choice = p_.choice;
   choice.lastStarted = ReplaceText(picked, kMp3, "");
   const bool opened = OpenSong(picked);
-  Mark(choice.lastStarted);
   const Style style = p_.settings.ReadCurrentStyle();
   Mark(picked);
   if (opened) {

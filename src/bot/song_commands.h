@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "bot/bot_parts.h"
 
@@ -27,8 +28,8 @@ class SongCommands {
   void PickFromResults(const std::string& picked);
 
  private:
-  void Match(std::string_view search, bool ignoreBlanks);
-  void Mark(std::string_view part);
+  std::vector<std::string> Matches(std::string_view search, bool ignoreBlanks) const;
+  void Mark(std::string_view name);
   bool OpenSong(const std::string& name);
   void SendChoicePrompt(const Style& style, std::string_view ending);
   Flow PickByNumber(const Style& style, std::string_view text);

@@ -56,7 +56,9 @@ struct BotRig {
   Player player{{settings, client.aol, media, songs, progress, clock, random, modes}};
   SongChoice choice;
   FakeBotWindows windows;
-  NiteScan scan{client.aol, client.tree, [](const ChatLineEvent&) {}};
+  // Reports the room's lines to the bot once started.
+  NiteScan scan{client.aol, client.tree,
+                [this](const ChatLineEvent& line) { bot.DispatchChatLine(line.screenName, line.text); }};
   ChatBot bot{{settings, client.aol, media, volume, songs, progress, clock, random, player, choice,
                windows, modes, scan}};
 };

@@ -105,7 +105,10 @@ std::intptr_t FakeWindowTree::SendText(WindowRef window, WindowMessage message,
                                        std::string_view text) {
   if (!Answers(window) || !Exists(window)) return 0;
   sent.push_back({window, message, 0, std::string(text)});
-  if (message == WindowMessage::SetText) nodes_.at(window.handle).text = std::string(text);
+  if (message == WindowMessage::SetText && fixedText.count(window.handle) == 0) {
+    nodes_.at(window.handle).text = std::string(text);
+  }
+  if (onSent) onSent(sent.back());
   return 1;
 }
 
@@ -113,6 +116,7 @@ std::intptr_t FakeWindowTree::Send(WindowRef window, WindowMessage message, std:
                                    std::intptr_t) {
   if (!Answers(window) || !Exists(window)) return 0;
   sent.push_back({window, message, wParam, {}});
+  if (onSent) onSent(sent.back());
   return 0;
 }
 

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ class FakeWindowTree final : public WindowApi {
 
   // Runs on every DoEvents: lets a test change the tree in mid-walk.
   std::function<void()> onDoEvents;
+  // Runs after every message sent to a window, as the window's own reaction.
+  std::function<void(const Sent&)> onSent;
+  // Windows whose text no message changes.
+  std::set<std::uintptr_t> fixedText;
   std::vector<Sent> sent;
   int lookups = 0;
   // Asked before each message call (SendText, Send, TextLength, Text) on a

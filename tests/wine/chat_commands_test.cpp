@@ -100,5 +100,19 @@ TEST_F(ChatCommandsTest, RepliesNeverTriggerCommandsInALoop) {
   EXPECT_EQ(Sent().size(), settled);
 }
 
+// With the decoration "p" every reply reads as a "p" command in the room,
+// and one that repeats an unclosed "<" shows it as the stand-in shows it.
+TEST_F(ChatCommandsTest, RepliesThatReadAsCommandsAreNotObeyed) {
+  WritePrivateProfileStringA("styles", "ascii", "p",
+                             (folder_->Path() + "\\styles\\sonorix.ini").c_str());
+  EXPECT_EQ(Replies("p <x", 1).size(), 1u);
+  EXPECT_EQ(Replies("p song", 1).size(), 1u);
+  EXPECT_EQ(Replies("/scroll", 4).size(), 4u);
+  EXPECT_EQ(Replies("p 0", 1).size(), 1u);
+  const std::size_t settled = Sent().size();
+  Pump([] { return false; }, 1500ms);
+  EXPECT_EQ(Sent().size(), settled);
+}
+
 }  // namespace
 }  // namespace sonorix

@@ -7,7 +7,7 @@
 #include "aol/quenby_aol8.h"
 #include "core/win32/code_page.h"
 #include "aol/win32/user32_window_api.h"
-#include "bot/own_lines.h"
+#include "aolsim/chat_markup.h"
 #include "look/control_panel.h"
 #include "chattext/announcements.h"
 #include "chattext/chat_line.h"
@@ -114,7 +114,7 @@ TEST_F(ControlPanelTest, ClearChatLeavesTheReplyAsTheFirstLineAndComsCountsForty
   User32WindowApi windows;
   Aol8 aol(windows);
   EXPECT_EQ(aol.GetText(aol.FindTranscript(aol.FindChatRoom())),
-            "Dorvin Q:\t" + StripTags(reply) + "\r\n");
+            "Dorvin Q:\t" + aolsim::StripTags(reply) + "\r\n");
   EXPECT_EQ(Type("coms?"),
             NarrowCapitalLine(kStyle, "this prog has") + " <b>40</b> " + AccentText("commands"));
 }

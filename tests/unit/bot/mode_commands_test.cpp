@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "aolsim/chat_markup.h"
 #include "fakes/fake_bot_parts.h"
 
 namespace sonorix {
@@ -46,6 +47,21 @@ TEST(ModeCommands, ClearChatEmptiesTheTranscriptThenReplies) {
   EXPECT_EQ(rig.client.tree.Text(transcript), "");
   EXPECT_EQ(rig.client.Lines(),
             std::vector<std::string>{std::string(kCapital) + "chát cléáréd, før yøu átléást"});
+}
+
+// The room as the stand-in shows it, with a transcript that no clear empties.
+TEST(ModeCommands, AClearTheClientIgnoresReplaysNoEarlierLine) {
+  BotRig rig;
+  rig.client.EchoTyping([](std::string_view html) { return aolsim::StripTags(html); });
+  rig.client.tree.fixedText.insert(rig.client.aol.FindTranscript(rig.client.room).handle);
+  rig.client.Type("coms?");
+  rig.scan.Start();
+  for (const char* line : {"cc", "cc"}) {
+    rig.client.Type(line);
+    for (int i = 0; i < 25; ++i) rig.scan.Poll();
+  }
+  EXPECT_EQ(rig.client.Lines(), std::vector<std::string>(
+                                    2, std::string(kCapital) + "chát cléáréd, før yøu átléást"));
 }
 
 TEST(ModeCommands, ClearChatWithoutARoomIsSilent) {

@@ -132,8 +132,7 @@ TEST_F(NiteScanTest, NestedPollsOnlyQueue) {
 TEST_F(NiteScanTest, ClearedTranscriptIsFollowed) {
   Say(transcript_, "Dorvin:\tcc");
   scan_.Start();
-  client_.tree.SetWindowText(transcript_, "");
-  scan_.TranscriptCleared();
+  scan_.FollowClear([&] { client_.tree.SetWindowText(transcript_, ""); });
   Say(transcript_, "Dorvin:\treply");
   scan_.Poll();
   EXPECT_EQ(Heard(), std::vector<std::string>{"Dorvin|reply"});
@@ -184,6 +183,32 @@ TEST_F(NiteScanTest, QueuedLinesWaitWhileTheClientDoesNotAnswer) {
   client_.tree.answers = nullptr;
   scan.Poll();
   EXPECT_EQ(order, (std::vector<std::string>{"first", "second"}));
+}
+
+// A client that ignores the clear keeps every line: none of them is new.
+TEST_F(NiteScanTest, AClearThatDidNotHappenReplaysNothing) {
+  Say(transcript_, "Bob:\tbefore the start");
+  scan_.Start();
+  Say(transcript_, "Dorvin:\tcc");
+  scan_.Poll();
+  Say(transcript_, "Bob:\tjust before the clear");
+  scan_.FollowClear([] {});
+  Say(transcript_, "Dorvin:\treply");
+  PollTimes(12);
+  EXPECT_EQ(Heard(), (std::vector<std::string>{"Dorvin|cc", "Bob|just before the clear",
+                                                "Dorvin|reply"}));
+}
+
+TEST_F(NiteScanTest, AClearTheClientSleptThroughReplaysNothingOnceItAnswers) {
+  scan_.Start();
+  Say(transcript_, "Dorvin:\tcc");
+  scan_.Poll();
+  client_.tree.answers = [] { return false; };
+  scan_.FollowClear([] {});
+  client_.tree.answers = nullptr;
+  Say(transcript_, "Ann:\tafter");
+  PollTimes(12);
+  EXPECT_EQ(Heard(), (std::vector<std::string>{"Dorvin|cc", "Ann|after"}));
 }
 
 TEST_F(NiteScanTest, AnIdleRoomCostsOneLookupATickBetweenTheOncePerSecondWalks) {

@@ -160,6 +160,49 @@ TEST_F(SongCommandsTest, ViewHandsTheMatchesToTheResultWindowAndAPickPlaysOne) {
   EXPECT_TRUE(rig_.choice.matches.empty());
 }
 
+// A name that is part of another song's name marks the song of that very
+// name, not the last one holding it.
+TEST_F(SongCommandsTest, PicksSelectAndAnnounceTheSongOfThatName) {
+  rig_.songs.names = {"a.mp3", "ba.mp3"};
+  rig_.Say("p a.mp3");
+  rig_.Say("/scroll");
+  rig_.Say("p 0");
+  EXPECT_EQ(Sent().back(), Condensed("pláying › <b>0</b> › <FONT COLOR=#FF9900><u>á.mp3</u>"));
+  EXPECT_EQ(rig_.songs.selected, 0);
+  rig_.Say("rst");
+  EXPECT_EQ(rig_.media.opened.back(), "D:\\music\\a.mp3");
+  EXPECT_EQ(Sent().back(),
+            std::string(kNarrow) + "réstárting ›  <b>0</b> › <FONT COLOR=#FF9900><u>á.mp3</u>");
+
+  rig_.Say("r a.mp3");
+  EXPECT_EQ(Sent().back(),
+            std::string(kNarrow) + "rándøm › <b>0</b> › <FONT COLOR=#FF9900> <u>á.mp3</u>");
+  rig_.songs.selected = 1;
+  rig_.Say("p a");
+  rig_.Say("/view");
+  rig_.bot.Songs().PickFromResults("a.mp3");
+  EXPECT_EQ(rig_.songs.selected, 0);
+  EXPECT_EQ(Sent().back(), Condensed("pláying › <b>0</b> › <FONT COLOR=#FF9900><u>á</u>"));
+}
+
+// Songs x1, x2 and y: neither an open choice nor a result window closed
+// without a pick lends its matches to a later search.
+TEST_F(SongCommandsTest, EverySearchStartsFromNoMatches) {
+  rig_.songs.names = {"x1.mp3", "x2.mp3", "y.mp3"};
+  rig_.Say("p x");
+  rig_.Say("r y");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\y.mp3"});
+  EXPECT_EQ(Sent().back(),
+            std::string(kNarrow) + "rándøm › <b>2</b> › <FONT COLOR=#FF9900> <u>y.mp3</u>");
+  rig_.Say("/view");
+  EXPECT_EQ(rig_.windows.results, (Lines{"x1.mp3", "x2.mp3"})) << "the open choice is kept";
+  rig_.Say("p zzz");
+  EXPECT_EQ(Sent().back(), Condensed("didnt find › <FONT COLOR=#FF9900>zzz"));
+  EXPECT_FALSE(rig_.choice.pending);
+  rig_.Say("p y");
+  EXPECT_EQ(rig_.media.opened.back(), "D:\\music\\y.mp3") << "one match, played at once";
+}
+
 TEST_F(SongCommandsTest, ASongThatWillNotOpenIsNotAnnounced) {
   rig_.media.broken = {"D:\\music\\Xylo.mp3"};
   rig_.Say("p xylo");
