@@ -206,6 +206,7 @@ TEST_F(NiteScanTest, AClearTheClientSleptThroughReplaysNothingOnceItAnswers) {
   client_.tree.answers = [] { return false; };
   scan_.FollowClear([] {});
   client_.tree.answers = nullptr;
+  PollTimes(12);
   Say(transcript_, "Ann:\tafter");
   PollTimes(12);
   EXPECT_EQ(Heard(), (std::vector<std::string>{"Dorvin|cc", "Ann|after"}));
