@@ -46,6 +46,7 @@ class SonorixApp final : private BotWindows {
   void ShowResults() override;
   int CommandCount() override;
   void OnResultPicked(const std::string& picked);
+  void OnChatTimer();
   void OnChatLine(const ChatLineEvent& line);
   void OpenMenu(bool secondMenu);
   void ShowPlayer();
