@@ -23,16 +23,53 @@ ChatBot::ChatBot(BotParts parts)
   p_.aol.SetSentObserver([this](std::string_view line) { ownLines_.Remember(line); });
 }
 
-// Nobody is obeyed while no one is signed on, whatever his name.
+namespace {
+
+class BusyWhileAlive {
+ public:
+  explicit BusyWhileAlive(bool& busy) : busy_(busy) { busy_ = true; }
+  ~BusyWhileAlive() { busy_ = false; }
+  BusyWhileAlive(const BusyWhileAlive&) = delete;
+  BusyWhileAlive& operator=(const BusyWhileAlive&) = delete;
+
+ private:
+  bool& busy_;
+};
+
+}  // namespace
+
 void ChatBot::DispatchChatLine(const std::string& screenName, const std::string& text) {
+  waiting_.push_back({screenName, text});
+  if (busy_) return;
+  const BusyWhileAlive busy(busy_);
+  RunWaitingLines();
+}
+
+void ChatBot::Tick() {
+  if (busy_) return;
+  const BusyWhileAlive busy(busy_);
+  songs_.Tick();
+  RunWaitingLines();
+}
+
+void ChatBot::RunWaitingLines() {
+  while (!waiting_.empty()) {
+    const ChatLineEvent line = std::move(waiting_.front());
+    waiting_.pop_front();
+    HandleLine(line);
+  }
+}
+
+// Nobody is obeyed while no one is signed on, whatever his name.
+void ChatBot::HandleLine(const ChatLineEvent& line) {
   const Style style = p_.settings.ReadCurrentStyle();
   const std::string user = p_.aol.GetUserSN();
-  if (user == kNotOnline || screenName != user) return;
-  if (ownLines_.TakeEcho(text)) return;
-  const std::string line = LowerCase(text);
+  if (user == kNotOnline || line.screenName != user) return;
+  if (ownLines_.TakeEcho(line.text)) return;
+  const std::string lowered = LowerCase(line.text);
   for (const CommandEntry& entry : CommandTable()) {
-    if (!Like(line, entry.pattern)) continue;
-    if (Run(entry.command, style, text) == Flow::EndLine) return;
+    if (!Like(lowered, entry.pattern)) continue;
+    if (Run(entry.command, style, line.text) == Flow::EndLine) return;
   }
 }
 

@@ -1,6 +1,7 @@
 // The chat command dispatcher: obeys the signed-on user's own lines.
 #pragma once
 
+#include <deque>
 #include <string>
 
 #include "bot/bot_parts.h"
@@ -8,6 +9,7 @@
 #include "bot/mode_commands.h"
 #include "bot/own_lines.h"
 #include "bot/song_commands.h"
+#include "bot/transcript_follower.h"
 #include "bot/transport_commands.h"
 
 namespace sonorix {
@@ -20,10 +22,15 @@ class ChatBot {
   // afresh for every line, so a change shows with the very next one. The
   // program's own lines coming back are never taken as commands.
   void DispatchChatLine(const std::string& screenName, const std::string& text);
+  // Timed work that is due: the next line of a "/scroll" listing. Meant for
+  // a timer of at least ten ticks a second.
+  void Tick();
 
   SongCommands& Songs() { return songs_; }
 
  private:
+  void RunWaitingLines();
+  void HandleLine(const ChatLineEvent& line);
   Flow Run(Command command, const Style& style, const std::string& text);
   Flow RunTransport(Command command, const Style& style, const std::string& text);
   Flow RunHousekeeping(Command command, const Style& style);
@@ -34,6 +41,10 @@ class ChatBot {
   TransportCommands transport_;
   ModeCommands modes_;
   OwnLines ownLines_;
+  // A handler that waits lets the timers run inside it. Whatever arrives
+  // then waits for it, so no handler ever runs inside another.
+  std::deque<ChatLineEvent> waiting_;
+  bool busy_ = false;
 };
 
 }  // namespace sonorix

@@ -182,20 +182,40 @@ void SongCommands::SendChoicePrompt(const Style& style, std::string_view ending)
                   AccentText(ending));
 }
 
+// The lines go out one a second from Tick, so that other commands run
+// between them; a "/scroll" while they do changes nothing.
 Flow SongCommands::Scroll(const Style& style) {
   auto& choice = p_.choice;
-  if (!choice.pending) return Flow::Continue;
+  if (!choice.pending || listing_) return Flow::Continue;
+  Listing listing;
   for (std::size_t i = 0; i < choice.matches.size(); ++i) {
-    p_.aol.SendChat(CondensedLine(style, "") + std::to_string(i) + "›  " + ColourTag(style.acolor) +
-                    AccentText(choice.matches[i]));
-    p_.clock.Pause(1);
+    listing.lines.push_back(CondensedLine(style, "") + std::to_string(i) + "›  " +
+                            ColourTag(style.acolor) + AccentText(choice.matches[i]));
   }
   const auto last = static_cast<long>(choice.matches.size()) - 1;
-  p_.aol.SendChat(CondensedLine(style, "type") + " › " + ColourTag(style.acolor) + " p</a> " +
-                  ColourTag(style.fcolor) + " " + AccentText("and") + " 0 - " +
-                  std::to_string(last) + " or " + ColourTag(style.acolor) + AccentText("cancel"));
-  choice.awaitingCommand = false;
+  listing.lines.push_back(CondensedLine(style, "type") + " › " + ColourTag(style.acolor) +
+                          " p</a> " + ColourTag(style.fcolor) + " " + AccentText("and") + " 0 - " +
+                          std::to_string(last) + " or " + ColourTag(style.acolor) +
+                          AccentText("cancel"));
+  listing.due = p_.clock.Seconds();
+  listing_ = std::move(listing);
+  Tick();
   return Flow::Continue;
+}
+
+// A second after each listed match comes the next; the prompt ends it and
+// the choice then waits for a number.
+void SongCommands::Tick() {
+  if (!listing_ || p_.clock.Seconds() < listing_->due) return;
+  const std::string line = listing_->lines[listing_->next++];
+  if (listing_->next == listing_->lines.size()) {
+    listing_.reset();
+    p_.aol.SendChat(line);
+    p_.choice.awaitingCommand = false;
+    return;
+  }
+  p_.aol.SendChat(line);
+  listing_->due = p_.clock.Seconds() + 1;
 }
 
 Flow SongCommands::Cancel(const Style& style) {
@@ -203,6 +223,7 @@ Flow SongCommands::Cancel(const Style& style) {
   if (!choice.pending) return Flow::Continue;
   p_.aol.SendChat(CondensedLine(style, "multi") + " › " + ColourTag(style.acolor) +
                   AccentText("canceled"));
+  listing_.reset();
   ClearMatches();
   choice.awaitingCommand = false;
   choice.pending = false;
@@ -217,6 +238,7 @@ Flow SongCommands::View(const Style& style) {
                   "</b> " + AccentText("matches for ›") + " " + ColourTag(style.acolor) + "<u>" +
                   AccentText(choice.searchText) + "</u>");
   p_.windows.ShowResults();
+  listing_.reset();
   choice.awaitingCommand = false;
   choice.pending = false;
   return Flow::Continue;

@@ -2,6 +2,7 @@
 // several matches.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,9 @@ class SongCommands {
   Flow View(const Style& style);
   // A double-click on a match in the result window.
   void PickFromResults(const std::string& picked);
+  // Sends the next line of a "/scroll" listing once its second has passed.
+  void Tick();
+  bool ListingRuns() const { return listing_.has_value(); }
 
  private:
   std::vector<std::string> Matches(std::string_view search, bool ignoreBlanks) const;
@@ -35,7 +39,15 @@ class SongCommands {
   Flow PickByNumber(const Style& style, std::string_view text);
   void ClearMatches();
 
+  // The lines of a "/scroll" listing still to go, one a second.
+  struct Listing {
+    std::vector<std::string> lines;
+    std::size_t next = 0;
+    double due = 0;
+  };
+
   BotParts p_;
+  std::optional<Listing> listing_;
 };
 
 }  // namespace sonorix

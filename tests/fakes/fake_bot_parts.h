@@ -42,6 +42,15 @@ struct BotRig {
 
   Style CurrentStyle() const { return settings.ReadCurrentStyle(); }
   void Say(const std::string& text) { bot.DispatchChatLine("Dorvin", text); }
+  // A timer tick after the given seconds.
+  void Tick(double seconds) {
+    clock.now += seconds;
+    bot.Tick();
+  }
+  // Lets a "/scroll" listing run to its end, a second at a time.
+  void ListToTheEnd() {
+    while (bot.Songs().ListingRuns()) Tick(1);
+  }
 
   MemorySettingsStore store;
   Settings settings{store, "C:\\Sonorix"};

@@ -100,6 +100,18 @@ TEST_F(ChatCommandsTest, RepliesNeverTriggerCommandsInALoop) {
   EXPECT_EQ(Sent().size(), settled);
 }
 
+TEST_F(ChatCommandsTest, CancelIsAnsweredAtOnceAndEndsAListingInProgress) {
+  Replies("p song", 1);
+  const std::size_t before = Sent().size();
+  ASSERT_TRUE(client_.Command("type /scroll"));
+  ASSERT_TRUE(Pump([&] { return Sent().size() == before + 2; }, 10s));
+  ASSERT_TRUE(client_.Command("type /cancel"));
+  const std::string cancelled = Condensed("multi › <FONT COLOR=#FF9900>cáncéléd");
+  ASSERT_TRUE(Pump([&] { return Sent().back() == cancelled; }, 10s));
+  Pump([] { return false; }, 2500ms);
+  EXPECT_EQ(Sent().back(), cancelled) << "no listing line and no prompt after it";
+}
+
 // With the decoration "p" every reply reads as a "p" command in the room,
 // and one that repeats an unclosed "<" shows it as the stand-in shows it.
 TEST_F(ChatCommandsTest, RepliesThatReadAsCommandsAreNotObeyed) {

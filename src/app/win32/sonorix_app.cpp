@@ -31,7 +31,7 @@ bool SonorixApp::Start() {
   if (QuitRequested()) return false;
   form1_ = std::make_unique<Form1>(Form1Parts{settings_, aol_, mediaPlayer1_, clock_, random_,
                                               modes_, [this] { niteScan1_.Start(); },
-                                              [this] { niteScan1_.Poll(); },
+                                              [this] { OnChatTimer(); },
                                               [this](bool secondMenu) { OpenMenu(secondMenu); },
                                               [this] { tray_.TrayRestore(form1_->Hwnd()); }});
   bot_ = std::make_unique<ChatBot>(BotParts{
@@ -66,6 +66,12 @@ void SonorixApp::OpenMenu(bool secondMenu) {
         }});
   }
   form3_->ShowMenu(secondMenu ? PopupMenu::Second : PopupMenu::First, form1_->Hwnd());
+}
+
+// The chat-scan's timer also spaces the lines of a "/scroll" listing.
+void SonorixApp::OnChatTimer() {
+  niteScan1_.Poll();
+  if (bot_) bot_->Tick();
 }
 
 void SonorixApp::OnChatLine(const ChatLineEvent& line) {

@@ -48,6 +48,7 @@ class SonorixApp final : private BotWindows {
   int CommandCount() override;
   bool HasResultWindow() const;
   void OnResultPicked(const std::string& picked);
+  void OnChatTimer();
   void OnChatLine(const ChatLineEvent& line);
   void OpenMenu(bool secondMenu);
   void ShowPlayer();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "aolsim/chat_markup.h"
 #include "bot/command_table.h"
@@ -58,6 +59,32 @@ TEST(ChatBot, ReadsTheStyleAndTheNameAfreshForEveryLine) {
   EXPECT_EQ(rig.client.Lines().size(), 2u);
 }
 
+// Whatever comes while a handler waits (a listing's line being typed, the
+// pause between two lines of a reply) waits for it in turn.
+TEST(ChatBot, NoHandlerRunsInsideAnother) {
+  BotRig rig;
+  rig.songs.names = {"a.mp3", "b.mp3"};
+  rig.songs.selected = 0;
+  rig.media.state = PlayState::Playing;
+  rig.Say("p mp3");
+  rig.Say("/scroll");
+  bool typed = false;
+  rig.client.tree.onDoEvents = [&] {
+    if (!std::exchange(typed, true)) rig.Say("stop");
+  };
+  rig.Tick(1);
+  rig.client.tree.onDoEvents = nullptr;
+  ASSERT_EQ(rig.client.Lines().size(), 4u);
+  EXPECT_NE(rig.client.Lines()[2].find("1›"), std::string::npos);
+  EXPECT_NE(rig.client.Lines()[3].find("støppéd"), std::string::npos);
+  rig.clock.duringPause = [&] { rig.Tick(1); };
+  rig.Say("adv");
+  rig.clock.duringPause = nullptr;
+  ASSERT_EQ(rig.client.Lines().size(), 6u) << "no listing line between the two";
+  rig.Tick(0);
+  EXPECT_NE(rig.client.Lines()[6].find("typé"), std::string::npos);
+}
+
 TEST(ChatBot, NoLineMatchesTwoPatterns) {
   for (const char* line : {"r", "r ", "rr 10", "rst", "brb", "brb x", "coms?", "songs?", "p 1",
                            "pause", "xpause", "v 5", "ff 1:30", "idle gone", "xidle", "ls neon"}) {
@@ -93,6 +120,7 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
       continue;
     }
     ++ownerLines;
+    rig.Tick(1);
     const std::size_t replied = rig.client.tree.sent.size();
     const std::size_t played = rig.media.opened.size();
     for (const auto& reply : rig.client.Lines(before)) rig.Say(aolsim::StripTags(reply));

@@ -128,6 +128,10 @@ class EchoRoom {
   void Type(const std::string& line) {
     rig_.Say(render_(line));
     EchoAll();
+    while (rig_.bot.Songs().ListingRuns()) {
+      rig_.Tick(1);
+      EchoAll();
+    }
   }
   void EchoAll() {
     const auto lines = rig_.client.Lines();
@@ -181,6 +185,7 @@ TEST(OwnLines, ALongListingComingBackLateIsNotObeyed) {
   for (int i = 0; i < 70; ++i) rig.songs.names.push_back("song " + std::to_string(i) + ".mp3");
   rig.Say("p song");
   rig.Say("/scroll");
+  rig.ListToTheEnd();
   ASSERT_EQ(rig.client.Lines().size(), 72u);
   EchoRoom room(rig, [](std::string_view html) { return aolsim::StripTags(html); });
   room.EchoAll();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chattext/announcements.h"
 #include "fakes/fake_bot_parts.h"
 
 namespace sonorix {
@@ -99,17 +100,24 @@ TEST_F(SongCommandsTest, SeveralMatchesOpenAChoiceThatScrollAndANumberClose) {
   EXPECT_TRUE(rig_.media.opened.empty());
 
   rig_.Say("/scroll");
-  const Lines sent = Sent();
-  ASSERT_EQ(sent.size(), 5u);
-  EXPECT_EQ(sent[2], Condensed("0›  <FONT COLOR=#FF9900>My Søng.mp3"));
-  EXPECT_EQ(sent[3], Condensed("1›  <FONT COLOR=#FF9900>mysøng rémix.mp3"));
-  EXPECT_EQ(sent[4], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd 0 - 1"
-                               " or <FONT COLOR=#FF9900>cáncél"));
-  EXPECT_EQ(rig_.clock.pauses, (std::vector<double>{1, 1}));
+  EXPECT_EQ(Sent().back(), Condensed("0›  <FONT COLOR=#FF9900>My Søng.mp3"));
+  rig_.Tick(0.99);
+  EXPECT_EQ(Sent().size(), 3u) << "one second between the lines";
+  rig_.Tick(0.01);
+  EXPECT_EQ(Sent().back(), Condensed("1›  <FONT COLOR=#FF9900>mysøng rémix.mp3"));
+  rig_.Say("p 1");
+  EXPECT_EQ(Sent().back(), Condensed("pléásé typé <u>/scrøll</u>, <u>/viéw</u>, ør <u>/cáncél</u>"))
+      << "the listing is not over yet";
+  rig_.Tick(1);
+  EXPECT_EQ(Sent().back(), Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd "
+                                     "0 - 1 or <FONT COLOR=#FF9900>cáncél"));
+  EXPECT_TRUE(rig_.clock.pauses.empty()) << "the listing never waits inside a handler";
+  rig_.Tick(5);
+  ASSERT_EQ(Sent().size(), 6u);
 
   rig_.Say("p 2");
-  EXPECT_EQ(Sent()[5], Condensed("inválid › <FONT COLOR=#FF9900>numbér"));
-  EXPECT_EQ(Sent()[6], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd 0 - 1"
+  EXPECT_EQ(Sent()[6], Condensed("inválid › <FONT COLOR=#FF9900>numbér"));
+  EXPECT_EQ(Sent()[7], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd 0 - 1"
                                  " ør <FONT COLOR=#FF9900>/cáncél"));
   rig_.Say("p two");
   EXPECT_EQ(Sent().back(), Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd "
@@ -125,6 +133,7 @@ TEST_F(SongCommandsTest, SeveralMatchesOpenAChoiceThatScrollAndANumberClose) {
 TEST_F(SongCommandsTest, NumbersBeyondSixteenBitsAreInvalidChoices) {
   rig_.Say("p song");
   rig_.Say("/scroll");
+  rig_.ListToTheEnd();
   for (const char* pick : {"p 65536", "p 1e300", "p -0.6", "p 3"}) {
     rig_.Say(pick);
     EXPECT_EQ(Sent()[Sent().size() - 2], Condensed("inválid › <FONT COLOR=#FF9900>numbér")) << pick;
@@ -160,12 +169,53 @@ TEST_F(SongCommandsTest, ViewHandsTheMatchesToTheResultWindowAndAPickPlaysOne) {
   EXPECT_TRUE(rig_.choice.matches.empty());
 }
 
+// Five hundred matches take over eight minutes to list: a command typed
+// meanwhile is carried out at once, between two of the listing's lines.
+TEST_F(SongCommandsTest, CommandsRunBetweenTheLinesOfALongListing) {
+  rig_.songs.names.clear();
+  for (int i = 0; i < 500; ++i) rig_.songs.names.push_back("song " + std::to_string(i) + ".mp3");
+  rig_.songs.selected = 0;
+  rig_.media.state = PlayState::Playing;
+  rig_.Say("p song");
+  rig_.Say("/scroll");
+  rig_.Tick(1);
+  rig_.Say("stop");
+  EXPECT_EQ(rig_.media.stops, 1);
+  ASSERT_EQ(Sent().size(), 4u);
+  EXPECT_EQ(Sent()[3], StopAnnouncement(rig_.CurrentStyle(), "song 0.mp3"));
+  rig_.ListToTheEnd();
+  const Lines sent = Sent();
+  ASSERT_EQ(sent.size(), 503u);
+  EXPECT_EQ(sent[4], Condensed("2›  <FONT COLOR=#FF9900>søng 2.mp3"));
+  EXPECT_EQ(sent[501], Condensed("499›  <FONT COLOR=#FF9900>søng 499.mp3"));
+  EXPECT_EQ(sent[502], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd "
+                                 "0 - 499 or <FONT COLOR=#FF9900>cáncél"));
+  EXPECT_EQ(rig_.clock.now, 500) << "a second after each match";
+}
+
+TEST_F(SongCommandsTest, CancelEndsAListingInProgressAndAScrollMeanwhileChangesNothing) {
+  rig_.Say("p song");
+  rig_.Say("/scroll");
+  rig_.Say("/scroll");
+  rig_.Tick(1);
+  EXPECT_EQ(Sent().size(), 3u);
+  rig_.Say("/cancel");
+  EXPECT_EQ(Sent().back(), Condensed("multi › <FONT COLOR=#FF9900>cáncéléd"));
+  for (int i = 0; i < 5; ++i) rig_.Tick(1);
+  EXPECT_EQ(Sent().size(), 4u);
+  EXPECT_FALSE(rig_.choice.pending);
+  EXPECT_FALSE(rig_.choice.awaitingCommand);
+  rig_.Say("p xylo");
+  EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\Xylo.mp3"});
+}
+
 // A name that is part of another song's name marks the song of that very
 // name, not the last one holding it.
 TEST_F(SongCommandsTest, PicksSelectAndAnnounceTheSongOfThatName) {
   rig_.songs.names = {"a.mp3", "ba.mp3"};
   rig_.Say("p a.mp3");
   rig_.Say("/scroll");
+  rig_.ListToTheEnd();
   rig_.Say("p 0");
   EXPECT_EQ(Sent().back(), Condensed("pláying › <b>0</b> › <FONT COLOR=#FF9900><u>á.mp3</u>"));
   EXPECT_EQ(rig_.songs.selected, 0);
