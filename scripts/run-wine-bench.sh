@@ -11,4 +11,5 @@ if [ ! -f "$folder/.done" ]; then
 fi
 wine "$bin/wine_bench.exe" program
 wine "$bin/wine_bench.exe" cpu
+wine "$bin/wine_bench.exe" playback
 wine "$bin/wine_bench.exe" listing "$(winepath -w "$folder")"

@@ -77,7 +77,6 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
                                            "/view", "stop", "pause", "xpause", "rst", "r", "adv",
                                            "songs?", "p 1", "p 99999", "p -1", "ff 1:", "rr :"};
   const std::string alphabet = "ab .:-0123456789e+mp3%\xC3\xA9\xE2\x80\xBA";
-  std::size_t ownerLines = 0;
   for (int i = 0; i < 100000; ++i) {
     std::string line = starts[random() % starts.size()];
     for (int k = static_cast<int>(random() % 6); k > 0; --k) line += alphabet[random() % alphabet.size()];
@@ -89,9 +88,7 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
       ASSERT_EQ(rig.client.tree.sent.size(), before) << line;
       ASSERT_EQ(rig.media.opened.size(), opened) << line;
     }
-    ownerLines += owner ? 1 : 0;
   }
-  EXPECT_GT(ownerLines, 40000u);
   EXPECT_FALSE(rig.client.Lines().empty());
 }
 
