@@ -12,4 +12,5 @@ fi
 wine "$bin/wine_bench.exe" program
 wine "$bin/wine_bench.exe" cpu
 wine "$bin/wine_bench.exe" calls
+wine "$bin/wine_bench.exe" playback
 wine "$bin/wine_bench.exe" listing "$(winepath -w "$folder")"

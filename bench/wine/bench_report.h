@@ -23,6 +23,7 @@ inline void Report(const std::string& name, double value, const std::string& uni
 void RunProgramBench();
 void RunProcessorBench();
 void RunWindowApiBench();
+void RunPlaybackBench();
 // The folder is made beforehand: Wine creates files in a big folder slowly.
 void RunListingBench(const std::string& folder);
 

@@ -13,17 +13,12 @@
 
 #include "player/win32/loaded_song.h"
 #include "player/win32/playback_session.h"
+#include "wine/test_mp3.h"
 
 namespace sonorix {
 namespace {
 
-std::string TestMp3(const std::string& name) {
-  std::string folder = SONORIX_TEST_MP3_DIR;
-  for (char& c : folder) {
-    if (c == '/') c = '\\';
-  }
-  return "Z:" + folder + "\\" + name;
-}
+using testing::TestMp3;
 
 // The left channel (or the only one) as samples.
 std::vector<std::int16_t> FirstChannel(const std::vector<std::uint8_t>& pcm, int channels) {

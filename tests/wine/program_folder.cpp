@@ -46,14 +46,6 @@ std::string ProgramFolder::InstallExe(const std::string& name) const {
   return target;
 }
 
-std::string TestMp3(const std::string& name) {
-  std::string folder = SONORIX_TEST_MP3_DIR;
-  for (char& c : folder) {
-    if (c == '/') c = '\\';
-  }
-  return "Z:" + folder + "\\" + name;
-}
-
 std::string MakeMusicFolder(const std::vector<std::pair<std::string, std::string>>& songs) {
   const std::string folder = MakeTempFolder("music-");
   for (const auto& [source, name] : songs) {

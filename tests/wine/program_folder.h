@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "wine/test_mp3.h"
+
 namespace sonorix::testing {
 
 inline constexpr char kTestAcolor[] = "FF9900";
@@ -33,7 +35,5 @@ class ProgramFolder {
 
 // A folder of copies of the build's test MP3s under the given names.
 std::string MakeMusicFolder(const std::vector<std::pair<std::string, std::string>>& songs);
-// The Windows path of a test MP3 made by the build.
-std::string TestMp3(const std::string& name);
 
 }  // namespace sonorix::testing

@@ -74,6 +74,38 @@ void CloseCarrier() { PostMessageW(FindWindowW(kFrmMsgClass, nullptr), WM_CLOSE,
 
 bool CarrierLoaded() { return FindWindowW(kFrmMsgClass, nullptr) != nullptr; }
 
+// A window of the test's thread. Its 1 ms timer shows, seen from another
+// thread, that the thread's timers (the carrier's among them) keep falling
+// due while a box's loop runs there; asked to, it calls MsgBoxEx, as a
+// handler running inside the open box's event loop would.
+class TestThreadWindow final : public Window {
+ public:
+  TestThreadWindow() {
+    EXPECT_TRUE(
+        CreateWindowOfClass(L"Sonorix Test Thread", 0, WS_POPUP, RECT{0, 0, 10, 10}, nullptr));
+    SetTimer(Hwnd(), 1, 1, nullptr);
+  }
+  static constexpr UINT kCall = WM_APP + 1;
+
+  // From another thread: whether a second box is up once the timer has
+  // fired three more times, as a carrier's tick raising one would have.
+  bool SecondBoxAppears() const {
+    const int from = ticks_;
+    WaitUntil([&] { return ticks_ >= from + 3; }, 20s);
+    return Boxes().size() > 1;
+  }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_TIMER) ++ticks_;
+    if (message == kCall) MsgBoxEx("third", "later");
+    return message == WM_TIMER || message == kCall ? 0 : Default(message, wParam, lParam);
+  }
+
+ private:
+  std::atomic<int> ticks_{0};
+};
+
 // What a box showed, read from another thread while the test's thread is
 // inside the box's own event loop.
 struct SeenBox {
@@ -83,7 +115,7 @@ struct SeenBox {
   bool secondBoxAppeared = false;
 };
 
-SeenBox ReadAndClose() {
+SeenBox ReadAndClose(const TestThreadWindow& thread) {
   SeenBox seen;
   const HWND box = WaitForBox();
   if (box == nullptr) return seen;
@@ -93,14 +125,14 @@ SeenBox ReadAndClose() {
   GetWindowRect(box, &rect);
   seen.onScreen = rect.left >= 0 && rect.top >= 0 && rect.right <= GetSystemMetrics(SM_CXSCREEN) &&
                   rect.bottom <= GetSystemMetrics(SM_CYSCREEN);
-  // The carrier's timer keeps falling due while the box is open.
-  seen.secondBoxAppeared = WaitUntil([] { return Boxes().size() > 1; }, 300ms);
+  seen.secondBoxAppeared = thread.SecondBoxAppears();
   PressOk(box);
   if (seen.secondBoxAppeared) CloseCarrier();
   return seen;
 }
 
 TEST(MsgBoxEx, TwoCallsInOneActionShowOneBoxWithTheSecondTexts) {
+  const TestThreadWindow thread;
   MsgBoxEx("first message", "first title");
   MsgBoxEx("Preset \"night\" saved", "Sonorix");
   EXPECT_TRUE(Boxes().empty());
@@ -113,7 +145,7 @@ TEST(MsgBoxEx, TwoCallsInOneActionShowOneBoxWithTheSecondTexts) {
   EXPECT_TRUE(GetWindowLongW(carrier, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
   SeenBox seen;
-  std::thread closer([&] { seen = ReadAndClose(); });
+  std::thread closer([&] { seen = ReadAndClose(thread); });
   EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }));
   closer.join();
   EXPECT_EQ(seen.text, L"Preset \"night\" saved");
@@ -128,17 +160,19 @@ TEST(MsgBoxEx, AWaitAfterTheCallShowsTheBoxAndLastsUntilItIsClosed) {
   std::atomic<bool> waitReturned{false};
   std::atomic<bool> closed{false};
   bool seenDuringWait = false;
-  const auto start = std::chrono::steady_clock::now();
+  Win32Clock clock;
   std::thread closer([&] {
     const HWND box = WaitForBox();
+    const double shown = clock.Seconds();
     seenDuringWait = box != nullptr && !waitReturned;
-    // Held open past the wait's own length, so only the box can keep it.
-    WaitUntil([&] { return std::chrono::steady_clock::now() - start > 3 * 100ms; }, 10s);
+    // The wait began before the box showed: once its length has passed
+    // since then, only the box can be keeping it.
+    WaitUntil([&] { return clock.Seconds() > shown + kWait; }, 10s);
     closed = true;
     PressOk(box);
   });
   MsgBoxEx("Style saved", "Sonorix");
-  Win32Clock().Pause(kWait);
+  clock.Pause(kWait);
   waitReturned = true;
   EXPECT_TRUE(closed);
   closer.join();
@@ -147,49 +181,32 @@ TEST(MsgBoxEx, AWaitAfterTheCallShowsTheBoxAndLastsUntilItIsClosed) {
 }
 
 TEST(MsgBoxEx, ALaterCallShowsAFreshBoxOnceTheCarrierIsGone) {
+  const TestThreadWindow thread;
   const std::pair<const char*, const wchar_t*> texts[] = {{"one", L"one"}, {"two", L"two"}};
   for (const auto& [text, shown] : texts) {
     MsgBoxEx(text, "Sonorix");
     ASSERT_TRUE(CarrierLoaded());
     SeenBox seen;
-    std::thread closer([&] { seen = ReadAndClose(); });
+    std::thread closer([&] { seen = ReadAndClose(thread); });
     EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }));
     closer.join();
     EXPECT_EQ(seen.text, shown);
   }
 }
 
-// A window of this thread that calls MsgBoxEx when asked, as a handler
-// running inside the open box's event loop would.
-class Caller final : public Window {
- public:
-  Caller() {
-    EXPECT_TRUE(
-        CreateWindowOfClass(L"Sonorix Test Caller", 0, WS_POPUP, RECT{0, 0, 10, 10}, nullptr));
-  }
-  static constexpr UINT kCall = WM_APP + 1;
-
- protected:
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message != kCall) return Default(message, wParam, lParam);
-    MsgBoxEx("third", "later");
-    return 0;
-  }
-};
-
 TEST(MsgBoxEx, ACallWhileTheBoxIsOpenGetsItsOwnBoxAfterIt) {
-  Caller caller;
+  const TestThreadWindow thread;
   SeenBox first;
   SeenBox second;
   std::thread closer([&] {
     const HWND box = WaitForBox();
     first.text = BoxText(box);
-    SendMessageW(caller.Hwnd(), Caller::kCall, 0, 0);
-    first.secondBoxAppeared = WaitUntil([] { return Boxes().size() > 1; }, 300ms);
+    SendMessageW(thread.Hwnd(), TestThreadWindow::kCall, 0, 0);
+    first.secondBoxAppeared = thread.SecondBoxAppears();
     PressOk(box);
     if (first.secondBoxAppeared) CloseCarrier();
     WaitUntil([&] { return !IsWindow(box); }, 20s);
-    second = ReadAndClose();
+    second = ReadAndClose(thread);
   });
   MsgBoxEx("first", "Sonorix");
   EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }));

