@@ -22,8 +22,10 @@ namespace sonorix {
 // starts inside another. A handler that runs there and calls in again is
 // refused, as while a call is stuck.
 //
-// The window-manager reads (FindTopLevel, FindChild, GetSibling, Caption,
-// IsVisible) and Post never wait for another program and run directly.
+// Send's lParam must be a number: a pointer could be read after the caller
+// gave the call up. The window-manager reads (FindTopLevel, FindChild,
+// GetSibling, IsVisible, and Caption of another program's window) and Post
+// never wait for another program and run directly.
 class BoundedWindowApi final : public WindowApi {
  public:
   // Long enough for a busy client to answer a poll, short enough that one
