@@ -31,8 +31,16 @@ class Aol8 {
   WindowRef FindChatRoom();
   WindowRef FindWelcome();
   // Types one line into the open chat room and presses Enter; with no room
-  // the line is dropped without a word.
+  // the line is dropped without a word, and so is every line once the chat
+  // has ended.
   void SendChat(std::string_view text);
+  // The program is ending: from now on SendChat types nothing, so that no
+  // handler resuming from a wait talks after the closing lines. False if
+  // the chat had ended already.
+  bool EndChat();
+  bool ChatEnded() const { return ended_; }
+  // The program's last lines, typed after the chat has ended.
+  void SendClosingLine(std::string_view text);
   // The name of the "Welcome, <name>!" window, or kNotOnline.
   std::string GetUserSN();
 
@@ -47,9 +55,11 @@ class Aol8 {
  private:
   WindowRef FindDocumentWithChildren(std::initializer_list<std::string_view> classes);
   bool HasChildOfEach(WindowRef window, std::initializer_list<std::string_view> classes);
+  void Type(std::string_view text);
 
   WindowApi& windows_;
   std::function<void(std::string_view)> sentObserver_;
+  bool ended_ = false;
 };
 
 }  // namespace sonorix
