@@ -38,7 +38,6 @@ class Aol8 {
   // handler resuming from a wait talks after the closing lines. False if
   // the chat had ended already.
   bool EndChat();
-  bool ChatEnded() const { return ended_; }
   // The program's last lines, typed after the chat has ended.
   void SendClosingLine(std::string_view text);
   // The name of the "Welcome, <name>!" window, or kNotOnline.
