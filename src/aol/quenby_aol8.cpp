@@ -1,5 +1,7 @@
 #include "aol/quenby_aol8.h"
 
+#include <utility>
+
 namespace sonorix {
 
 namespace {
@@ -70,6 +72,14 @@ WindowRef Aol8::FindTranscript(WindowRef room) {
 // the text went out the line may still show up when the client wakes, so it
 // is reported as sent.
 void Aol8::SendChat(std::string_view text) {
+  if (!ended_) Type(text);
+}
+
+bool Aol8::EndChat() { return !std::exchange(ended_, true); }
+
+void Aol8::SendClosingLine(std::string_view text) { Type(text); }
+
+void Aol8::Type(std::string_view text) {
   const WindowRef input = windows_.FindChild(FindChatRoom(), {}, kInputClass);
   if (!input) return;
   const std::uint64_t unanswered = windows_.UnansweredCalls();

@@ -31,9 +31,15 @@ class Aol8 {
   WindowRef FindChatRoom();
   WindowRef FindWelcome();
   // Types one line into the open chat room and presses Enter; with no room,
-  // or a client that stops answering before Enter, the line is dropped
-  // without a word.
+  // a client that stops answering before Enter, or a chat that has ended,
+  // the line is dropped without a word.
   void SendChat(std::string_view text);
+  // The program is ending: from now on SendChat types nothing, so that no
+  // handler resuming from a wait talks after the closing lines. False if
+  // the chat had ended already.
+  bool EndChat();
+  // The program's last lines, typed after the chat has ended.
+  void SendClosingLine(std::string_view text);
   // The name of the "Welcome, <name>!" window, or kNotOnline (also while
   // that window does not answer).
   std::string GetUserSN();
@@ -50,9 +56,11 @@ class Aol8 {
  private:
   WindowRef FindDocumentWithChildren(std::initializer_list<std::string_view> classes);
   bool HasChildOfEach(WindowRef window, std::initializer_list<std::string_view> classes);
+  void Type(std::string_view text);
 
   WindowApi& windows_;
   std::function<void(std::string_view)> sentObserver_;
+  bool ended_ = false;
 };
 
 }  // namespace sonorix

@@ -42,12 +42,15 @@ char32_t CodePoint(std::string_view text, std::size_t at, std::size_t length) {
   const auto byte = [&](std::size_t k) { return static_cast<char32_t>(text[at + k] & 0x3F); };
   const auto lead = static_cast<unsigned char>(text[at]);
   switch (length) {
-    case 2: return (static_cast<char32_t>(lead & 0x1F) << 6) | byte(1);
-    case 3: return (static_cast<char32_t>(lead & 0x0F) << 12) | (byte(1) << 6) | byte(2);
+    case 2:
+      return (static_cast<char32_t>(lead & 0x1F) << 6) | byte(1);
+    case 3:
+      return (static_cast<char32_t>(lead & 0x0F) << 12) | (byte(1) << 6) | byte(2);
     case 4:
       return (static_cast<char32_t>(lead & 0x07) << 18) | (byte(1) << 12) | (byte(2) << 6) |
              byte(3);
-    default: return lead;
+    default:
+      return lead;
   }
 }
 

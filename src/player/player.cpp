@@ -56,13 +56,17 @@ void Player::RandomButton() {
   p_.progress.Start();
 }
 
+// The closing lines are the last the room gets: nothing else is typed from
+// here on, not even by a handler that resumes from its wait after this
+// one. A second press while they go out adds nothing.
 void Player::CloseButton() {
+  if (!p_.aol.EndChat()) return;
   const std::string preset = p_.settings.ReadMain(kPresetKey);
   const std::string styleName = p_.settings.ReadMain(kStyleKey);
   const Style style = p_.settings.ReadCurrentStyle();
-  p_.aol.SendChat(ClosingBanner(style));
+  p_.aol.SendClosingLine(ClosingBanner(style));
   p_.clock.Pause(0.1);
-  p_.aol.SendChat(SummaryLine(style, p_.songs.Count(), preset, styleName));
+  p_.aol.SendClosingLine(SummaryLine(style, p_.songs.Count(), preset, styleName));
 }
 
 void Player::SeekPress(int x, int width, bool leftButton) {

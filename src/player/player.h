@@ -34,7 +34,7 @@ class Player {
   void PlayButton();
   void StopButton();
   void RandomButton();
-  // Sends the closing lines; the caller then ends the program.
+  // Ends the chat with the closing lines; the caller then ends the program.
   void CloseButton();
   void SeekPress(int x, int width, bool leftButton);
   void EndOfSong();

@@ -66,8 +66,9 @@ struct BotRig {
   SongChoice choice;
   FakeBotWindows windows;
   // Reports the room's lines to the bot once started.
-  NiteScan scan{client.aol, client.tree,
-                [this](const ChatLineEvent& line) { bot.DispatchChatLine(line.screenName, line.text); }};
+  NiteScan scan{client.aol, client.tree, [this](const ChatLineEvent& line) {
+                  bot.DispatchChatLine(line.screenName, line.text);
+                }};
   ChatBot bot{{settings, client.aol, media, volume, songs, progress, clock, random, player, choice,
                windows, modes, scan}};
 };

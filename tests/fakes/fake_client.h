@@ -37,8 +37,8 @@ class FakeClient {
       if (message.window != input || message.message != WindowMessage::Char) return;
       if (message.wParam != 13) return;
       const WindowRef transcript = aol.FindTranscript(room);
-      tree.SetWindowText(transcript, tree.Text(transcript) + name + ":\t" +
-                                         render(tree.Text(input)) + "\r\n");
+      tree.SetWindowText(transcript,
+                         tree.Text(transcript) + name + ":\t" + render(tree.Text(input)) + "\r\n");
       tree.SetWindowText(input, "");
     };
   }

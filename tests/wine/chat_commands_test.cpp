@@ -112,6 +112,21 @@ TEST_F(ChatCommandsTest, CancelIsAnsweredAtOnceAndEndsAListingInProgress) {
   EXPECT_EQ(Sent().back(), cancelled) << "no listing line and no prompt after it";
 }
 
+TEST_F(ChatCommandsTest, CloseDuringAListingHasTheLastWord) {
+  Replies("p song", 1);
+  const std::size_t before = Sent().size();
+  ASSERT_TRUE(client_.Command("type /scroll"));
+  ASSERT_TRUE(Pump([&] { return Sent().size() == before + 2; }, 10s));
+  Click(L"&close");
+  ASSERT_TRUE(Pump([&] { return Sent().size() >= before + 4; }, 10s));
+  Pump([] { return false; }, 2500ms);
+  const Lines sent = Sent();
+  ASSERT_EQ(sent.size(), before + 4);
+  EXPECT_EQ(sent[before + 2], ClosingBanner(kTestStyle));
+  EXPECT_EQ(sent[before + 3], SummaryLine(kTestStyle, 4, "default", "sonorix"));
+  EXPECT_EQ(app_->Run(), 0) << "the loop ends at once";
+}
+
 // With the decoration "p" every reply reads as a "p" command in the room,
 // and one that repeats an unclosed "<" shows it as the stand-in shows it.
 TEST_F(ChatCommandsTest, RepliesThatReadAsCommandsAreNotObeyed) {

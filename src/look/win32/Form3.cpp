@@ -101,7 +101,10 @@ void Form3::Choose(MenuEntry entry) {
     case MenuEntry::Minimize:
       parts_.minimize(MinimizeTip(parts_.media.State(), parts_.songs.Name(parts_.songs.Selected())));
       break;
-    case MenuEntry::Unload: PostQuitMessage(0); break;
+    case MenuEntry::Unload:
+      parts_.aol.EndChat();
+      PostQuitMessage(0);
+      break;
     case MenuEntry::About: parts_.showAbout(); break;
     case MenuEntry::AutoRandom: ChooseAutoRandomEntry(parts_.modes, parts_.settings, parts_.aol); break;
     case MenuEntry::Continuous: ChooseContinuousEntry(parts_.modes, parts_.settings, parts_.aol); break;

@@ -58,6 +58,20 @@ TEST_F(Aol8Test, NoClientMeansNoRoomNoNameAndASilentSend) {
   EXPECT_FALSE(aol_.FindChatRoom());
 }
 
+TEST_F(Aol8Test, OnceTheChatEndsOnlyTheClosingLinesAreTyped) {
+  StartClient();
+  const WindowRef input = tree_.FindChild(AddRoom("Lobby"), {}, "RICHCNTL");
+  EXPECT_TRUE(aol_.EndChat());
+  EXPECT_FALSE(aol_.EndChat()) << "it was ending already";
+  aol_.SendChat("a late reply");
+  EXPECT_TRUE(SentTo(input).empty());
+  aol_.SendClosingLine("bye");
+  const auto sent = SentTo(input);
+  ASSERT_GE(sent.size(), 2u);
+  EXPECT_EQ(sent[sent.size() - 2].text, "bye");
+  EXPECT_EQ(sent.back().message, WindowMessage::Char);
+}
+
 TEST_F(Aol8Test, SendChatTypesTheLineIntoTheRoomAndPressesEnter) {
   StartClient();
   AddWelcome("Dorvin");

@@ -7,6 +7,7 @@
 
 #include "aolsim/chat_markup.h"
 #include "bot/command_table.h"
+#include "chattext/announcements.h"
 #include "chattext/like_pattern.h"
 #include "fakes/fake_bot_parts.h"
 
@@ -83,6 +84,24 @@ TEST(ChatBot, NoHandlerRunsInsideAnother) {
   ASSERT_EQ(rig.client.Lines().size(), 6u) << "no listing line between the two";
   rig.Tick(0);
   EXPECT_NE(rig.client.Lines()[6].find("typé"), std::string::npos);
+}
+
+// "&close" pressed while a reply waits between its two lines and a listing
+// runs: the closing lines are the last the room gets.
+TEST(ChatBot, NothingGoesToTheRoomOnceTheProgramEnds) {
+  BotRig rig;
+  rig.songs.names = {"a.mp3", "b.mp3"};
+  rig.Say("p mp3");
+  rig.Say("/scroll");
+  rig.clock.duringPause = [&] { rig.player.CloseButton(); };
+  rig.Say("adv");
+  rig.clock.duringPause = nullptr;
+  rig.ListToTheEnd();
+  rig.Say("date");
+  const auto lines = rig.client.Lines();
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[3], ClosingBanner(rig.CurrentStyle()));
+  EXPECT_EQ(lines[4].find("this shit"), std::string::npos);
 }
 
 TEST(ChatBot, NoLineMatchesTwoPatterns) {

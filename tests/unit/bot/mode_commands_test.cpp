@@ -60,8 +60,8 @@ TEST(ModeCommands, AClearTheClientIgnoresReplaysNoEarlierLine) {
     rig.client.Type(line);
     for (int i = 0; i < 25; ++i) rig.scan.Poll();
   }
-  EXPECT_EQ(rig.client.Lines(), std::vector<std::string>(
-                                    2, std::string(kCapital) + "chát cléáréd, før yøu átléást"));
+  EXPECT_EQ(rig.client.Lines(),
+            std::vector<std::string>(2, std::string(kCapital) + "chát cléáréd, før yøu átléást"));
 }
 
 TEST(ModeCommands, ClearChatWithoutARoomIsSilent) {

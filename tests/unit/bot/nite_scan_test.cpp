@@ -195,8 +195,8 @@ TEST_F(NiteScanTest, AClearThatDidNotHappenReplaysNothing) {
   scan_.FollowClear([] {});
   Say(transcript_, "Dorvin:\treply");
   PollTimes(12);
-  EXPECT_EQ(Heard(), (std::vector<std::string>{"Dorvin|cc", "Bob|just before the clear",
-                                                "Dorvin|reply"}));
+  EXPECT_EQ(Heard(),
+            (std::vector<std::string>{"Dorvin|cc", "Bob|just before the clear", "Dorvin|reply"}));
 }
 
 TEST_F(NiteScanTest, AClearTheClientSleptThroughReplaysNothingOnceItAnswers) {

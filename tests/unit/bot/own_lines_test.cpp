@@ -148,16 +148,16 @@ class EchoRoom {
 };
 
 void PlayScript(BotRig& rig, EchoRoom& room) {
-  for (const char* line : {"p <x", "p zz<q", "p a<b>c", "p &amp;", "p mp3", "/scroll", "p 1",
-                           "p .mp3", "/view"}) {
+  for (const char* line :
+       {"p <x", "p zz<q", "p a<b>c", "p &amp;", "p mp3", "/scroll", "p 1", "p .mp3", "/view"}) {
     room.Type(line);
   }
   rig.bot.Songs().PickFromResults("日本 p.mp3");
   room.EchoAll();
-  for (const char* line : {"r", "r <x", "r zz<y", "r mp3", "v 5<x", "v 50", "v 500", "ff 1<x",
-                           "ff 999", "rr 1", "ff 0:01", "pause", "pause", "xpause", "xpause",
-                           "rst", "songs?", "stop", "adv", "date", "time", "coms?", "arand",
-                           "cont", "p 日本", "p <b>p</b>"}) {
+  for (const char* line :
+       {"r",    "r <x",    "r zz<y", "r mp3", "v 5<x",  "v 50",   "v 500",  "ff 1<x",    "ff 999",
+        "rr 1", "ff 0:01", "pause",  "pause", "xpause", "xpause", "rst",    "songs?",    "stop",
+        "adv",  "date",    "time",   "coms?", "arand",  "cont",   "p 日本", "p <b>p</b>"}) {
     room.Type(line);
   }
 }
@@ -169,8 +169,8 @@ TEST(OwnLines, NoDecorationSongNameOrUserTextIsObeyedWhenItComesBack) {
       BotRig rig;
       rig.settings.WriteIni("styles", "ascii", ascii, rig.settings.StyleFile("neon"));
       rig.settings.WriteMain("mp3 dir", "D:\\p <m &amp;");
-      rig.songs.names = {"p <x.mp3",    "p a<b>c.mp3",      "r &amp; b.mp3", "日本 p.mp3",
-                         "<u>.mp3",     "p  two  blanks.mp3", "v 5.mp3"};
+      rig.songs.names = {"p <x.mp3", "p a<b>c.mp3",        "r &amp; b.mp3", "日本 p.mp3",
+                         "<u>.mp3",  "p  two  blanks.mp3", "v 5.mp3"};
       EchoRoom room(rig, render);
       PlayScript(rig, room);
     }

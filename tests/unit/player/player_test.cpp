@@ -121,6 +121,21 @@ TEST_F(PlayerTest, CloseSendsTheClosingBannerThenTheSummaryAfterAPause) {
                                       SummaryLine(CurrentStyle(), 3, "default", "neon")}));
 }
 
+// Whatever resumes or is pressed while the closing lines go out, they are
+// the last two lines the room gets.
+TEST_F(PlayerTest, NothingIsTypedAfterTheClosingLines) {
+  clock_.duringPause = [&] {
+    player_.CloseButton();
+    client_.aol.SendChat("a handler resuming from its wait");
+  };
+  player_.CloseButton();
+  player_.CloseButton();
+  client_.aol.SendChat("after the close");
+  EXPECT_EQ(client_.Lines(),
+            (std::vector<std::string>{ClosingBanner(CurrentStyle()),
+                                      SummaryLine(CurrentStyle(), 3, "default", "neon")}));
+}
+
 TEST_F(PlayerTest, SeekGoesToWholeSecondsAndIgnoresPausedAndRightPresses) {
   media_.state = PlayState::Playing;
   player_.SeekPress(0, 1000, true);
