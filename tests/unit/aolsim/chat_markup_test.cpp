@@ -20,9 +20,7 @@ TEST(StripTags, DropsEveryTagAndKeepsEverythingElse) {
   EXPECT_EQ(StripTags("<<b>>"), ">");
   EXPECT_EQ(StripTags("\xBB S\xF8n<i>\xF8</i>rix"), "\xBB S\xF8n\xF8rix");
   EXPECT_EQ(StripTags(""), "");
-}
-
-TEST(StripTags, KeepsBracketsThatDoNotCloseATag) {
+  // Brackets that do not close a tag stay.
   EXPECT_EQ(StripTags("a < b"), "a < b");
   EXPECT_EQ(StripTags("a > b"), "a > b");
   EXPECT_EQ(StripTags("x <b>y</b> <unclosed"), "x y <unclosed");
@@ -37,14 +35,11 @@ TEST(ParseRuns, FontColourHoldsUntilTheNextColour) {
   EXPECT_EQ(runs[2], (TextRun{"d", kBlue, false, false}));
 }
 
-TEST(ParseRuns, ReadsTheColourAmongOtherAttributesQuotedOrNot) {
+TEST(ParseRuns, ReadsTheColourAmongOtherAttributesAndATagWithoutAUsableOneKeepsTheColour) {
   EXPECT_EQ(ParseRuns("<font face=\"arial narrow\" color=\"#ff0000\">x").front().colour, kRed);
   EXPECT_EQ(ParseRuns("<Font Face='a b' Color='FF0000'>x").front().colour, kRed);
   EXPECT_EQ(ParseRuns("<font color = #FF0000 size=2>x").front().colour, kRed);
   EXPECT_EQ(ParseRuns("<font face=\"color=#0000FF\">x").front().colour, std::nullopt);
-}
-
-TEST(ParseRuns, FontTagWithoutAUsableColourKeepsTheColour) {
   const auto runs = ParseRuns(
       "<font color=#FF0000>a<font  face=\"arial narrow\">b<font color=red>c"
       "<font color=#12345>d<font color=#GG0000>e");
@@ -61,13 +56,11 @@ TEST(ParseRuns, BoldAndUnderlineSwitchInAnyCase) {
   EXPECT_EQ(runs[3], (TextRun{"n", std::nullopt, false, false}));
 }
 
-TEST(ParseRuns, OtherTagsChangeNothing) {
+TEST(ParseRuns, OtherTagsChangeNothingAndNoRunIsEmpty) {
   const auto runs = ParseRuns("<b>a<br>b<body>c<i>d</font>e<bogus color=#FF0000>f");
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0], (TextRun{"abcdef", std::nullopt, true, false}));
-}
-
-TEST(ParseRuns, GivesNoEmptyRuns) {
+  // and no run is empty
   EXPECT_TRUE(ParseRuns("").empty());
   EXPECT_TRUE(ParseRuns("<b></b><font color=#FF0000>").empty());
   EXPECT_EQ(ParseRuns("<b></b>x").size(), 1u);
