@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/command_list.h"
 #include "core/settings.h"
 #include "fakes/memory_settings_store.h"
+#include "ui/command_list.h"
 #include "ui/form_fade.h"
 #include "ui/win32/Form7.h"
 #include "ui/win32/frmAbout.h"
@@ -115,7 +115,7 @@ class CommandListTest : public ::testing::Test {
   Form7 form7_{settings_, [this] { ++systemCloses_; }};
 };
 
-TEST_F(CommandListTest, CountingLoadsTheFortyLinesInOrderWithoutShowingTheWindow) {
+TEST_F(CommandListTest, CountingLoadsTheFortyLinesUnseenAndHidingOrClosingUnloads) {
   UsePreset(settings_, kRedToBlue);
   EXPECT_EQ(form7_.ListCount(), 40);
   EXPECT_TRUE(form7_.IsLoaded());
@@ -125,9 +125,24 @@ TEST_F(CommandListTest, CountingLoadsTheFortyLinesInOrderWithoutShowingTheWindow
   // In the data's order: a sorted list box would put "r : ..." after "r * ...".
   EXPECT_EQ(ItemsOf(form7_.Lstcoms().Hwnd()),
             std::vector<std::string>(CommandListLines().begin(), CommandListLines().end()));
+
+  // Hiding unloads it without a word; a system close is reported to the
+  // owner, which must show the player again; either way it loads again.
+  form7_.Show();
+  form7_.Unload();
+  EXPECT_FALSE(form7_.IsVisible());
+  EXPECT_FALSE(form7_.IsLoaded());
+  EXPECT_EQ(systemCloses_, 0);
+  form7_.Show();
+  SendMessageW(form7_.Hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form7_.IsVisible());
+  EXPECT_FALSE(form7_.IsLoaded());
+  EXPECT_EQ(systemCloses_, 1);
+  EXPECT_EQ(form7_.ListCount(), 40);
 }
 
-TEST_F(CommandListTest, OpeningSizesItKeepsItOnTopAndTitlesItsStrip) {
+TEST_F(CommandListTest, OpensSizedOnTopAndKeepsTheLookOfItsOpeningUntilReopened) {
+  UsePreset(settings_, kRedToBlue);
   SetWindowPos(form7_.Hwnd(), nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
   form7_.Show();
   ASSERT_TRUE(form7_.IsVisible());
@@ -139,11 +154,6 @@ TEST_F(CommandListTest, OpeningSizesItKeepsItOnTopAndTitlesItsStrip) {
   EXPECT_NE(GetWindowLongPtrW(form7_.Hwnd(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
   EXPECT_EQ(TextOf(form7_.Label1()), L"Sonorix - commands");
   EXPECT_EQ(GetParent(form7_.Label1()), form7_.Picture2().Hwnd()) << "the label sits on the strip";
-}
-
-TEST_F(CommandListTest, KeepsTheLookOfItsOpeningUntilClosedAndReopened) {
-  UsePreset(settings_, kRedToBlue);
-  form7_.Show();
   ExpectLook(kRedToBlue, "opened with the first preset");
 
   UsePreset(settings_, kGreenToWhite);
@@ -155,21 +165,6 @@ TEST_F(CommandListTest, KeepsTheLookOfItsOpeningUntilClosedAndReopened) {
   form7_.Unload();
   form7_.Show();
   ExpectLook(kGreenToWhite, "reopened after the switch");
-}
-
-TEST_F(CommandListTest, HidingUnloadsItAndASystemCloseIsReported) {
-  form7_.Show();
-  form7_.Unload();
-  EXPECT_FALSE(form7_.IsVisible());
-  EXPECT_FALSE(form7_.IsLoaded());
-  EXPECT_EQ(systemCloses_, 0) << "the hide command brings the player back itself";
-
-  form7_.Show();
-  SendMessageW(form7_.Hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_FALSE(form7_.IsVisible());
-  EXPECT_FALSE(form7_.IsLoaded());
-  EXPECT_EQ(systemCloses_, 1) << "the owner must show the player again";
-  EXPECT_EQ(form7_.ListCount(), 40) << "the window is still there to load again";
 }
 
 struct WindowDestroyer {
@@ -185,7 +180,7 @@ class AboutBoxTest : public ::testing::Test {
   frmAbout about_{[this] { ShowWindow(player_.get(), SW_SHOW); }};
 };
 
-TEST_F(AboutBoxTest, OpensOnTopAsAFixedDialogWithTheProgramsTitle) {
+TEST_F(AboutBoxTest, OpensOnTopAsAFixedDialogWithTheProgramsTitleAndClosesToThePlayer) {
   about_.Open();
   ASSERT_TRUE(about_.IsOpen());
   EXPECT_EQ(TextOf(about_.Hwnd()), L"About Sonorix");
@@ -198,16 +193,13 @@ TEST_F(AboutBoxTest, OpensOnTopAsAFixedDialogWithTheProgramsTitle) {
   EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), WS_CAPTION | WS_SYSMENU) << "title bar, close box";
   EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), 0) << "fixed size";
   EXPECT_NE(GetWindowLongPtrW(about_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-}
 
-TEST_F(AboutBoxTest, ItsCloseBoxPutsItAwayAndShowsThePlayerAgain) {
   for (int opening = 1; opening <= 2; ++opening) {
     ShowWindow(player_.get(), SW_HIDE);
     about_.Open();
-    ASSERT_TRUE(about_.IsOpen()) << "opening " << opening;
     SendMessageW(about_.Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_FALSE(about_.IsOpen()) << "opening " << opening;
-    EXPECT_TRUE(IsWindowVisible(player_.get())) << "opening " << opening;
+    EXPECT_FALSE(about_.IsOpen()) << "its close box puts it away, opening " << opening;
+    EXPECT_TRUE(IsWindowVisible(player_.get())) << "and shows the player, opening " << opening;
   }
 }
 

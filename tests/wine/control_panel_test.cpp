@@ -5,15 +5,16 @@
 #include <thread>
 
 #include "aol/quenby_aol8.h"
-#include "core/win32/code_page.h"
 #include "aol/win32/user32_window_api.h"
 #include "aolsim/chat_markup.h"
-#include "look/control_panel.h"
 #include "chattext/announcements.h"
 #include "chattext/chat_line.h"
 #include "chattext/text_helpers.h"
+#include "core/win32/code_page.h"
 #include "core/win32/profile_store.h"
+#include "look/control_panel.h"
 #include "testutil.h"
+#include "wine/dialogs.h"
 #include "wine/program_fixture.h"
 
 namespace sonorix {
@@ -67,12 +68,17 @@ class ControlPanelTest : public ProgramTest {
   }
 };
 
-TEST_F(ControlPanelTest, MenuButtonOpensTheFirstMenuWithEveryEntry) {
-  MenuDriver driver({VK_ESCAPE});
-  Click(L"m&enu");
-  EXPECT_EQ(driver.captions, (Lines{"-", " presets", " styles", "-", " setup dir", " refresh dir",
-                                    "-", " setup fade", " setup color", "-", " minimize",
-                                    " unload me", "-", " cancel ...", "-"}));
+TEST_F(ControlPanelTest, MenuButtonOpensTheFirstMenuWhoseUnloadEndsTheProgramWithoutAWord) {
+  {
+    MenuDriver driver({VK_ESCAPE});
+    Click(L"m&enu");
+    EXPECT_EQ(driver.captions, (Lines{"-", " presets", " styles", "-", " setup dir", " refresh dir",
+                                      "-", " setup fade", " setup color", "-", " minimize",
+                                      " unload me", "-", " cancel ...", "-"}));
+  }
+  app_->ControlPanel()->Choose(MenuEntry::Unload);
+  EXPECT_EQ(app_->Run(), 0);
+  EXPECT_EQ(Sent().size(), 2u);
 }
 
 TEST_F(ControlPanelTest, RightPressOnTheListOpensTheSecondMenuAndItsModeEntriesSwitch) {
@@ -122,31 +128,14 @@ TEST_F(ControlPanelTest, ClearChatLeavesTheReplyAsTheFirstLineAndComsCountsForty
             NarrowCapitalLine(kStyle, "this prog has") + " <b>40</b> " + AccentText("commands"));
 }
 
-// Answers the next dialog of the given class-less "#32770" kind: a colour
-// picker (OK with the colour typed in, or Cancel) or the folder picker.
-void AnswerDialog(int button, COLORREF colour = 0) {
-  HWND dialog = nullptr;
-  WaitUntil([&] { return (dialog = FindWindowW(L"#32770", nullptr)) && IsWindowVisible(dialog); },
-            20s);
-  if (button == IDOK) {
-    constexpr int kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
-    SetDlgItemInt(dialog, kRedBox, GetRValue(colour), FALSE);
-    SetDlgItemInt(dialog, kGreenBox, GetGValue(colour), FALSE);
-    SetDlgItemInt(dialog, kBlueBox, GetBValue(colour), FALSE);
-  }
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-  WaitUntil([&] { return !IsWindow(dialog); }, 10s);
-}
-
 std::string PresetValue(const ProgramFolder& folder, const char* key) {
   return ProfileStore().Read("preset", key, folder.Path() + "\\presets\\default.ini");
 }
 
 TEST_F(ControlPanelTest, ColourSetUpsWriteThePresetAndRecolourThePlayer) {
   std::thread fade([] {
-    AnswerDialog(IDOK, RGB(255, 0, 0));
-    AnswerDialog(IDOK, RGB(0, 0, 255));
+    AnswerColourPicker(IDOK, RGB(255, 0, 0));
+    AnswerColourPicker(IDOK, RGB(0, 0, 255));
   });
   MenuDriver open({VK_ESCAPE});
   Click(L"m&enu");  // the control panel is made the first time a menu opens
@@ -154,7 +143,8 @@ TEST_F(ControlPanelTest, ColourSetUpsWriteThePresetAndRecolourThePlayer) {
   fade.join();
   EXPECT_EQ(PresetValue(*folder_, "fade1"), "255");
   EXPECT_EQ(PresetValue(*folder_, "fade2"), "16711680");
-  const HWND strip = FindWindowExW(app_->Player()->Hwnd(), nullptr, L"Sonorix Title Strip", nullptr);
+  const HWND strip =
+      FindWindowExW(app_->Player()->Hwnd(), nullptr, L"Sonorix Title Strip", nullptr);
   RECT rect{};
   GetWindowRect(strip, &rect);
   COLORREF left = 0;
@@ -169,7 +159,7 @@ TEST_F(ControlPanelTest, ColourSetUpsWriteThePresetAndRecolourThePlayer) {
       << "the strip now fades from red, not from the preset's black: " << std::hex << left;
 
   std::thread colours([] {
-    for (int i = 0; i < 3; ++i) AnswerDialog(IDCANCEL);
+    for (int i = 0; i < 3; ++i) AnswerColourPicker(IDCANCEL);
   });
   app_->ControlPanel()->Choose(MenuEntry::SetupColor);
   colours.join();
@@ -178,10 +168,11 @@ TEST_F(ControlPanelTest, ColourSetUpsWriteThePresetAndRecolourThePlayer) {
   }
 }
 
-TEST_F(ControlPanelTest, FolderEntriesSetAndRereadTheMusicFolder) {
+TEST_F(ControlPanelTest,
+       FolderEntriesRereadTheFolderWindowEntriesAnnounceAboutTakesThePlayersPlace) {
   MenuDriver open({VK_ESCAPE});
   Click(L"m&enu");
-  std::thread cancel([] { AnswerDialog(IDCANCEL); });
+  std::thread cancel([] { Press(WaitForDialog(), IDCANCEL); });
   app_->ControlPanel()->Choose(MenuEntry::SetupDir);
   cancel.join();
   EXPECT_EQ(ProfileStore().Read("Sonorix", "mp3 dir", folder_->SettingsFile()), "");
@@ -193,17 +184,13 @@ TEST_F(ControlPanelTest, FolderEntriesSetAndRereadTheMusicFolder) {
   EXPECT_EQ(app_->Player()->File1().Count(), 1);
   app_->ControlPanel()->Choose(MenuEntry::RefreshDir);
   EXPECT_EQ(app_->Player()->File1().Count(), 2);
-}
 
-TEST_F(ControlPanelTest, WindowEntriesAnnounceAndAboutTakesThePlayersPlace) {
-  MenuDriver open({VK_ESCAPE});
-  Click(L"m&enu");
   app_->ControlPanel()->Choose(MenuEntry::Presets);
   app_->ControlPanel()->Choose(MenuEntry::Cancel);
   app_->ControlPanel()->Choose(MenuEntry::Styles);
   ASSERT_TRUE(Pump([&] { return Sent().back() == StylesAnnouncement(kStyle); }, 5s));
-  EXPECT_EQ(Sent(), (Lines{Sent()[0], Sent()[1], PresetsAnnouncement(kStyle),
-                           StylesAnnouncement(kStyle)}))
+  EXPECT_EQ(Sent(),
+            (Lines{Sent()[0], Sent()[1], PresetsAnnouncement(kStyle), StylesAnnouncement(kStyle)}))
       << "cancel says nothing";
 
   app_->ControlPanel()->Choose(MenuEntry::About);

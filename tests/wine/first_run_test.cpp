@@ -18,6 +18,7 @@
 #include "core/win32/profile_store.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
+#include "wine/dialogs.h"
 #include "wine/program_folder.h"
 
 namespace sonorix {
@@ -43,16 +44,11 @@ class DialogDriver {
 
  private:
   HWND AwaitDialog(bool picker) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-          if (stop_) return true;
-          found = FindWindowW(L"#32770", nullptr);
-          const bool isPicker = found && FindWindowExW(found, nullptr, L"SysTreeView32", nullptr);
-          return found && IsWindowVisible(found) && isPicker == picker;
-        },
-        30s);
-    return stop_ ? nullptr : found;
+    return WaitForDialog([&](HWND dialog) { return IsPicker(dialog) == picker; },
+                         [&] { return stop_.load(); });
+  }
+  static bool IsPicker(HWND dialog) {
+    return FindWindowExW(dialog, nullptr, L"SysTreeView32", nullptr) != nullptr;
   }
 
   void Drive() {
@@ -68,16 +64,13 @@ class DialogDriver {
       Answer(picker, folder_.empty() ? IDCANCEL : IDOK);
     }
     if (HWND confirm = AwaitDialog(false)) {
-      char text[512] = {};
-      GetDlgItemTextA(confirm, 0xFFFF, text, sizeof text);
-      confirmation = text;
+      confirmation = WideToUtf8(DialogText(confirm));
       Answer(confirm, IDOK);
     }
   }
 
   void Answer(HWND dialog, int button) {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+    Press(dialog, button);
     WaitUntil([&] { return !IsWindow(dialog) || stop_; }, 10s);
     ++boxesAnswered;
   }
@@ -117,68 +110,47 @@ class DesktopMusic {
   std::string path_;
 };
 
-std::string ReadMainOf(const ProgramFolder& folder, const std::string& key) {
-  ProfileStore store;
-  return Settings(store, folder.Path()).ReadMain(key);
-}
-
 class FirstRunTest : public ::testing::Test {
  protected:
-  std::string ReadMain(const std::string& key) { return ReadMainOf(folder_, key); }
+  std::string ReadMain(const std::string& key) {
+    ProfileStore store;
+    return Settings(store, folder_.Path()).ReadMain(key);
+  }
 
   AolSimProcess client_{"--name Dorvin --room Lobby"};
-  ProgramFolder folder_;
+  // Its letters are not in the system's code page, as the music folder's:
+  // both must come back from the settings, or every start is a first start.
+  ProgramFolder folder_{"", "Программы 音楽 "};
 };
 
-TEST_F(FirstRunTest, PickedFolderIsStoredAndItsSongsCounted) {
+// A cancelled picker stores the empty folder, so the next start asks again;
+// a picked folder is stored and counted, and the start after is an
+// ordinary one.
+TEST_F(FirstRunTest, TheFolderPickedOnAFirstStartServesTheNextStart) {
   // The picker can be steered to the desktop's own folders, not deeper.
   const DesktopMusic desktop(
-      "first run music", {{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}, {"vbr.mp3", "c.MP3"}});
-  const std::string& music = desktop.Path();
-  DialogDriver driver(Utf8ToWide(music));
-  SonorixApp app(folder_.Path());
-  ASSERT_TRUE(app.Start());
-  EXPECT_EQ(driver.boxesAnswered, 3);
-  EXPECT_EQ(ReadMain("mp3 dir"), music);
+      "Музыка 音楽", {{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}, {"vbr.mp3", "c.MP3"}});
+  const std::string kThanks = "Thank you, your music directory was set\r\n\r\nSaved directory : ";
+  for (const std::string& music : {std::string(), desktop.Path()}) {
+    DialogDriver driver(Utf8ToWide(music));
+    SonorixApp app(folder_.Path());
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(driver.boxesAnswered, 3);
+    EXPECT_EQ(driver.confirmation,
+              kThanks + music + "\r\n\r\nSong's found : " + (music.empty() ? "0" : "3"));
+    EXPECT_EQ(app.Player()->File1().Count(), music.empty() ? 0 : 3);
+    EXPECT_EQ(ReadMain("mp3 dir"), music);
+  }
+  EXPECT_TRUE(WaitUntil([&] { return client_.SentLines().size() == 4; }, 10s,
+                        [] { PumpPendingMessages(); }));
   EXPECT_EQ(ReadMain("preset"), "default");
   EXPECT_EQ(ReadMain("style"), "sonorix");
-  EXPECT_EQ(driver.confirmation,
-            "Thank you, your music directory was set\r\n\r\nSaved directory : " + music +
-                "\r\n\r\nSong's found : 3");
-  EXPECT_EQ(app.Player()->File1().Count(), 3);
-  EXPECT_TRUE(WaitUntil([&] { return client_.SentLines().size() == 2; }, 10s,
-                        [] { PumpPendingMessages(); }));
-}
 
-// Neither folder's letters are in the system's code page: both must come
-// back from the settings, or every start is a first start.
-TEST_F(FirstRunTest, FoldersInOtherScriptsMakeTheNextStartAnOrdinaryOne) {
-  const ProgramFolder program("", "Программы 音楽 ");
-  const DesktopMusic desktop("Музыка 音楽", {{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}});
-  {
-    DialogDriver driver(Utf8ToWide(desktop.Path()));
-    SonorixApp app(program.Path());
-    ASSERT_TRUE(app.Start());
-    ASSERT_EQ(driver.boxesAnswered, 3);
-  }
-  ASSERT_EQ(ReadMainOf(program, "mp3 dir"), desktop.Path());
   DialogDriver none(L"");  // answers a first start's boxes, should any come
-  SonorixApp app(program.Path());
-  ASSERT_TRUE(app.Start());
-  EXPECT_EQ(none.boxesAnswered, 0);
-  EXPECT_EQ(app.Player()->File1().Count(), 2);
-}
-
-TEST_F(FirstRunTest, CancelledPickerStoresTheEmptyFolder) {
-  DialogDriver driver(L"");
   SonorixApp app(folder_.Path());
   ASSERT_TRUE(app.Start());
-  EXPECT_EQ(driver.boxesAnswered, 3);
-  EXPECT_EQ(ReadMain("mp3 dir"), "");
-  EXPECT_EQ(driver.confirmation,
-            "Thank you, your music directory was set\r\n\r\nSaved directory : \r\n\r\n"
-            "Song's found : 0");
-  EXPECT_EQ(app.Player()->File1().Count(), 0);
+  EXPECT_EQ(none.boxesAnswered, 0);
+  EXPECT_EQ(app.Player()->File1().Count(), 3);
 }
 
 }  // namespace

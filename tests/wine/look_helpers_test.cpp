@@ -8,11 +8,13 @@
 
 #include "testutil.h"
 #include "wine/aolsim_process.h"
+#include "wine/dialogs.h"
 
 namespace sonorix {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::AnswerColourPicker;
 using testing::MakeTempFolder;
 using testing::WaitUntil;
 
@@ -39,33 +41,17 @@ TEST(DeleteIfExists, DeletesOnlyWhatIsThereAndNeverComplains) {
             static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
-// Answers the next colour picker from another thread: OK after typing the
-// colour into its red, green and blue boxes, or Cancel.
-void AnswerPicker(int button, int red = 0, int green = 0, int blue = 0) {
-  HWND picker = nullptr;
-  WaitUntil([&] { return (picker = FindWindowW(L"#32770", nullptr)) && IsWindowVisible(picker); },
-            20s);
-  if (button == IDOK) {
-    constexpr int kRedBox = 706, kGreenBox = 707, kBlueBox = 708;
-    SetDlgItemInt(picker, kRedBox, red, FALSE);
-    SetDlgItemInt(picker, kGreenBox, green, FALSE);
-    SetDlgItemInt(picker, kBlueBox, blue, FALSE);
-  }
-  PostMessageW(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
-}
-
 TEST(ColourDialog, CancelKeepsTheLastColourAndOkTakesTheNewOne) {
   ColourDialog dialog(Colour::FromRgb(1, 2, 3));
-  std::thread cancel([] { AnswerPicker(IDCANCEL); });
+  std::thread cancel([] { AnswerColourPicker(IDCANCEL); });
   EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(1, 2, 3));
   cancel.join();
 
-  std::thread pick([] { AnswerPicker(IDOK, 255, 128, 0); });
+  std::thread pick([] { AnswerColourPicker(IDOK, RGB(255, 128, 0)); });
   EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(255, 128, 0));
   pick.join();
 
-  std::thread again([] { AnswerPicker(IDCANCEL); });
+  std::thread again([] { AnswerColourPicker(IDCANCEL); });
   EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(255, 128, 0));
   again.join();
 }

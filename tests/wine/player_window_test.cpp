@@ -23,17 +23,6 @@ using namespace sonorix::testing;
 
 const Style& kStyle = kTestStyle;
 
-// The colour on screen a few pixels into the progress bar.
-COLORREF BarPixel(HWND player) {
-  const HWND bar = FindWindowExW(player, nullptr, L"Sonorix Progress", nullptr);
-  RECT rect{};
-  GetWindowRect(bar, &rect);
-  const HDC screen = GetDC(nullptr);
-  const COLORREF pixel = GetPixel(screen, rect.left + 2, (rect.top + rect.bottom) / 2);
-  ReleaseDC(nullptr, screen);
-  return pixel;
-}
-
 // The song list's tooltip text.
 std::string TipText(SongListBox& list) {
   wchar_t text[1024] = {};
@@ -55,7 +44,12 @@ COLORREF PaintedBarPixel(const ProgressBar& bar, double along = 0) {
   return canvas.Pixel(2 + static_cast<int>(along * client.right), client.bottom / 2);
 }
 
-using PlayerWindowTest = ProgramTest;
+class PlayerWindowTest : public ProgramTest {
+ protected:
+  COLORREF Bar(double along = 0) const {
+    return PaintedBarPixel(app_->Player()->Picture1(), along);
+  }
+};
 
 TEST_F(PlayerWindowTest, RandomPlaysARealSongAndStopClearsTheBar) {
   StartWith({{"cbr128.mp3", "Love Song.mp3"}});
@@ -63,13 +57,13 @@ TEST_F(PlayerWindowTest, RandomPlaysARealSongAndStopClearsTheBar) {
   ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 10s));
   EXPECT_EQ(Sent()[2], RandomAnnouncement(kStyle, 0, "Love Song.mp3"));
   EXPECT_EQ(TipText(app_->Player()->File1()), "Love Song.mp3") << "the tip follows the selection";
-  ASSERT_TRUE(Pump([&] { return BarPixel(Player()) == kTestButtonColour; }, 10s))
+  ASSERT_TRUE(Pump([&] { return Bar() == kTestButtonColour; }, 10s))
       << "the bar grows in the preset's button colour";
 
   Click(L"stop");
   ASSERT_TRUE(Pump([&] { return Sent().size() == 4; }, 10s));
   EXPECT_EQ(Sent()[3], StopAnnouncement(kStyle, "Love Song.mp3"));
-  EXPECT_TRUE(Pump([&] { return BarPixel(Player()) == GetSysColor(COLOR_BTNFACE); }, 5s));
+  EXPECT_TRUE(Pump([&] { return Bar() == GetSysColor(COLOR_BTNFACE); }, 5s));
 }
 
 TEST_F(PlayerWindowTest, AutoRandomStartsAndAnnouncesTheNextSongAtTheEnd) {
@@ -79,7 +73,7 @@ TEST_F(PlayerWindowTest, AutoRandomStartsAndAnnouncesTheNextSongAtTheEnd) {
   bool barPassedTwoThirds = false;
   ASSERT_TRUE(Pump(
       [&] {
-        const COLORREF pixel = PaintedBarPixel(app_->Player()->Picture1(), 0.66);
+        const COLORREF pixel = Bar(0.66);
         barPassedTwoThirds = barPassedTwoThirds || pixel == kTestButtonColour;
         return Sent().size() == 4;
       },
@@ -89,31 +83,27 @@ TEST_F(PlayerWindowTest, AutoRandomStartsAndAnnouncesTheNextSongAtTheEnd) {
   EXPECT_EQ(TipText(app_->Player()->File1()), "three.mp3");
 }
 
-TEST_F(PlayerWindowTest, PlayButtonAnnouncesTheSelectedSongWithoutTrailingBlank) {
-  StartWith({{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}});
+// A name outside the client's code page is listed and played, and announced
+// as best the client can show it; close says goodbye and ends the loop.
+TEST_F(PlayerWindowTest, PlayButtonAnnouncesTheSelectionWithoutTrailingBlankAndCloseSaysGoodbye) {
+  const std::string bjork = "Bj\xC3\xB6rk \xE4\xB8\xAD.mp3";  // Björk 中.mp3
+  StartWith({{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}, {"cbr128.mp3", bjork}});
   app_->Player()->File1().Select(1);
   Click(L"play");
   ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 10s));
   EXPECT_EQ(Sent()[2], PlayAnnouncement(kStyle, PlayWord::Button, 1, "b.mp3"));
-}
-
-TEST_F(PlayerWindowTest, ANameOutsideTheClientsCodePageIsListedPlayedAndAnnouncedAsBestItCan) {
-  StartWith({{"cbr128.mp3", "Bj\xC3\xB6rk \xE4\xB8\xAD.mp3"}});  // Björk 中.mp3
-  EXPECT_EQ(app_->Player()->File1().Name(0), "Bj\xC3\xB6rk \xE4\xB8\xAD.mp3");
-  app_->Player()->File1().Select(0);
+  ASSERT_EQ(app_->Player()->File1().Name(2), bjork);
+  app_->Player()->File1().Select(2);
   Click(L"play");
-  ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 10s));
-  EXPECT_EQ(client_.SentLines()[2],
-            Utf8ToAnsi(PlayAnnouncement(kStyle, PlayWord::Button, 0, "Bj\xC3\xB6rk ?.mp3")));
-  EXPECT_TRUE(Pump([&] { return BarPixel(Player()) == kTestButtonColour; }, 10s)) << "it plays";
-}
-
-TEST_F(PlayerWindowTest, CloseSendsTheClosingLinesAndEndsTheLoop) {
-  StartWith({{"cbr128.mp3", "a.mp3"}});
-  Click(L"&close");
   ASSERT_TRUE(Pump([&] { return Sent().size() == 4; }, 10s));
-  EXPECT_EQ(Sent()[2], ClosingBanner(kStyle));
-  EXPECT_EQ(Sent()[3], SummaryLine(kStyle, 1, "default", "sonorix"));
+  EXPECT_EQ(client_.SentLines()[3],
+            Utf8ToAnsi(PlayAnnouncement(kStyle, PlayWord::Button, 2, "Bj\xC3\xB6rk ?.mp3")));
+  EXPECT_TRUE(Pump([&] { return Bar() == kTestButtonColour; }, 10s)) << "it plays";
+
+  Click(L"&close");
+  ASSERT_TRUE(Pump([&] { return Sent().size() == 6; }, 10s));
+  EXPECT_EQ(Sent()[4], ClosingBanner(kStyle));
+  EXPECT_EQ(Sent()[5], SummaryLine(kStyle, 3, "default", "sonorix"));
   EXPECT_EQ(app_->Run(), 0) << "the loop ends at once";
 }
 

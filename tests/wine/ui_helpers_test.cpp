@@ -18,46 +18,16 @@
 #include "ui/win32/tray_module.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/window.h"
+#include "wine/dialogs.h"
 
 namespace sonorix {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::WaitUntil;
+using namespace sonorix::testing;
 
 bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout = 20s) {
   return WaitUntil(predicate, timeout, [] { PumpPendingMessages(); });
-}
-
-// The visible system dialogs of this process.
-std::vector<HWND> Boxes() {
-  std::vector<HWND> boxes;
-  EnumWindows(
-      [](HWND window, LPARAM found) -> BOOL {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (process == GetCurrentProcessId() && std::wstring(name) == L"#32770" &&
-            IsWindowVisible(window)) {
-          reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&boxes));
-  return boxes;
-}
-
-HWND WaitForBox() {
-  HWND box = nullptr;
-  WaitUntil([&] { return (box = Boxes().empty() ? nullptr : Boxes().front()) != nullptr; }, 20s);
-  return box;
-}
-
-std::wstring BoxText(HWND box) {
-  wchar_t text[256] = {};
-  GetDlgItemTextW(box, 0xFFFF, text, 256);
-  return text;
 }
 
 std::wstring Caption(HWND window) {
@@ -65,8 +35,6 @@ std::wstring Caption(HWND window) {
   GetWindowTextW(window, text, 256);
   return text;
 }
-
-void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
 
 // Boxes that keep coming would hold the test's thread in their event loops
 // for good; closing their owner takes them all away.
@@ -92,7 +60,7 @@ class TestThreadWindow final : public Window {
   bool SecondBoxAppears() const {
     const int from = ticks_;
     WaitUntil([&] { return ticks_ >= from + 3; }, 20s);
-    return Boxes().size() > 1;
+    return Dialogs().size() > 1;
   }
 
  protected:
@@ -117,25 +85,25 @@ struct SeenBox {
 
 SeenBox ReadAndClose(const TestThreadWindow& thread) {
   SeenBox seen;
-  const HWND box = WaitForBox();
+  const HWND box = WaitForDialog();
   if (box == nullptr) return seen;
-  seen.text = BoxText(box);
+  seen.text = DialogText(box);
   seen.title = Caption(box);
   RECT rect{};
   GetWindowRect(box, &rect);
   seen.onScreen = rect.left >= 0 && rect.top >= 0 && rect.right <= GetSystemMetrics(SM_CXSCREEN) &&
                   rect.bottom <= GetSystemMetrics(SM_CYSCREEN);
   seen.secondBoxAppeared = thread.SecondBoxAppears();
-  PressOk(box);
+  Press(box, IDOK);
   if (seen.secondBoxAppeared) CloseCarrier();
   return seen;
 }
 
-TEST(MsgBoxEx, TwoCallsInOneActionShowOneBoxWithTheSecondTexts) {
+TEST(MsgBoxEx, TwoCallsInOneActionShowOneBoxWithTheSecondTextsALaterCallAnother) {
   const TestThreadWindow thread;
   MsgBoxEx("first message", "first title");
   MsgBoxEx("Preset \"night\" saved", "Sonorix");
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(Dialogs().empty());
   const HWND carrier = FindWindowW(kFrmMsgClass, nullptr);
   ASSERT_NE(carrier, nullptr);
   RECT rect{};
@@ -152,7 +120,14 @@ TEST(MsgBoxEx, TwoCallsInOneActionShowOneBoxWithTheSecondTexts) {
   EXPECT_EQ(seen.title, L"Sonorix");
   EXPECT_TRUE(seen.onScreen);
   EXPECT_FALSE(seen.secondBoxAppeared);
-  EXPECT_TRUE(Pump([] { return Boxes().empty(); }, 2s));
+  EXPECT_TRUE(Pump([] { return Dialogs().empty(); }, 2s));
+
+  // The carrier is gone: a later call makes a fresh one, with its own box.
+  MsgBoxEx("later", "Sonorix");
+  std::thread again([&] { seen = ReadAndClose(thread); });
+  EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }));
+  again.join();
+  EXPECT_EQ(seen.text, L"later");
 }
 
 TEST(MsgBoxEx, AWaitAfterTheCallShowsTheBoxAndLastsUntilItIsClosed) {
@@ -162,14 +137,14 @@ TEST(MsgBoxEx, AWaitAfterTheCallShowsTheBoxAndLastsUntilItIsClosed) {
   bool seenDuringWait = false;
   Win32Clock clock;
   std::thread closer([&] {
-    const HWND box = WaitForBox();
+    const HWND box = WaitForDialog();
     const double shown = clock.Seconds();
     seenDuringWait = box != nullptr && !waitReturned;
     // The wait began before the box showed: once its length has passed
     // since then, only the box can be keeping it.
     WaitUntil([&] { return clock.Seconds() > shown + kWait; }, 10s);
     closed = true;
-    PressOk(box);
+    Press(box, IDOK);
   });
   MsgBoxEx("Style saved", "Sonorix");
   clock.Pause(kWait);
@@ -180,30 +155,16 @@ TEST(MsgBoxEx, AWaitAfterTheCallShowsTheBoxAndLastsUntilItIsClosed) {
   EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }, 2s));
 }
 
-TEST(MsgBoxEx, ALaterCallShowsAFreshBoxOnceTheCarrierIsGone) {
-  const TestThreadWindow thread;
-  const std::pair<const char*, const wchar_t*> texts[] = {{"one", L"one"}, {"two", L"two"}};
-  for (const auto& [text, shown] : texts) {
-    MsgBoxEx(text, "Sonorix");
-    ASSERT_TRUE(CarrierLoaded());
-    SeenBox seen;
-    std::thread closer([&] { seen = ReadAndClose(thread); });
-    EXPECT_TRUE(Pump([] { return !CarrierLoaded(); }));
-    closer.join();
-    EXPECT_EQ(seen.text, shown);
-  }
-}
-
 TEST(MsgBoxEx, ACallWhileTheBoxIsOpenGetsItsOwnBoxAfterIt) {
   const TestThreadWindow thread;
   SeenBox first;
   SeenBox second;
   std::thread closer([&] {
-    const HWND box = WaitForBox();
-    first.text = BoxText(box);
+    const HWND box = WaitForDialog();
+    first.text = DialogText(box);
     SendMessageW(thread.Hwnd(), TestThreadWindow::kCall, 0, 0);
     first.secondBoxAppeared = thread.SecondBoxAppears();
-    PressOk(box);
+    Press(box, IDOK);
     if (first.secondBoxAppeared) CloseCarrier();
     WaitUntil([&] { return !IsWindow(box); }, 20s);
     second = ReadAndClose(thread);
@@ -256,14 +217,6 @@ TEST(SnapToEdges, SlidesAWindowReleasedNearTheLeftEdgeToItHandlingEventsOnTheWay
   EXPECT_EQ(away.Rect().left, TwipsToPixelsX(405));
 }
 
-TEST(SnapToEdges, BringsAWindowBackFromBeyondTheRightEdgeFlushWithIt) {
-  const int screen = GetSystemMetrics(SM_CXSCREEN);
-  Plain window(PixelsToTwipsX(screen) - 2950 + 1005, 4500);
-  ASSERT_GT(window.Rect().right, screen);
-  SnapToEdges(window.Hwnd());
-  EXPECT_EQ(window.Rect().right, screen);
-}
-
 TEST(SnapToEdges, StopsWhenAHandlerClosesTheWindowDuringTheSlide) {
   Plain window(-3000, 4500);
   const HWND handle = window.Hwnd();
@@ -272,15 +225,33 @@ TEST(SnapToEdges, StopsWhenAHandlerClosesTheWindowDuringTheSlide) {
   EXPECT_FALSE(IsWindow(handle));
 }
 
-std::string Field(const char (&tip)[128]) { return std::string(tip); }
+// Also run under a Cyrillic and a Japanese system code page (see the test
+// list): the ANSI record holds the tip in the system's own code page, and a
+// tip too long for it loses whole characters only.
+TEST(TrayModule, FillsTheRecordInTheSystemsCodePageAndHidesTheWindowUntilRestored) {
+  struct Case {
+    unsigned codePage;
+    const char* word;
+    std::string bytes;
+    int repeats;       // for a tip of 70 characters
+    std::size_t kept;  // of its bytes
+  };
+  const Case cases[] = {{1252, "Песня", "?????", 14, 63},
+                        {1251, "Песня", "\xCF\xE5\xF1\xED\xFF", 14, 63},
+                        {932, "音楽", "\x89\xB9\x8A\x79", 35, 62}};
+  const Case* found = nullptr;
+  for (const auto& c : cases) found = c.codePage == GetACP() ? &c : found;
+  ASSERT_NE(found, nullptr) << "no case for code page " << GetACP();
+  std::string tip, bytes;
+  for (int i = 0; i < found->repeats; ++i) {
+    tip += found->word;
+    bytes += found->bytes;
+  }
 
-TEST(TrayModule, FillsTheRecordAndHidesTheWindowUntilRestored) {
   Plain window(5000, 5000);
   const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
-  const std::string tip = std::string(60, 'a') + "bcdefghijk";
   TrayModule tray;
   const bool added = tray.TrayAdd(icon, tip, window.Hwnd());
-
   const NOTIFYICONDATAA& data = tray.TrayIconData();
   EXPECT_EQ(data.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
   EXPECT_EQ(data.hWnd, window.Hwnd());
@@ -288,7 +259,7 @@ TEST(TrayModule, FillsTheRecordAndHidesTheWindowUntilRestored) {
   EXPECT_EQ(data.uFlags, 7u);
   EXPECT_EQ(data.uCallbackMessage, 0x200u);
   EXPECT_EQ(data.hIcon, icon);
-  EXPECT_EQ(Field(data.szTip), std::string(60, 'a') + "bcd");
+  EXPECT_EQ(std::string(data.szTip), bytes.substr(0, found->kept));
 
   // Without a notification area the shell refuses; then the window must
   // stay where the user can reach it.
@@ -299,39 +270,6 @@ TEST(TrayModule, FillsTheRecordAndHidesTheWindowUntilRestored) {
     EXPECT_FALSE(tray.TrayRemove());
   }
   std::cout << "[ INFO     ] the shell " << (added ? "took" : "refused") << " the icon\n";
-}
-
-// Also run under a Cyrillic and a Japanese system code page (see the test
-// list): the ANSI record holds the tip in the system's own code page, and a
-// tip too long for it loses whole characters only.
-TEST(TrayModule, TheTipIsInTheSystemsCodePageCutAtAWholeCharacter) {
-  struct Case {
-    unsigned codePage;
-    const char* tip;
-    std::string bytes;
-    int repeats;       // to make a tip of 40 characters
-    std::size_t kept;  // of its bytes in the field
-  };
-  const Case cases[] = {{1252, "Песня", "?????", 8, 40},
-                        {1251, "Песня", "\xCF\xE5\xF1\xED\xFF", 8, 40},
-                        {932, "音楽", "\x89\xB9\x8A\x79", 20, 62}};
-  const Case* found = nullptr;
-  for (const auto& c : cases) found = c.codePage == GetACP() ? &c : found;
-  ASSERT_NE(found, nullptr) << "no case for code page " << GetACP();
-
-  Plain window(5000, 5000);
-  const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
-  TrayModule tray;
-  tray.TrayAdd(icon, found->tip, window.Hwnd());
-  EXPECT_EQ(Field(tray.TrayIconData().szTip), found->bytes);
-  std::string longTip, longBytes;
-  for (int i = 0; i < found->repeats; ++i) {
-    longTip += found->tip;
-    longBytes += found->bytes;
-  }
-  tray.TrayAdd(icon, longTip, window.Hwnd());
-  EXPECT_EQ(Field(tray.TrayIconData().szTip), longBytes.substr(0, found->kept));
-  tray.TrayRemove();
 }
 
 }  // namespace

@@ -123,12 +123,8 @@ TEST_F(Aol8Test, SignedOnNameComesFromTheWelcomeCaption) {
   EXPECT_EQ(aol_.GetUserSN(), "Dorvin Q");
   tree_.Destroy(welcome);
   EXPECT_EQ(aol_.GetUserSN(), "[not online]") << "even with a room open";
-}
-
-TEST_F(Aol8Test, ExclamationMarksAndGreetingsVanishFromTheName) {
-  StartClient();
   AddWelcome("Hi!There");
-  EXPECT_EQ(aol_.GetUserSN(), "HiThere");
+  EXPECT_EQ(aol_.GetUserSN(), "HiThere") << "exclamation marks vanish from the name";
 }
 
 TEST_F(Aol8Test, AWelcomeWindowIsNotTakenForARoomNorARoomForWelcome) {
@@ -202,7 +198,7 @@ TEST_F(Aol8Test, AWelcomeWindowThatDoesNotAnswerMeansNotOnline) {
   EXPECT_EQ(aol_.GetUserSN(), "Dorvin");
 }
 
-TEST_F(Aol8Test, GetTextOfAnEmptyWindowIsEmpty) {
+TEST_F(Aol8Test, AnEmptyOrNoWindowHasNoText) {
   StartClient();
   const WindowRef room = AddRoom("");
   EXPECT_EQ(aol_.GetText(room), "");

@@ -20,57 +20,37 @@ TEST(StripTags, DropsEveryTagAndKeepsEverythingElse) {
   EXPECT_EQ(StripTags("<<b>>"), ">");
   EXPECT_EQ(StripTags("\xBB S\xF8n<i>\xF8</i>rix"), "\xBB S\xF8n\xF8rix");
   EXPECT_EQ(StripTags(""), "");
-}
-
-TEST(StripTags, KeepsBracketsThatDoNotCloseATag) {
+  // Brackets that do not close a tag stay.
   EXPECT_EQ(StripTags("a < b"), "a < b");
   EXPECT_EQ(StripTags("a > b"), "a > b");
   EXPECT_EQ(StripTags("x <b>y</b> <unclosed"), "x y <unclosed");
   EXPECT_EQ(StripTags("1 < 2 > 0"), "1  0");
 }
 
-TEST(ParseRuns, FontColourHoldsUntilTheNextColour) {
-  const auto runs = ParseRuns("a<font color=#FF0000>b</font>c<FONT COLOR=#0000ff>d");
-  ASSERT_EQ(runs.size(), 3u);
-  EXPECT_EQ(runs[0], (TextRun{"a", std::nullopt, false, false}));
-  EXPECT_EQ(runs[1], (TextRun{"bc", kRed, false, false}));
-  EXPECT_EQ(runs[2], (TextRun{"d", kBlue, false, false}));
-}
-
-TEST(ParseRuns, ReadsTheColourAmongOtherAttributesQuotedOrNot) {
+// A colour holds until the next usable one, bold and underline switch in any
+// case, other tags change nothing, and no run is empty.
+TEST(ParseRuns, SplitsTheLineWhereColourBoldOrUnderlineChange) {
+  constexpr auto kNone = std::nullopt;
+  const std::pair<const char*, std::vector<TextRun>> cases[] = {
+      {"a<font color=#FF0000>b</font>c<FONT COLOR=#0000ff>d",
+       {{"a", kNone, false, false}, {"bc", kRed, false, false}, {"d", kBlue, false, false}}},
+      {"<font color=#FF0000>a<font  face=\"arial narrow\">b<font color=red>c"
+       "<font color=#12345>d<font color=#GG0000>e",
+       {{"abcde", kRed, false, false}}},
+      {"<B>b<u>bu</B>u</U>n",
+       {{"b", kNone, true, false},
+        {"bu", kNone, true, true},
+        {"u", kNone, false, true},
+        {"n", kNone, false, false}}},
+      {"<b>a<br>b<body>c<i>d</font>e<bogus color=#FF0000>f", {{"abcdef", kNone, true, false}}},
+      {"", {}},
+      {"<b></b><font color=#FF0000>", {}},
+      {"<b></b>x", {{"x", kNone, false, false}}}};
+  for (const auto& [html, runs] : cases) EXPECT_EQ(ParseRuns(html), runs) << html;
   EXPECT_EQ(ParseRuns("<font face=\"arial narrow\" color=\"#ff0000\">x").front().colour, kRed);
   EXPECT_EQ(ParseRuns("<Font Face='a b' Color='FF0000'>x").front().colour, kRed);
   EXPECT_EQ(ParseRuns("<font color = #FF0000 size=2>x").front().colour, kRed);
-  EXPECT_EQ(ParseRuns("<font face=\"color=#0000FF\">x").front().colour, std::nullopt);
-}
-
-TEST(ParseRuns, FontTagWithoutAUsableColourKeepsTheColour) {
-  const auto runs = ParseRuns(
-      "<font color=#FF0000>a<font  face=\"arial narrow\">b<font color=red>c"
-      "<font color=#12345>d<font color=#GG0000>e");
-  ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0], (TextRun{"abcde", kRed, false, false}));
-}
-
-TEST(ParseRuns, BoldAndUnderlineSwitchInAnyCase) {
-  const auto runs = ParseRuns("<B>b<u>bu</B>u</U>n");
-  ASSERT_EQ(runs.size(), 4u);
-  EXPECT_EQ(runs[0], (TextRun{"b", std::nullopt, true, false}));
-  EXPECT_EQ(runs[1], (TextRun{"bu", std::nullopt, true, true}));
-  EXPECT_EQ(runs[2], (TextRun{"u", std::nullopt, false, true}));
-  EXPECT_EQ(runs[3], (TextRun{"n", std::nullopt, false, false}));
-}
-
-TEST(ParseRuns, OtherTagsChangeNothing) {
-  const auto runs = ParseRuns("<b>a<br>b<body>c<i>d</font>e<bogus color=#FF0000>f");
-  ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0], (TextRun{"abcdef", std::nullopt, true, false}));
-}
-
-TEST(ParseRuns, GivesNoEmptyRuns) {
-  EXPECT_TRUE(ParseRuns("").empty());
-  EXPECT_TRUE(ParseRuns("<b></b><font color=#FF0000>").empty());
-  EXPECT_EQ(ParseRuns("<b></b>x").size(), 1u);
+  EXPECT_EQ(ParseRuns("<font face=\"color=#0000FF\">x").front().colour, kNone);
 }
 
 TEST(ParseRuns, TextsJoinToTheStrippedLine) {

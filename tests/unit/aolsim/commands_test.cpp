@@ -25,27 +25,37 @@ TEST(ParseCommand, ReadsEveryVerb) {
   EXPECT_EQ(Parsed("quit"), Command(Quit{}));
 }
 
-TEST(ParseCommand, RefusesUnknownOrMisspelledVerbs) {
-  EXPECT_FALSE(Parsed(""));
-  EXPECT_FALSE(Parsed("dance"));
-  EXPECT_FALSE(Parsed("Say Bob: hi"));
-  EXPECT_FALSE(Parsed("signon"));
-  EXPECT_FALSE(Parsed(" quit"));
-}
-
-TEST(ParseCommand, NamesAreTrimmedAndMustNotBeBlankOrHoldControlCharacters) {
+TEST(ParseCommand, TrimsNamesAndRefusesEveryMalformedLine) {
   EXPECT_EQ(Parsed("signon   Dorvin Q  "), Command(SignOn{"Dorvin Q"}));
   EXPECT_EQ(Parsed("room\tLobby\t"), Command(OpenRoom{"Lobby"}));
-  EXPECT_FALSE(Parsed("room    "));
-  EXPECT_FALSE(Parsed("signon Dor\tvin"));
-  EXPECT_FALSE(Parsed("front a\x7F"));
-}
-
-TEST(ParseCommand, CommandsWithoutArgumentsRefuseOne) {
-  EXPECT_FALSE(Parsed("quit now"));
-  EXPECT_FALSE(Parsed("clear all"));
-  EXPECT_FALSE(Parsed("signoff Dorvin"));
   EXPECT_EQ(Parsed("quit  "), Command(Quit{}));
+  for (const std::string_view bad : {"",
+                                     "dance",
+                                     "Say Bob: hi",
+                                     "signon",
+                                     " quit",
+                                     "room    ",
+                                     "signon Dor\tvin",
+                                     "front a\x7F",
+                                     "quit now",
+                                     "clear all",
+                                     "signoff Dorvin",
+                                     "say Bob hi",
+                                     "say : hi",
+                                     "say Bob:",
+                                     "say Bob: ",
+                                     "type a\r\nquit",
+                                     "say Bob: a\nb",
+                                     "wait",
+                                     "wait -1",
+                                     "wait 1s",
+                                     "wait nan",
+                                     "wait inf",
+                                     "wait 1e9",
+                                     "maxlines 0"}) {
+    EXPECT_FALSE(Parsed(bad)) << bad;
+  }
+  EXPECT_FALSE(Parsed(std::string_view("type a\0b", 8))) << "no NUL";
 }
 
 TEST(ParseCommand, SaySplitsAtTheFirstColonAndKeepsTheTextAsGiven) {
@@ -56,23 +66,10 @@ TEST(ParseCommand, SaySplitsAtTheFirstColonAndKeepsTheTextAsGiven) {
   EXPECT_EQ(Parsed("say Bob:   spaced  "), Command(Say{"Bob", "  spaced  "}));
 }
 
-TEST(ParseCommand, SayNeedsANameAColonAndText) {
-  EXPECT_FALSE(Parsed("say Bob hi"));
-  EXPECT_FALSE(Parsed("say : hi"));
-  EXPECT_FALSE(Parsed("say Bob:"));
-  EXPECT_FALSE(Parsed("say Bob: "));
-}
-
 TEST(ParseCommand, TypeTakesTheRestAfterTheSeparatingBlanks) {
   EXPECT_EQ(Parsed("type   <b>hi</b> there  "), Command(Type{"<b>hi</b> there  "}));
   EXPECT_EQ(Parsed("type"), Command(Type{""}));
   EXPECT_EQ(Parsed("type \xC2\xBB \xC3\xB8"), Command(Type{"\xC2\xBB \xC3\xB8"}));
-}
-
-TEST(ParseCommand, NoCommandSpansLinesOrHoldsNul) {
-  EXPECT_FALSE(Parsed("type a\r\nquit"));
-  EXPECT_FALSE(Parsed("say Bob: a\nb"));
-  EXPECT_FALSE(Parsed(std::string_view("type a\0b", 8)));
 }
 
 TEST(ParseCommand, WaitAndHangTakeNonNegativeSecondsWithFractions) {
@@ -81,8 +78,7 @@ TEST(ParseCommand, WaitAndHangTakeNonNegativeSecondsWithFractions) {
   EXPECT_EQ(Parsed("wait 1.0005"), Command(Wait{milliseconds(1001)}));
   EXPECT_EQ(Parsed("hang  0.5 "), Command(Hang{milliseconds(500)}));
   EXPECT_EQ(Parsed("hang 3600"), Command(Hang{milliseconds(3600000)}));
-  for (const char* bad : {"wait", "wait -1", "wait 1s", "wait nan", "wait inf", "wait 1e9", "hang",
-                          "hang -2", "hang 4 s", "hang 3601", "Hang 4"}) {
+  for (const char* bad : {"hang", "hang -2", "hang 4 s", "hang 3601", "Hang 4"}) {
     EXPECT_FALSE(Parsed(bad)) << bad;
   }
 }
@@ -93,7 +89,6 @@ TEST(ParseLineLimit, TakesWholeNumbersFromOneToTheCeiling) {
   for (const char* bad : {"", "0", "-5", "+5", "5 ", "1000001", "99999999999999999999999", "1.5"}) {
     EXPECT_FALSE(ParseLineLimit(bad)) << bad;
   }
-  EXPECT_FALSE(Parsed("maxlines 0"));
 }
 
 TEST(ParseScript, SkipsBlankAndCommentLinesAndReadsCrLf) {
@@ -108,12 +103,8 @@ TEST(ParseScript, RefusesTheWholeScriptAndNamesTheFirstBadLine) {
   const Script script = ParseScript("say Bob: hi\n\nsya Bob: typo\nquit now\n");
   EXPECT_EQ(script.badLine, 3u);
   EXPECT_TRUE(script.commands.empty());
-}
-
-TEST(ParseScript, EmptyScriptHasNoCommands) {
-  const Script script = ParseScript("");
-  EXPECT_FALSE(script.badLine);
-  EXPECT_TRUE(script.commands.empty());
+  EXPECT_FALSE(ParseScript("").badLine);
+  EXPECT_TRUE(ParseScript("").commands.empty());
 }
 
 }  // namespace

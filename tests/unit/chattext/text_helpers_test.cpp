@@ -25,40 +25,17 @@ TEST(StripSpaces, RemovesEveryBlankAndNothingElse) {
   EXPECT_EQ(StripSpaces("tab\there"), "tab\there");
 }
 
-TEST(HtmlToColor, ReadsRrggbbIntoBlueGreenRedOrder) {
-  std::string text = "FF8000";
-  EXPECT_EQ(HtmlToColor(text).bgr, 33023u);
-  std::string green = "00FF00";
-  EXPECT_EQ(HtmlToColor(green).bgr, 65280u);
-  std::string lower = "0000ff";
-  EXPECT_EQ(HtmlToColor(lower).bgr, 0xFF0000u);
+// RRGGBB read into blue-green-red order, stopping at the first character
+// that is no hex digit; blue is read first, so a bad blue pair hides the rest.
+TEST(HtmlToColor, ReadsRrggbbUpToTheFirstCharacterThatIsNoHexDigit) {
+  const std::pair<std::string, std::uint32_t> cases[] = {
+      {"FF8000", 33023},  {"00FF00", 65280}, {"0000ff", 0xFF0000}, {"ZZZZZZ", 0}, {"FFFFZZ", 0},
+      {"ZZ8000", 0x0080}, {"", 0},           {"F", 0xFF}};
+  for (auto [text, expected] : cases) EXPECT_EQ(HtmlToColor(text).bgr, expected) << text;
+  std::string hashed = "#FF8000";
+  EXPECT_EQ(HtmlToColor(hashed).bgr, 33023u);
+  EXPECT_EQ(hashed, "FF8000") << "the leading hash is dropped from the caller's text";
 }
-
-TEST(HtmlToColor, LeadingHashIsDroppedFromTheCallersText) {
-  std::string text = "#FF8000";
-  EXPECT_EQ(HtmlToColor(text).bgr, 33023u);
-  EXPECT_EQ(text, "FF8000");
-}
-
-TEST(HtmlToColor, StopsAtTheFirstCharacterThatIsNoHexDigit) {
-  std::string letters = "ZZZZZZ";
-  EXPECT_EQ(HtmlToColor(letters).bgr, 0u);
-  // Blue is read first: a bad blue pair hides the rest.
-  std::string badBlue = "FFFFZZ";
-  EXPECT_EQ(HtmlToColor(badBlue).bgr, 0u);
-  std::string badRed = "ZZ8000";
-  EXPECT_EQ(HtmlToColor(badRed).bgr, 0x0080u);
-  std::string shortText = "F";
-  EXPECT_NO_FATAL_FAILURE(HtmlToColor(shortText));
-  std::string empty;
-  EXPECT_EQ(HtmlToColor(empty).bgr, 0u);
-}
-
-}  // namespace
-}  // namespace sonorix
-
-namespace sonorix {
-namespace {
 
 TEST(LowerCase, LowersTheCapitalsOfWindows1252Only) {
   EXPECT_EQ(LowerCase("P Song.MP3"), "p song.mp3");

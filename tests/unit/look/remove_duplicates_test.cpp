@@ -7,31 +7,19 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-TEST(RemoveDuplicates, KeepsTheFirstOfNamesDifferingOnlyInCase) {
-  Items items{"a", "B", "A", "b"};
-  RemoveDuplicates(items);
-  EXPECT_EQ(items, (Items{"a", "B"}));
-}
-
-TEST(RemoveDuplicates, LeavesDistinctNamesInTheirOrder) {
-  Items items{"night", "default", "Neon", "day"};
-  RemoveDuplicates(items);
-  EXPECT_EQ(items, (Items{"night", "default", "Neon", "day"}));
-}
-
-TEST(RemoveDuplicates, ANameWithWildcardsIsRemovedByNamesItMatches) {
-  Items items{"blue", "b*", "red"};
-  RemoveDuplicates(items);
-  EXPECT_EQ(items, (Items{"blue", "red"}));
-}
-
-TEST(RemoveDuplicates, EmptyAndSingleListsStayAsTheyAre) {
-  Items none;
-  RemoveDuplicates(none);
-  EXPECT_TRUE(none.empty());
-  Items one{"x"};
-  RemoveDuplicates(one);
-  EXPECT_EQ(one, Items{"x"});
+// The first of names differing only in case stays; a name with wildcards
+// goes when a name before it matches; distinct names keep their order.
+TEST(RemoveDuplicates, KeepsTheFirstOfEachNameInItsPlace) {
+  const std::pair<Items, Items> cases[] = {
+      {{"a", "B", "A", "b"}, {"a", "B"}},
+      {{"night", "default", "Neon", "day"}, {"night", "default", "Neon", "day"}},
+      {{"blue", "b*", "red"}, {"blue", "red"}},
+      {{}, {}},
+      {{"x"}, {"x"}}};
+  for (auto [items, expected] : cases) {
+    RemoveDuplicates(items);
+    EXPECT_EQ(items, expected);
+  }
 }
 
 }  // namespace

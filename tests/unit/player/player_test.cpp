@@ -29,22 +29,18 @@ class PlayerTest : public ::testing::Test {
   Player& player_ = rig_.player;
 };
 
-TEST_F(PlayerTest, PlayButtonOpensTheSelectionAndAnnouncesIt) {
+TEST_F(PlayerTest, PlayButtonOpensTheSelectionAndAnnouncesItStoppingWhatPlaysFirst) {
   songs_.selected = 1;
   player_.PlayButton();
   EXPECT_EQ(media_.opened, std::vector<std::string>{"D:\\music\\be.mp3"});
   EXPECT_EQ(client_.Lines(), std::vector<std::string>{
                                  PlayAnnouncement(CurrentStyle(), PlayWord::Button, 1, "be.mp3")});
   EXPECT_TRUE(progress_.running);
-}
-
-TEST_F(PlayerTest, PlayButtonWhilePlayingStopsAndClearsFirst) {
-  songs_.selected = 0;
-  media_.state = PlayState::Playing;
+  EXPECT_EQ(media_.stops + progress_.clears, 0);
   player_.PlayButton();
   EXPECT_EQ(media_.stops, 1);
   EXPECT_EQ(progress_.clears, 1);
-  EXPECT_EQ(client_.Lines().size(), 1u);
+  EXPECT_EQ(client_.Lines().size(), 2u);
 }
 
 TEST_F(PlayerTest, NothingPlaysWithoutAFolderOrASelection) {
@@ -71,15 +67,11 @@ TEST_F(PlayerTest, ASongThatWillNotOpenIsNeverAnnounced) {
   EXPECT_EQ(media_.State(), PlayState::Stopped);
 }
 
-TEST_F(PlayerTest, DoubleClickWhileStoppedDoesNothing) {
-  songs_.selected = 0;
+TEST_F(PlayerTest, DoubleClickSwitchesSongsWithTheSpacedWordOnlyWhileNotStopped) {
+  songs_.selected = 2;
   player_.PlaySelection();
   EXPECT_TRUE(media_.opened.empty());
   EXPECT_TRUE(client_.Lines().empty());
-}
-
-TEST_F(PlayerTest, DoubleClickWhilePlayingSwitchesSongsWithTheSpacedWord) {
-  songs_.selected = 2;
   media_.state = PlayState::Playing;
   player_.PlaySelection();
   EXPECT_EQ(media_.stops, 1);
@@ -147,12 +139,6 @@ TEST_F(PlayerTest, SeekGoesToWholeSecondsAndIgnoresPausedAndRightPresses) {
   EXPECT_EQ(media_.seeks, (std::vector<double>{0, 100}));
 }
 
-TEST_F(PlayerTest, EndOfSongWithNoModeStopsTheBarAndSaysNothing) {
-  player_.EndOfSong();
-  EXPECT_EQ(progress_.clears, 1);
-  EXPECT_TRUE(client_.Lines().empty());
-}
-
 TEST_F(PlayerTest, EndOfSongAutoRandomPlaysAndAnnouncesThePlainName) {
   modes_.SetAutoRandomCaption(kAutoRandomOn);
   random_ = ScriptedRandomness({0.5});
@@ -164,7 +150,11 @@ TEST_F(PlayerTest, EndOfSongAutoRandomPlaysAndAnnouncesThePlainName) {
   EXPECT_EQ(progress_.clears, 0);
 }
 
-TEST_F(PlayerTest, EndOfSongAutoRandomWithoutFolderDoesNothingAtAll) {
+TEST_F(PlayerTest, EndOfSongWithNoModeStopsTheBarAndWithoutAFolderDoesNothingAtAll) {
+  player_.EndOfSong();
+  EXPECT_EQ(progress_.clears, 1);
+  EXPECT_TRUE(client_.Lines().empty());
+  progress_.clears = 0;
   modes_.SetAutoRandomCaption(kAutoRandomOn);
   modes_.SetContinuousCaption(kContinuousOn);
   settings_.WriteMain("mp3 dir", "");

@@ -30,69 +30,45 @@ void ExpectStepsOfTen(const TwipsPlace& window, const std::vector<TwipsPoint>& p
   }
 }
 
-TEST(SnapToEdges, DocksToTheLeftEdgeOnlyWhenReleasedCloserThan400Twips) {
-  const TwipsPlace at300{300, 5000, kW, kH};
-  const auto path = SnapPath(at300, kScreen);
-  ASSERT_EQ(path.size(), 30u);
-  EXPECT_EQ(path.front(), (TwipsPoint{290, 5000}));
-  EXPECT_EQ(path.back(), (TwipsPoint{0, 5000}));
-  ExpectStepsOfTen(at300, path);
-
-  EXPECT_TRUE(SnapPath({400, 5000, kW, kH}, kScreen).empty());
-  EXPECT_EQ(RestingPlace({399, 5000, kW, kH}), (TwipsPoint{0, 5000}));
-}
-
-TEST(SnapToEdges, LeavesAWindowWellInsideTheScreenWhereItIs) {
-  EXPECT_TRUE(SnapPath({5000, 5000, kW, kH}, kScreen).empty());
-  EXPECT_TRUE(SnapPath({400, 400, kW, kH}, kScreen).empty());
-  EXPECT_TRUE(
-      SnapPath({kScreen.width - kW - 400, kScreen.height - kH - 400, kW, kH}, kScreen).empty());
-}
-
-TEST(SnapToEdges, BringsBackAWindowPartlyBeyondTheRightEdgeFlushWithIt) {
-  const TwipsPlace beyond{kScreen.width - kW + 1000, 5000, kW, kH};
-  const auto path = SnapPath(beyond, kScreen);
-  ASSERT_EQ(path.size(), 100u);
-  EXPECT_EQ(path.back(), (TwipsPoint{kScreen.width - kW, 5000}));
-  ExpectStepsOfTen(beyond, path);
-}
-
-TEST(SnapToEdges, BringsBackWindowsBeyondTheOtherEdgesAndDocksThem) {
-  EXPECT_EQ(RestingPlace({-700, 5000, kW, kH}), (TwipsPoint{0, 5000}));
-  EXPECT_EQ(RestingPlace({5000, -300, kW, kH}), (TwipsPoint{5000, 0}));
-  EXPECT_EQ(RestingPlace({5000, kScreen.height - 200, kW, kH}),
-            (TwipsPoint{5000, kScreen.height - kH}));
-}
-
-TEST(SnapToEdges, DocksToTheRightAndBottomEdgesWhenNear) {
-  const TwipsPlace nearRight{kScreen.width - kW - 395, 5000, kW, kH};
-  const auto path = SnapPath(nearRight, kScreen);
-  EXPECT_EQ(path.front(), (TwipsPoint{nearRight.left + 10, 5000}));
-  EXPECT_EQ(path.back(), (TwipsPoint{kScreen.width - kW, 5000}));
-  ExpectStepsOfTen(nearRight, path);
-
-  EXPECT_EQ(RestingPlace({5000, kScreen.height - kH - 150, kW, kH}),
-            (TwipsPoint{5000, kScreen.height - kH}));
-  EXPECT_TRUE(SnapPath({5000, kScreen.height - kH - 400, kW, kH}, kScreen).empty());
-}
-
-TEST(SnapToEdges, DocksToBothEdgesOfACornerSlidingAcrossFirst) {
-  const TwipsPlace nearCorner{100, 200, kW, kH};
-  const auto path = SnapPath(nearCorner, kScreen);
-  EXPECT_EQ(path.back(), (TwipsPoint{0, 0}));
-  EXPECT_EQ(path[9], (TwipsPoint{0, 200}));
-  ExpectStepsOfTen(nearCorner, path);
-
-  EXPECT_EQ(RestingPlace({kScreen.width - kW + 50, kScreen.height - kH - 30, kW, kH}),
-            (TwipsPoint{kScreen.width - kW, kScreen.height - kH}));
-}
-
-TEST(SnapToEdges, AWindowAsWideAsTheScreenEndsAtTheLeftEdgeWhereverItWasDropped) {
+// Back onto the screen, then flush with every edge it was left within 400
+// twips of; a window as wide as the screen always ends at the left edge.
+TEST(SnapToEdges, ComesToRestOnTheScreenDockedToTheEdgesItIsNear) {
+  constexpr int kW2 = kScreen.width - kW, kH2 = kScreen.height - kH;
+  const std::pair<TwipsPlace, TwipsPoint> cases[] = {
+      {{300, 5000, kW, kH}, {0, 5000}},
+      {{399, 5000, kW, kH}, {0, 5000}},
+      {{400, 5000, kW, kH}, {400, 5000}},
+      {{5000, 5000, kW, kH}, {5000, 5000}},
+      {{400, 400, kW, kH}, {400, 400}},
+      {{kW2 - 400, kH2 - 400, kW, kH}, {kW2 - 400, kH2 - 400}},
+      {{kW2 + 1000, 5000, kW, kH}, {kW2, 5000}},
+      {{-700, 5000, kW, kH}, {0, 5000}},
+      {{5000, -300, kW, kH}, {5000, 0}},
+      {{5000, kScreen.height - 200, kW, kH}, {5000, kH2}},
+      {{kW2 - 395, 5000, kW, kH}, {kW2, 5000}},
+      {{5000, kH2 - 150, kW, kH}, {5000, kH2}},
+      {{5000, kH2 - 400, kW, kH}, {5000, kH2 - 400}},
+      {{100, 200, kW, kH}, {0, 0}},
+      {{kW2 + 50, kH2 - 30, kW, kH}, {kW2, kH2}}};
+  for (const auto& [window, rest] : cases) {
+    const auto path = SnapPath(window, kScreen);
+    EXPECT_EQ(RestingPlace(window), rest) << window.left << "," << window.top;
+    ExpectStepsOfTen(window, path);
+  }
   for (const int left : {-5000, -5, 0, 150, 399, 400, 7000}) {
-    const TwipsPlace wide{left, 5000, kScreen.width, kH};
-    EXPECT_EQ(RestingPlace(wide), (TwipsPoint{0, 5000})) << left;
+    EXPECT_EQ(RestingPlace({left, 5000, kScreen.width, kH}), (TwipsPoint{0, 5000})) << left;
   }
   EXPECT_TRUE(SnapPath({0, 5000, kScreen.width, kH}, kScreen).empty());
+}
+
+TEST(SnapToEdges, SlidesTenTwipsAStepAcrossBeforeDown) {
+  const auto left = SnapPath({300, 5000, kW, kH}, kScreen);
+  ASSERT_EQ(left.size(), 30u);
+  EXPECT_EQ(left.front(), (TwipsPoint{290, 5000}));
+  EXPECT_EQ(SnapPath({kScreen.width - kW + 1000, 5000, kW, kH}, kScreen).size(), 100u);
+  EXPECT_EQ(SnapPath({kScreen.width - kW - 395, 5000, kW, kH}, kScreen).front(),
+            (TwipsPoint{kScreen.width - kW - 395 + 10, 5000}));
+  EXPECT_EQ(SnapPath({100, 200, kW, kH}, kScreen)[9], (TwipsPoint{0, 200})) << "the corner";
 }
 
 TEST(SnapToEdges, EachStepStartsFromWhereTheWindowIsNow) {

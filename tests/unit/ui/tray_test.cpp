@@ -16,7 +16,7 @@ TEST(TrayMessage, AnswersLeftDoubleClickAndRightPressOnlyInPixels) {
   }
 }
 
-TEST(TrayMessage, DividesTwipsByTheTwipsPerPixelAndRounds) {
+TEST(TrayMessage, DividesTwipsByTheTwipsPerPixelAndRoundsWhenTheScaleMakesSense) {
   EXPECT_EQ(TrayMessage(515 * 15, 15), kTrayLeftDoubleClick);
   EXPECT_EQ(TrayMessage(516 * 15, 15), kTrayRightButtonDown);
   EXPECT_EQ(TrayMessage(515 * 15 + 7, 15), kTrayLeftDoubleClick);
@@ -24,9 +24,7 @@ TEST(TrayMessage, DividesTwipsByTheTwipsPerPixelAndRounds) {
   EXPECT_EQ(TrayMessage(515, 15), kTrayNothing);
   EXPECT_EQ(TrayMessage(514 * 15, 15), kTrayNothing);
   EXPECT_EQ(TrayMessage(515 * 12, 12), kTrayLeftDoubleClick);
-}
-
-TEST(TrayMessage, ANonsenseScaleOrCoordinateIsNoClick) {
+  // A scale that cannot be reads as pixels; a coordinate that cannot be is no click.
   EXPECT_EQ(TrayMessage(515, 0), kTrayLeftDoubleClick);
   EXPECT_EQ(TrayMessage(516, -15), kTrayRightButtonDown);
   EXPECT_EQ(TrayMessage(NAN), kTrayNothing);
@@ -34,16 +32,14 @@ TEST(TrayMessage, ANonsenseScaleOrCoordinateIsNoClick) {
   EXPECT_EQ(TrayMessage(1e300), kTrayNothing);
 }
 
-TEST(TrayTip, KeepsTheFirst63Characters) {
+TEST(TrayTip, KeepsTheFirst63CharactersNotBytes) {
   const std::string seventy = std::string(60, 'a') + "bcdefghijk";
   EXPECT_EQ(TrayTip(seventy), std::string(60, 'a') + "bcd");
   EXPECT_EQ(TrayTip(std::string(63, 'x')), std::string(63, 'x'));
   EXPECT_EQ(TrayTip(std::string(64, 'x')), std::string(63, 'x'));
   EXPECT_EQ(TrayTip("Sonorix"), "Sonorix");
   EXPECT_EQ(TrayTip(""), "");
-}
-
-TEST(TrayTip, CountsCharactersNotBytes) {
+  // Characters, not bytes:
   std::string accents;
   for (int i = 0; i < 70; ++i) accents += "\xC3\xA9";  // é
   std::string kept;
