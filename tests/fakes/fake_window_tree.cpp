@@ -75,6 +75,16 @@ WindowRef FakeWindowTree::FindTopLevel(std::string_view className) {
   return {};
 }
 
+WindowRef FakeWindowTree::FindTopLevelCaptioned(std::string_view className,
+                                                std::string_view caption) {
+  ++lookups;
+  for (const auto handle : topLevel_) {
+    const Node& node = nodes_.at(handle);
+    if (SameClass(node.className, className) && node.text == caption) return WindowRef{handle};
+  }
+  return {};
+}
+
 WindowRef FakeWindowTree::FindChild(WindowRef parent, WindowRef after, std::string_view className) {
   ++lookups;
   const Node* node = Find(parent);
