@@ -126,8 +126,9 @@ std::intptr_t FakeWindowTree::Send(WindowRef window, WindowMessage message, std:
                                    std::intptr_t) {
   if (!Answers(window) || !Exists(window)) return 0;
   sent.push_back({window, message, wParam, {}});
-  if (onSent) onSent(sent.back());
-  return 0;
+  const Sent copy = sent.back();
+  if (onSent) onSent(copy);
+  return result ? result(copy) : 0;
 }
 
 void FakeWindowTree::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,

@@ -33,6 +33,8 @@ class FakeWindowTree final : public WindowApi {
   std::function<void()> onDoEvents;
   // Runs after every message sent to a window, as the window's own reaction.
   std::function<void(const Sent&)> onSent;
+  // What a window answers to a message sent by Send; empty: 0.
+  std::function<std::intptr_t(const Sent&)> result;
   // Windows whose text no message changes.
   std::set<std::uintptr_t> fixedText;
   std::vector<Sent> sent;

@@ -1,12 +1,15 @@
 #include "aolsim/frame_window.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "aolsim/file_io.h"
+#include "core/win32/code_page.h"
 #include "aolsim/frame_commands.h"
+#include "aolsim/toolbar.h"
 #include "aolsim/window_classes.h"
 #include "aolsim/window_support.h"
 
@@ -24,6 +27,7 @@ struct FrameState {
 
   Session session;
   HWND mdiClient = nullptr;
+  HWND toolbar = nullptr;
   std::vector<Command> script;
   std::size_t nextStep = 0;
 };
@@ -71,11 +75,40 @@ bool CreateMdiClient(HWND frame, FrameState& state) {
   return state.mdiClient != nullptr;
 }
 
+// A private room keyword enters the room unless the service refuses its
+// name; any other keyword opens its page.
+void OpenKeyword(HWND frame, FrameState& state) {
+  const std::string keyword = TakeKeyword(state.toolbar);
+  const std::string_view prefix = kPrivateRoomKeyword;
+  if (keyword.rfind(prefix, 0) != 0) {
+    OpenDocument(state.mdiClient, "Keyword: " + keyword, MakeKeywordPage());
+    return;
+  }
+  const std::string room = keyword.substr(prefix.size());
+  if (const auto refusal = RoomRefusal(room)) {
+    MessageBoxA(frame, refusal->c_str(), kFrameCaption, MB_OK);
+    return;
+  }
+  ExecuteCommand(frame, state.mdiClient, state.session, OpenRoom{AnsiToUtf8(room)});
+}
+
+void LayOut(FrameState& state, int width, int height) {
+  MoveWindow(state.toolbar, 0, 0, width, kToolbarHeight, TRUE);
+  MoveWindow(state.mdiClient, 0, kToolbarHeight, width, std::max(height - kToolbarHeight, 0), TRUE);
+}
+
 LRESULT HandleFrameMessage(HWND frame, FrameState& state, UINT message, WPARAM wParam,
                            LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      return CreateMdiClient(frame, state) ? 0 : -1;
+      state.toolbar = CreateToolbar(frame);
+      return state.toolbar && CreateMdiClient(frame, state) ? 0 : -1;
+    case WM_SIZE:
+      LayOut(state, LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case kOpenKeyword:
+      OpenKeyword(frame, state);
+      return 0;
     case WM_COPYDATA:
       return HandleCopyData(frame, state, lParam);
     case WM_TIMER:
