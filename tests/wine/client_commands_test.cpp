@@ -82,9 +82,43 @@ TEST_F(ClientCommandsTest, PrivateRoomRefusalsAreToldAndTheirBoxClosed) {
   EXPECT_NE(Document("Back Room"), nullptr);
 }
 
-// This client opens no instant message window and no mail box: each command
-// gives up within its bound, and the next command is obeyed.
+TEST_F(ClientCommandsTest, MailAndInstantMessagesAreDrivenInTheClient) {
+  const struct {
+    const char* command;
+    std::string line;
+    const char* page;
+  } mails[] = {
+      {"nmail", kCondensed + "viéwing <u>néw</u> spám", "New Mail"},
+      {"omail", kCondensed + "viéwing <u>øld</u> spám", "Old Mail"},
+      {"smail", kCondensed + "viéwing <u>sént</u> spám", "Sent Mail"},
+  };
+  for (const auto& mail : mails) {
+    EXPECT_EQ(Replies(mail.command, 1), Lines{mail.line});
+    EXPECT_TRUE(Pump(
+        [&] {
+          const HWND tabs = FindWindowExA(Document("Mailbox"), nullptr, "_AOL_TabControl", nullptr);
+          return IsWindowVisible(FindWindowExA(tabs, nullptr, "_AOL_TabPage", mail.page)) != FALSE;
+        },
+        10s))
+        << mail.command;
+  }
+  const HWND toolbar = FindWindowExA(FindWindowExA(Frame(), nullptr, "AOL Toolbar", nullptr),
+                                     nullptr, "_AOL_Toolbar", nullptr);
+  const HWND imIcon = FindWindowExA(toolbar, nullptr, "_AOL_Icon", "4");
+  EXPECT_EQ(Replies("imsoff", 1),
+            Lines{kCondensed + "instánt mésságés › <FONT COLOR=#" + kTestAcolor + "><u>øff</u>"});
+  EXPECT_TRUE(Pump([&] { return Caption(imIcon) == "IM off"; }, 10s));
+  EXPECT_EQ(Replies("imson", 1),
+            Lines{kCondensed + "instánt mésságés › <FONT COLOR=#" + kTestAcolor + "><u>øn</u>"});
+  EXPECT_TRUE(Pump([&] { return Caption(imIcon) == "IM on"; }, 10s));
+}
+
+// Told to open no instant message window and no mail box, the client leaves
+// each command to its bound; the replies still come, and so does the next
+// command's.
 TEST_F(ClientCommandsTest, WindowsTheClientNeverOpensCostOnlyTheirBound) {
+  ASSERT_TRUE(client_.Command("ignore im"));
+  ASSERT_TRUE(client_.Command("ignore mail"));
   const std::size_t before = Sent().size();
   ASSERT_TRUE(client_.Command("type imson"));
   ASSERT_TRUE(client_.Command("type nmail"));

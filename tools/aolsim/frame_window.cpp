@@ -10,6 +10,7 @@
 #include "core/win32/code_page.h"
 #include "aolsim/frame_commands.h"
 #include "aolsim/toolbar.h"
+#include "aolsim/toolbar_actions.h"
 #include "aolsim/window_classes.h"
 #include "aolsim/window_support.h"
 
@@ -86,7 +87,7 @@ void OpenKeyword(HWND frame, FrameState& state) {
   }
   const std::string room = keyword.substr(prefix.size());
   if (const auto refusal = RoomRefusal(room)) {
-    MessageBoxA(frame, refusal->c_str(), kFrameCaption, MB_OK);
+    ShowAnswer(frame, state.session, *refusal);
     return;
   }
   ExecuteCommand(frame, state.mdiClient, state.session, OpenRoom{AnsiToUtf8(room)});
@@ -109,6 +110,15 @@ LRESULT HandleFrameMessage(HWND frame, FrameState& state, UINT message, WPARAM w
     case kOpenKeyword:
       OpenKeyword(frame, state);
       return 0;
+    case kImsSwitched:
+      OnImsSwitched(frame, state.toolbar, state.session, wParam != 0);
+      return 0;
+    case WM_COMMAND:
+      if (const int icon = LOWORD(wParam) - kFirstToolbarIconId; icon >= 0 && icon < kToolbarIconCount) {
+        OnToolbarIcon(frame, state.mdiClient, state.session, reinterpret_cast<HWND>(lParam), icon);
+        return 0;
+      }
+      break;
     case WM_COPYDATA:
       return HandleCopyData(frame, state, lParam);
     case WM_TIMER:

@@ -9,11 +9,9 @@ namespace {
 
 constexpr char kOuterClass[] = "AOL Toolbar";
 constexpr char kInnerClass[] = "_AOL_Toolbar";
-constexpr int kIconCount = 12;
 constexpr int kIconWidth = 44;
 constexpr int kMargin = 4;
 constexpr int kKeywordWidth = 240;
-constexpr int kFirstIconId = 301;
 constexpr int kKeywordBoxId = 400;
 constexpr WPARAM kEnter = 13;
 constexpr char kEditProcProperty[] = "aolsim.editproc";
@@ -93,14 +91,14 @@ HWND CreateToolbar(HWND frame) {
   const HWND inner = CreateChild(toolbar, kInnerClass, "", 0, 0);
   if (toolbar == nullptr || inner == nullptr) return nullptr;
   MoveWindow(inner, 0, 0, 4000, kToolbarHeight, FALSE);
-  for (int i = 0; i < kIconCount; ++i) {
+  for (int i = 0; i < kToolbarIconCount; ++i) {
     const std::string caption = std::to_string(i);
-    const HWND icon = CreateChild(inner, kIconClass, caption.c_str(), 0, kFirstIconId + i);
+    const HWND icon = CreateChild(inner, kIconClass, caption.c_str(), 0, kFirstToolbarIconId + i);
     if (icon == nullptr) return nullptr;
     MoveWindow(icon, kMargin + i * kIconWidth, kMargin, kIconWidth - 2,
                kToolbarHeight - 2 * kMargin, FALSE);
   }
-  return CreateKeywordBox(inner, kMargin + kIconCount * kIconWidth + kMargin) ? toolbar : nullptr;
+  return CreateKeywordBox(inner, kMargin + kToolbarIconCount * kIconWidth + kMargin) ? toolbar : nullptr;
 }
 
 std::string TakeKeyword(HWND toolbar) {

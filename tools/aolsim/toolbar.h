@@ -15,6 +15,8 @@
 namespace sonorix::aolsim {
 
 inline constexpr int kToolbarHeight = 36;
+inline constexpr int kFirstToolbarIconId = 301;
+inline constexpr int kToolbarIconCount = 12;
 
 // Posted to the frame when Enter reaches the keyword box; the frame reads
 // the box then, from its own message loop, so the sender is never kept
