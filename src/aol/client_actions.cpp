@@ -95,27 +95,37 @@ void ClientActions::PostKeyPress(WindowRef window, unsigned key) {
   windows_.Post(window, WindowMessage::KeyUp, key, 0);
 }
 
+// The sub-menu's keys go to the sub-menu once it shows: posted before, they
+// can reach the first menu while the sub-menu opens and pick the wrong item.
 bool ClientActions::PickFromMenu(int& menu, int first, int& second) {
   static constexpr std::array<int, 5> kIconOfMenu{0, 3, 6, 9, 11};
   if (menu >= 1 && menu <= 4) menu = kIconOfMenu[static_cast<std::size_t>(menu)];
   const WindowRef icon = FindToolbarIcon(menu);
   windows_.Post(icon, WindowMessage::LeftButtonDown, 0, 0);
   windows_.Post(icon, WindowMessage::LeftButtonUp, 0, 0);
-  WindowRef popup;
-  const bool shown = WaitFor(kMenuWait, kPollSeconds, [&] {
-    popup = windows_.FindTopLevel("#32768");
-    return popup && windows_.IsVisible(popup);
-  });
-  if (!shown) return false;
+  const WindowRef popup = WaitForMenu({});
+  if (!popup) return false;
   for (int i = 0; i <= first; ++i) PostKeyPress(popup, kDown);
   PostKeyPress(popup, kReturn);
+  const WindowRef submenu = WaitForMenu(popup);
+  if (!submenu) return false;
   const int steps = second;
   --second;
   if (second >= 0) {
-    for (int i = 0; i < steps; ++i) PostKeyPress(popup, kDown);
+    for (int i = 0; i < steps; ++i) PostKeyPress(submenu, kDown);
   }
-  PostKeyPress(popup, kReturn);
+  PostKeyPress(submenu, kReturn);
   return true;
+}
+
+// A visible pop-up menu other than `other`; the newest is the topmost.
+WindowRef ClientActions::WaitForMenu(WindowRef other) {
+  WindowRef found;
+  const bool shown = WaitFor(kMenuWait, kPollSeconds, [&] {
+    found = windows_.FindTopLevel("#32768");
+    return found && found != other && windows_.IsVisible(found);
+  });
+  return shown ? found : WindowRef{};
 }
 
 WindowRef ClientActions::FindMailbox() {

@@ -40,7 +40,8 @@ class ClientActions {
   void ClickIcon(WindowRef icon);
   void WaitSeconds(double seconds);
   // Maps the menu number to its toolbar icon (written back), opens that
-  // icon's menu and picks the item; false if the menu never showed.
+  // icon's menu and picks the item of its sub-menu; false if either menu
+  // never showed.
   bool PickFromMenu(int& menu, int first, int& second);
   WindowRef FindMailbox();
   WindowRef FindMailTree(std::string_view kind);
@@ -60,6 +61,7 @@ class ClientActions {
  private:
   WindowRef FindDocumentCaptioned(std::string_view caption);
   WindowRef FindInToolbar(std::string_view className);
+  WindowRef WaitForMenu(WindowRef other);
   void PostKeyPress(WindowRef window, unsigned key);
   bool WaitFor(double bound, double poll, const std::function<bool()>& done);
 

@@ -53,11 +53,12 @@ TEST_F(ClientActionsTest, EachMailBoxOpensOnItsTabOnceItsListHasLoaded) {
   const struct {
     const char* kind;
     int page;
-  } cases[] = {{"new", 0}, {"OLD", 1}, {"sent", 2}};
+    const char* tab;
+  } cases[] = {{"OLD", 1, "old"}, {"new", 0, "new"}, {"sent", 2, "sent"}};
   for (const auto& c : cases) {
     EXPECT_TRUE(actions_.OpenMailbox(c.kind)) << c.kind;
     EXPECT_EQ(OpenPage(), c.page) << c.kind;
-    EXPECT_EQ(actions_.ListCount(actions_.FindMailTree(c.kind)), 10) << c.kind;
+    EXPECT_EQ(actions_.ListCount(actions_.FindMailTree(c.tab)), 10) << c.kind;
   }
 }
 
@@ -65,7 +66,8 @@ TEST_F(ClientActionsTest, InstantMessagesAreSwitchedAndTheAnswerClosed) {
   ASSERT_TRUE(client_.Started());
   EXPECT_TRUE(actions_.SendIM("$IMs_Off", "OFF!"));
   EXPECT_TRUE(WaitUntil([&] { return ImIconText() == "IM off"; }, 10s));
-  EXPECT_TRUE(WaitUntil([&] { return !actions_.FindMessageBox() && !actions_.FindIMWindow(); }, 10s));
+  EXPECT_TRUE(
+      WaitUntil([&] { return !actions_.FindMessageBox() && !actions_.FindIMWindow(); }, 10s));
   EXPECT_TRUE(actions_.SendIM("$IMs_Off", "ON!"));
   EXPECT_TRUE(WaitUntil([&] { return ImIconText() == "IM on"; }, 10s));
 }
@@ -83,7 +85,8 @@ TEST_F(ClientActionsTest, ARunningTransferIsReadFromItsWindow) {
 // Told never to show them, the client leaves each wait to its bound.
 TEST_F(ClientActionsTest, WindowsTheClientNeverShowsEndTheirWaits) {
   ASSERT_TRUE(client_.Started());
-  for (const char* part : {"menu", "mail", "im"}) ASSERT_TRUE(client_.Command(std::string("ignore ") + part));
+  for (const char* part : {"menu", "mail", "im"})
+    ASSERT_TRUE(client_.Command(std::string("ignore ") + part));
   EXPECT_FALSE(actions_.OpenMailbox("old"));
   EXPECT_FALSE(actions_.OpenMailbox("new"));
   EXPECT_FALSE(actions_.SendIM("$IMs_Off", "ON!"));

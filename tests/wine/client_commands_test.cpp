@@ -66,10 +66,10 @@ TEST_F(ClientCommandsTest, PrivateRoomRefusalsAreToldAndTheirBoxClosed) {
       {"hopper", kCondensed + "reached › <FONT COLOR=#" + kTestAcolor + ">rate limits"},
       {"forbidden", kCondensed + "private room › <FONT COLOR=#" + kTestAcolor + ">forbidden" +
                         room + ">is not allowed"},
-      {"crowded", kCondensed + "private room › <FONT COLOR=#" + kTestAcolor + ">crowded" + room +
-                      ">is full"},
-      {"bad*name", kCondensed + "private room › <FONT COLOR=#" + kTestAcolor + ">bad*name" +
-                       room + ">is invalid"},
+      {"crowded",
+       kCondensed + "private room › <FONT COLOR=#" + kTestAcolor + ">crowded" + room + ">is full"},
+      {"bad*name", kCondensed + "private room › <FONT COLOR=#" + kTestAcolor + ">bad*name" + room +
+                       ">is invalid"},
   };
   for (const auto& c : cases) {
     const std::string entering =
@@ -125,8 +125,8 @@ TEST_F(ClientCommandsTest, WindowsTheClientNeverOpensCostOnlyTheirBound) {
   ASSERT_TRUE(client_.Command("type brb"));
   ASSERT_TRUE(Pump([&] { return Sent().size() >= before + 6; }, 60s));
   const Lines sent = Sent();
-  EXPECT_EQ(sent[before + 3], kCondensed + "instánt mésságés › <FONT COLOR=#" + kTestAcolor +
-                                  "><u>øn</u>");
+  EXPECT_EQ(sent[before + 3],
+            kCondensed + "instánt mésságés › <FONT COLOR=#" + kTestAcolor + "><u>øn</u>");
   EXPECT_EQ(sent[before + 4], kCondensed + "viéwing <u>néw</u> spám");
   EXPECT_EQ(sent[before + 5], kCondensed + "bé right báck...");
 }

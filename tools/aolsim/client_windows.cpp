@@ -91,8 +91,8 @@ std::optional<LRESULT> MailBox::Handle(HWND window, UINT message, WPARAM wParam,
   if (message != WM_TIMER || wParam != kFillTimer) return std::nullopt;
   const HWND list = lists_[static_cast<std::size_t>(open_)];
   const auto count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-  const std::string entry = std::string(kPageNames[static_cast<std::size_t>(open_)]) + " " +
-                            std::to_string(count + 1);
+  const std::string entry =
+      std::string(kPageNames[static_cast<std::size_t>(open_)]) + " " + std::to_string(count + 1);
   SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   if (count + 1 >= kMailsPerBox) KillTimer(window, kFillTimer);
   return 0;
@@ -104,7 +104,8 @@ bool InstantMessage::CreateControls(HWND window) {
   text_ = CreateChild(window, kInputClass, "", WS_BORDER | ES_MULTILINE, 3);
   for (std::size_t i = 0; i < icons_.size(); ++i) {
     const std::string caption = i + 1 == icons_.size() ? "Send" : std::to_string(i + 1);
-    icons_[i] = CreateChild(window, kIconClass, caption.c_str(), 0, kFirstIconId + static_cast<int>(i));
+    icons_[i] =
+        CreateChild(window, kIconClass, caption.c_str(), 0, kFirstIconId + static_cast<int>(i));
   }
   return label_ && recipient_ && text_ &&
          std::all_of(icons_.begin(), icons_.end(), [](HWND icon) { return icon != nullptr; });
@@ -164,7 +165,8 @@ class TransferWindow final : public Document {
     if (message != WM_TIMER || wParam != kTransferTimer) return std::nullopt;
     percent_ = std::min(percent_ + 10, 100);
     SetWindowTextA(window, TransferCaption(percent_).c_str());
-    const std::string left = "About " + std::to_string((100 - percent_) / 20) + " minutes remaining.";
+    const std::string left =
+        "About " + std::to_string((100 - percent_) / 20) + " minutes remaining.";
     SetWindowTextA(timeLine_, left.c_str());
     if (percent_ == 100) KillTimer(window, kTransferTimer);
     return 0;

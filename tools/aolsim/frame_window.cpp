@@ -7,12 +7,12 @@
 #include <utility>
 
 #include "aolsim/file_io.h"
-#include "core/win32/code_page.h"
 #include "aolsim/frame_commands.h"
 #include "aolsim/toolbar.h"
 #include "aolsim/toolbar_actions.h"
 #include "aolsim/window_classes.h"
 #include "aolsim/window_support.h"
+#include "core/win32/code_page.h"
 
 namespace sonorix::aolsim {
 
@@ -114,7 +114,8 @@ LRESULT HandleFrameMessage(HWND frame, FrameState& state, UINT message, WPARAM w
       OnImsSwitched(frame, state.toolbar, state.session, wParam != 0);
       return 0;
     case WM_COMMAND:
-      if (const int icon = LOWORD(wParam) - kFirstToolbarIconId; icon >= 0 && icon < kToolbarIconCount) {
+      if (const int icon = LOWORD(wParam) - kFirstToolbarIconId;
+          icon >= 0 && icon < kToolbarIconCount) {
         OnToolbarIcon(frame, state.mdiClient, state.session, reinterpret_cast<HWND>(lParam), icon);
         return 0;
       }

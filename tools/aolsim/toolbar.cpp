@@ -69,7 +69,9 @@ class KeywordPage final : public Document {
     text_ = CreateChild(window, kLabelClass, "This keyword has no page here.", 0, 1);
     return text_ != nullptr;
   }
-  void Layout(int width, int height) override { MoveWindow(text_, 8, 8, width - 16, height - 16, TRUE); }
+  void Layout(int width, int height) override {
+    MoveWindow(text_, 8, 8, width - 16, height - 16, TRUE);
+  }
   SIZE InitialSize() const override { return SIZE{360, 160}; }
 
  private:
@@ -98,7 +100,8 @@ HWND CreateToolbar(HWND frame) {
     MoveWindow(icon, kMargin + i * kIconWidth, kMargin, kIconWidth - 2,
                kToolbarHeight - 2 * kMargin, FALSE);
   }
-  return CreateKeywordBox(inner, kMargin + kToolbarIconCount * kIconWidth + kMargin) ? toolbar : nullptr;
+  return CreateKeywordBox(inner, kMargin + kToolbarIconCount * kIconWidth + kMargin) ? toolbar
+                                                                                     : nullptr;
 }
 
 std::string TakeKeyword(HWND toolbar) {

@@ -40,9 +40,9 @@ void OpenMailMenu(HWND frame, HWND mdiClient, HWND icon) {
   if (!menu) return;
   RECT rect{};
   GetWindowRect(icon, &rect);
-  const auto picked = static_cast<UINT>(TrackPopupMenu(
-      menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN, rect.left, rect.bottom, 0, frame,
-      nullptr));
+  const auto picked =
+      static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN,
+                                       rect.left, rect.bottom, 0, frame, nullptr));
   if (picked >= kNewMail && picked <= kSentMail) {
     OpenMail(mdiClient, static_cast<MailKind>(picked - kNewMail));
   }

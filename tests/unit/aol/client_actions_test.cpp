@@ -61,17 +61,27 @@ TEST(ClientActions, ToolbarIconsAndMenusAreFoundByTheirNumbers) {
   ActionRig rig;
   for (int n : {0, 1, 4, 11}) EXPECT_EQ(rig.actions.FindToolbarIcon(n), rig.icons[std::size_t(n)]);
   EXPECT_FALSE(rig.actions.FindToolbarIcon(12));
-  rig.tree.AddTopLevel("#32768");
   const struct {
-    int menu, icon;
-  } cases[] = {{1, 3}, {2, 6}, {3, 9}, {4, 11}, {0, 0}, {5, 5}};
+    int menu, icon, second, downs;
+  } cases[] = {{1, 3, 2, 2}, {2, 6, 1, 1}, {3, 9, 0, 0}, {4, 11, 2, 2}, {0, 0, 1, 1}, {5, 5, 2, 2}};
   for (const auto& c : cases) {
+    const WindowRef popup = rig.tree.AddTopLevel("#32768");
+    WindowRef submenu;
+    rig.clock.duringPause = [&] {
+      if (submenu || rig.SentTo(popup).empty()) return;
+      submenu = rig.tree.AddTopLevel("#32768");
+      rig.tree.RaiseToTop(submenu);
+    };
     int menu = c.menu;
-    int second = 2;
-    EXPECT_TRUE(rig.actions.PickFromMenu(menu, 0, second));
+    int second = c.second;
+    EXPECT_TRUE(rig.actions.PickFromMenu(menu, 1, second));
     EXPECT_EQ(menu, c.icon);
-    EXPECT_EQ(second, 1);
+    EXPECT_EQ(second, c.second - 1);
     EXPECT_EQ(rig.SentTo(rig.icons[std::size_t(c.icon)]).size(), 2u) << "posted down and up";
+    EXPECT_EQ(rig.SentTo(popup).size(), 6u) << "two steps down and Enter";
+    EXPECT_EQ(rig.SentTo(submenu).size(), 2u * static_cast<std::size_t>(c.downs + 1));
+    rig.tree.Destroy(popup);
+    rig.tree.Destroy(submenu);
     rig.tree.sent.clear();
   }
 }
@@ -87,7 +97,8 @@ TEST(ClientActions, KeywordsAndPrivateRoomsAreTypedIntoTheKeywordBox) {
   rig.tree.sent.clear();
   rig.tree.answers = [] { return false; };
   rig.actions.Keyword("half");
-  EXPECT_TRUE(rig.SentTo(rig.keywordBox).empty()) << "no Enter reaches a box that stopped answering";
+  EXPECT_TRUE(rig.SentTo(rig.keywordBox).empty())
+      << "no Enter reaches a box that stopped answering";
 }
 
 TEST(ClientActions, AListIsSettledOnceTwoReadingsAgreeOrItsBoundPasses) {
@@ -115,7 +126,11 @@ TEST(ClientActions, WindowsThatNeverOpenCostOnlyTheirBound) {
     std::function<bool(ClientActions&)> act;
     double bound;
   } cases[] = {
-      {"menu", [](ClientActions& a) { int m = 0, s = 1; return a.PickFromMenu(m, 0, s); },
+      {"menu",
+       [](ClientActions& a) {
+         int m = 0, s = 1;
+         return a.PickFromMenu(m, 0, s);
+       },
        ClientActions::kMenuWait},
       {"new mail", [](ClientActions& a) { return a.OpenMailbox("NEW"); },
        ClientActions::kMailboxWait},

@@ -51,7 +51,8 @@ TEST(AccountCommands, PrivateRoomAnswersAreToldAndPressedOnce) {
     std::string reply;
   } cases[] = {
       {kRateLimitAnswer, Condensed("reached › <FONT COLOR=#FF9900>rate limits")},
-      {kNotAllowedAnswer, Condensed("private room › <FONT COLOR=#FF9900>" + room + ">is not allowed")},
+      {kNotAllowedAnswer,
+       Condensed("private room › <FONT COLOR=#FF9900>" + room + ">is not allowed")},
       {kRoomFullAnswer, Condensed("private room › <FONT COLOR=#FF9900>" + room + ">is full")},
       {kInvalidRoomAnswer, Condensed("private room › <FONT COLOR=#FF9900>" + room + ">is invalid")},
   };
@@ -84,11 +85,11 @@ TEST(AccountCommands, KeywordCaptionAndClientWindowCommandsSayWhatTheyDid) {
   rig.Say("omail");
   rig.Say("imsoff");
   EXPECT_EQ(rig.client.tree.Text(frame), "Dorvin's Own");
-  EXPECT_EQ(rig.client.Lines(),
-            (Lines{Condensed("keyword › <FONT COLOR=#FF9900>Music Chat"),
-                   Condensed("néw cáptiøn › <u>Dørvin's Own</u>"),
-                   Condensed("viéwing <u>øld</u> spám"),
-                   Condensed("instánt mésságés › <FONT COLOR=#FF9900><u>øff</u>")}));
+  EXPECT_EQ(
+      rig.client.Lines(),
+      (Lines{Condensed("keyword › <FONT COLOR=#FF9900>Music Chat"),
+             Condensed("néw cáptiøn › <u>Dørvin's Own</u>"), Condensed("viéwing <u>øld</u> spám"),
+             Condensed("instánt mésságés › <FONT COLOR=#FF9900><u>øff</u>")}));
 }
 
 }  // namespace
