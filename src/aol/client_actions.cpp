@@ -39,17 +39,16 @@ bool Holds(std::string_view text, std::string_view what) {
 
 }  // namespace
 
-WindowRef ClientActions::FindInToolbar(std::string_view className) {
-  const WindowRef toolbar =
-      windows_.FindChild(windows_.FindTopLevel(kFrameClass), {}, "aol toolbar");
-  const WindowRef inner = windows_.FindChild(toolbar, {}, "_aol_toolbar");
-  return windows_.FindChild(inner, {}, className);
+WindowRef ClientActions::FindToolbar() {
+  const WindowRef outer = windows_.FindChild(windows_.FindTopLevel(kFrameClass), {}, "aol toolbar");
+  return windows_.FindChild(outer, {}, "_aol_toolbar");
 }
 
 // A client that stops answering half way gets no Enter: a half-typed
 // keyword must not be opened when it wakes.
 void ClientActions::Keyword(std::string_view text) {
-  const WindowRef box = windows_.FindChild(FindInToolbar("_aol_combobox"), {}, "edit");
+  const WindowRef box =
+      windows_.FindChild(windows_.FindChild(FindToolbar(), {}, "_aol_combobox"), {}, "edit");
   if (!box) return;
   const std::uint64_t unanswered = windows_.UnansweredCalls();
   aol_.SetText(box, text);
@@ -62,9 +61,7 @@ void ClientActions::PrivateRoom(std::string_view room) {
 }
 
 WindowRef ClientActions::FindToolbarIcon(int n) {
-  const WindowRef inner =
-      windows_.FindChild(windows_.FindChild(windows_.FindTopLevel(kFrameClass), {}, "aol toolbar"),
-                         {}, "_aol_toolbar");
+  const WindowRef inner = FindToolbar();
   WindowRef icon;
   for (int i = 0; i <= n; ++i) {
     icon = windows_.FindChild(inner, icon, kIconClass);

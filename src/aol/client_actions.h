@@ -60,7 +60,7 @@ class ClientActions {
 
  private:
   WindowRef FindDocumentCaptioned(std::string_view caption);
-  WindowRef FindInToolbar(std::string_view className);
+  WindowRef FindToolbar();
   WindowRef WaitForMenu(WindowRef other);
   void PostKeyPress(WindowRef window, unsigned key);
   bool WaitFor(double bound, double poll, const std::function<bool()>& done);
