@@ -42,16 +42,19 @@ bool Aol8::HasChildOfEach(WindowRef window, std::initializer_list<std::string_vi
 // Walks the document windows from the topmost down and takes the first that
 // owns a child of every class. Pending events are handled once per candidate.
 WindowRef Aol8::FindDocumentWithChildren(std::initializer_list<std::string_view> classes) {
-  const WindowRef frame = windows_.FindTopLevel(kFrameClass);
-  const WindowRef mdi = windows_.FindChild(frame, {}, kMdiClass);
-  const WindowRef first = windows_.FindChild(mdi, {}, kDocumentClass);
-  if (!first) return {};
-  for (WindowRef candidate = windows_.GetSibling(first, Sibling::First); candidate;
+  for (WindowRef candidate = FirstDocument(); candidate;
        candidate = windows_.GetSibling(candidate, Sibling::Next)) {
     windows_.DoEvents();
     if (HasChildOfEach(candidate, classes)) return candidate;
   }
   return {};
+}
+
+WindowRef Aol8::FirstDocument() {
+  const WindowRef frame = windows_.FindTopLevel(kFrameClass);
+  const WindowRef mdi = windows_.FindChild(frame, {}, kMdiClass);
+  const WindowRef first = windows_.FindChild(mdi, {}, kDocumentClass);
+  return first ? windows_.GetSibling(first, Sibling::First) : WindowRef{};
 }
 
 WindowRef Aol8::FindChatRoom() {

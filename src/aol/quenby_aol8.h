@@ -19,6 +19,9 @@ class Aol8 {
  public:
   explicit Aol8(WindowApi& windows) : windows_(windows) {}
 
+  // The window API the client is driven through.
+  WindowApi& Windows() { return windows_; }
+
   // Empties the window's text, then sets it.
   void SetText(WindowRef window, std::string_view text);
   // One message that empties the window's text, as a room's transcript
@@ -46,6 +49,10 @@ class Aol8 {
 
   // The room's transcript window, or null.
   WindowRef FindTranscript(WindowRef room);
+  // The topmost document window that owns a child of every class, or null.
+  WindowRef FindDocumentWithChildren(std::initializer_list<std::string_view> classes);
+  // The client's topmost document window, or null.
+  WindowRef FirstDocument();
 
   // Told of every line SendChat typed into a room, or may have: a line whose
   // Enter went unanswered can still arrive when the client wakes.
@@ -54,7 +61,6 @@ class Aol8 {
   }
 
  private:
-  WindowRef FindDocumentWithChildren(std::initializer_list<std::string_view> classes);
   bool HasChildOfEach(WindowRef window, std::initializer_list<std::string_view> classes);
   void Type(std::string_view text);
 

@@ -44,6 +44,9 @@ class WindowApi {
 
   // The first top-level window of the class, whatever its caption.
   virtual WindowRef FindTopLevel(std::string_view className) = 0;
+  // The first top-level window of the class with exactly this caption.
+  virtual WindowRef FindTopLevelCaptioned(std::string_view className,
+                                          std::string_view caption) = 0;
   // The first direct child of parent of the class after `after` (null: from
   // the first child). A null parent yields null: the desktop is never searched.
   virtual WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) = 0;

@@ -19,7 +19,14 @@ std::string_view ArgumentFrom(const std::string& text, std::size_t position) {
 }  // namespace
 
 ChatBot::ChatBot(BotParts parts)
-    : p_(parts), songs_(parts), transport_(parts), modes_(parts) {
+    : p_(parts),
+      songs_(parts),
+      transport_(parts),
+      modes_(parts),
+      actions_(parts.aol.Windows(), parts.aol, parts.clock),
+      idle_(parts.settings, parts.aol, actions_, parts.clock),
+      away_(parts, idle_),
+      account_(parts, actions_) {
   p_.aol.SetSentObserver([this](std::string_view line) { ownLines_.Remember(line); });
 }
 
@@ -49,6 +56,7 @@ void ChatBot::Tick() {
   if (busy_) return;
   const BusyWhileAlive busy(busy_);
   songs_.Tick();
+  idle_.Tick();
   RunWaitingLines();
 }
 
@@ -88,6 +96,18 @@ Flow ChatBot::Run(Command command, const Style& style, const std::string& text) 
     case Command::Xcont:
     case Command::Cc:
     case Command::Coms: return RunHousekeeping(command, style);
+    case Command::NewMail:
+    case Command::OldMail:
+    case Command::SentMail:
+    case Command::ImsOn:
+    case Command::ImsOff:
+    case Command::PrivateRoom:
+    case Command::Idle:
+    case Command::Xidle:
+    case Command::Keyword:
+    case Command::BrbReason:
+    case Command::Brb:
+    case Command::AolCaption: return RunClient(command, style, text);
     default: return RunTransport(command, style, text);
   }
 }
@@ -117,6 +137,25 @@ Flow ChatBot::RunTransport(Command command, const Style& style, const std::strin
     case Command::Songs: transport_.SongCount(style); break;
     case Command::Date: transport_.Date(style); break;
     case Command::Time: transport_.Time(style); break;
+    default: break;
+  }
+  return Flow::Continue;
+}
+
+Flow ChatBot::RunClient(Command command, const Style& style, const std::string& text) {
+  switch (command) {
+    case Command::NewMail: account_.Mail(style, "new"); break;
+    case Command::OldMail: account_.Mail(style, "old"); break;
+    case Command::SentMail: account_.Mail(style, "sent"); break;
+    case Command::ImsOn: account_.InstantMessages(style, true); break;
+    case Command::ImsOff: account_.InstantMessages(style, false); break;
+    case Command::PrivateRoom: account_.PrivateRoom(style, ArgumentFrom(text, 4)); break;
+    case Command::Keyword: account_.Keyword(style, ArgumentFrom(text, 4)); break;
+    case Command::AolCaption: account_.Caption(style, ArgumentFrom(text, 7)); break;
+    case Command::Idle: away_.Idle(style, ArgumentFrom(text, 6)); break;
+    case Command::Xidle: away_.Xidle(style); break;
+    case Command::BrbReason: away_.BrbReason(style, ArgumentFrom(text, 5)); break;
+    case Command::Brb: away_.Brb(style); break;
     default: break;
   }
   return Flow::Continue;

@@ -4,7 +4,11 @@
 #include <deque>
 #include <string>
 
+#include "aol/client_actions.h"
+#include "bot/account_commands.h"
+#include "bot/away_commands.h"
 #include "bot/bot_parts.h"
+#include "bot/idle_bot.h"
 #include "bot/command_table.h"
 #include "bot/mode_commands.h"
 #include "bot/own_lines.h"
@@ -22,11 +26,13 @@ class ChatBot {
   // afresh for every line, so a change shows with the very next one. The
   // program's own lines coming back are never taken as commands.
   void DispatchChatLine(const std::string& screenName, const std::string& text);
-  // Timed work that is due: the next line of a "/scroll" listing. Meant for
+  // Timed work that is due: the next line of a "/scroll" listing and the
+  // idle bot's minute. Meant for
   // a timer of at least ten ticks a second.
   void Tick();
 
   SongCommands& Songs() { return songs_; }
+  const IdleBot& Idle() const { return idle_; }
 
  private:
   void RunWaitingLines();
@@ -35,12 +41,17 @@ class ChatBot {
   Flow RunTransport(Command command, const Style& style, const std::string& text);
   Flow RunHousekeeping(Command command, const Style& style);
   void Advertise(const Style& style);
+  Flow RunClient(Command command, const Style& style, const std::string& text);
 
   BotParts p_;
   SongCommands songs_;
   TransportCommands transport_;
   ModeCommands modes_;
   OwnLines ownLines_;
+  ClientActions actions_;
+  IdleBot idle_;
+  AwayCommands away_;
+  AccountCommands account_;
   // A handler that waits lets the timers run inside it. Whatever arrives
   // then waits for it, so no handler ever runs inside another.
   std::deque<ChatLineEvent> waiting_;

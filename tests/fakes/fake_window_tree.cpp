@@ -75,6 +75,16 @@ WindowRef FakeWindowTree::FindTopLevel(std::string_view className) {
   return {};
 }
 
+WindowRef FakeWindowTree::FindTopLevelCaptioned(std::string_view className,
+                                                std::string_view caption) {
+  ++lookups;
+  for (const auto handle : topLevel_) {
+    const Node& node = nodes_.at(handle);
+    if (SameClass(node.className, className) && node.text == caption) return WindowRef{handle};
+  }
+  return {};
+}
+
 WindowRef FakeWindowTree::FindChild(WindowRef parent, WindowRef after, std::string_view className) {
   ++lookups;
   const Node* node = Find(parent);
@@ -116,8 +126,9 @@ std::intptr_t FakeWindowTree::Send(WindowRef window, WindowMessage message, std:
                                    std::intptr_t) {
   if (!Answers(window) || !Exists(window)) return 0;
   sent.push_back({window, message, wParam, {}});
-  if (onSent) onSent(sent.back());
-  return 0;
+  const Sent copy = sent.back();
+  if (onSent) onSent(copy);
+  return result ? result(copy) : 0;
 }
 
 void FakeWindowTree::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,

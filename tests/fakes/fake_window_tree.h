@@ -33,6 +33,8 @@ class FakeWindowTree final : public WindowApi {
   std::function<void()> onDoEvents;
   // Runs after every message sent to a window, as the window's own reaction.
   std::function<void(const Sent&)> onSent;
+  // What a window answers to a message sent by Send; empty: 0.
+  std::function<std::intptr_t(const Sent&)> result;
   // Windows whose text no message changes.
   std::set<std::uintptr_t> fixedText;
   std::vector<Sent> sent;
@@ -44,6 +46,7 @@ class FakeWindowTree final : public WindowApi {
   std::function<bool()> answers;
 
   WindowRef FindTopLevel(std::string_view className) override;
+  WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) override;
   WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
   WindowRef GetSibling(WindowRef window, Sibling which) override;
   std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) override;

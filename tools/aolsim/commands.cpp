@@ -81,6 +81,12 @@ std::optional<Command> ParseVerb(std::string_view verb, std::string_view argumen
   if (verb == "dump") return ParseNamed<Dump>(argument);
   if (verb == "wait") return ParseTimed<Wait>(argument);
   if (verb == "hang") return ParseTimed<Hang>(argument);
+  if (verb == "ignore") {
+    const std::string_view part = Trim(argument);
+    if (part != "im" && part != "mail" && part != "menu" && part != "box") return std::nullopt;
+    return Ignore{std::string(part)};
+  }
+  if (verb == "transfer") return ParseNamed<Transfer>(argument);
   if (verb == "quit") return ParseNoArgument(argument, Quit{});
   return std::nullopt;
 }

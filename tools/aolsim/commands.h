@@ -64,12 +64,24 @@ struct Hang {
   std::chrono::milliseconds duration{0};
   friend bool operator==(const Hang&, const Hang&) = default;
 };
+// The client stops showing one of its windows: "im" (instant message
+// window), "mail" (mail box), "menu" (the toolbar's pop-up menu) or "box"
+// (its message box).
+struct Ignore {
+  std::string part;
+  friend bool operator==(const Ignore&, const Ignore&) = default;
+};
+// A file transfer of the named file starts and runs on its own.
+struct Transfer {
+  std::string file;
+  friend bool operator==(const Transfer&, const Transfer&) = default;
+};
 struct Quit {
   friend bool operator==(const Quit&, const Quit&) = default;
 };
 
 using Command = std::variant<SignOn, SignOff, OpenRoom, CloseRoom, FrontRoom, Say, Type, Clear,
-                             MaxLines, Dump, Wait, Hang, Quit>;
+                             MaxLines, Dump, Wait, Hang, Ignore, Transfer, Quit>;
 
 // The largest transcript limit accepted, so that a typo cannot make the
 // program hoard memory.

@@ -6,6 +6,7 @@
 
 #include "core/win32/code_page.h"
 #include "aolsim/chat_room_window.h"
+#include "aolsim/client_windows.h"
 #include "aolsim/document_window.h"
 #include "aolsim/file_io.h"
 #include "aolsim/transcript_view.h"
@@ -109,6 +110,14 @@ class Executor {
     ReplyMessage(TRUE);
     Sleep(static_cast<DWORD>(command.duration.count()));
     return true;
+  }
+  bool operator()(const Ignore& command) {
+    session_.ignored.insert(command.part);
+    return true;
+  }
+  bool operator()(const Transfer& command) {
+    return OpenDocument(mdiClient_, TransferCaption(0),
+                        MakeTransferWindow(Utf8ToAnsi(command.file))) != nullptr;
   }
   bool operator()(const Quit&) { return PostMessageA(frame_, WM_CLOSE, 0, 0) != 0; }
 

@@ -1,5 +1,6 @@
 #include "aolsim/frame_window.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -7,8 +8,11 @@
 
 #include "aolsim/file_io.h"
 #include "aolsim/frame_commands.h"
+#include "aolsim/toolbar.h"
+#include "aolsim/toolbar_actions.h"
 #include "aolsim/window_classes.h"
 #include "aolsim/window_support.h"
+#include "core/win32/code_page.h"
 
 namespace sonorix::aolsim {
 
@@ -24,6 +28,7 @@ struct FrameState {
 
   Session session;
   HWND mdiClient = nullptr;
+  HWND toolbar = nullptr;
   std::vector<Command> script;
   std::size_t nextStep = 0;
 };
@@ -71,11 +76,50 @@ bool CreateMdiClient(HWND frame, FrameState& state) {
   return state.mdiClient != nullptr;
 }
 
+// A private room keyword enters the room unless the service refuses its
+// name; any other keyword opens its page.
+void OpenKeyword(HWND frame, FrameState& state) {
+  const std::string keyword = TakeKeyword(state.toolbar);
+  const std::string_view prefix = kPrivateRoomKeyword;
+  if (keyword.rfind(prefix, 0) != 0) {
+    OpenDocument(state.mdiClient, "Keyword: " + keyword, MakeKeywordPage());
+    return;
+  }
+  const std::string room = keyword.substr(prefix.size());
+  if (const auto refusal = RoomRefusal(room)) {
+    ShowAnswer(frame, state.session, *refusal);
+    return;
+  }
+  ExecuteCommand(frame, state.mdiClient, state.session, OpenRoom{AnsiToUtf8(room)});
+}
+
+void LayOut(FrameState& state, int width, int height) {
+  MoveWindow(state.toolbar, 0, 0, width, kToolbarHeight, TRUE);
+  MoveWindow(state.mdiClient, 0, kToolbarHeight, width, std::max(height - kToolbarHeight, 0), TRUE);
+}
+
 LRESULT HandleFrameMessage(HWND frame, FrameState& state, UINT message, WPARAM wParam,
                            LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      return CreateMdiClient(frame, state) ? 0 : -1;
+      state.toolbar = CreateToolbar(frame);
+      return state.toolbar && CreateMdiClient(frame, state) ? 0 : -1;
+    case WM_SIZE:
+      LayOut(state, LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case kOpenKeyword:
+      OpenKeyword(frame, state);
+      return 0;
+    case kImsSwitched:
+      OnImsSwitched(frame, state.toolbar, state.session, wParam != 0);
+      return 0;
+    case WM_COMMAND:
+      if (const int icon = LOWORD(wParam) - kFirstToolbarIconId;
+          icon >= 0 && icon < kToolbarIconCount) {
+        OnToolbarIcon(frame, state.mdiClient, state.session, reinterpret_cast<HWND>(lParam), icon);
+        return 0;
+      }
+      break;
     case WM_COPYDATA:
       return HandleCopyData(frame, state, lParam);
     case WM_TIMER:

@@ -11,7 +11,9 @@
 #include "aolsim/commands.h"
 #include "aolsim/document_window.h"
 #include "aolsim/file_io.h"
+#include "aolsim/client_windows.h"
 #include "aolsim/frame_window.h"
+#include "aolsim/toolbar.h"
 #include "aolsim/input_box.h"
 #include "aolsim/options.h"
 #include "aolsim/small_controls.h"
@@ -61,7 +63,8 @@ int SendToRunningClient(const std::string& command) {
 bool RegisterClasses(HINSTANCE instance) {
   return RegisterFrameClass(instance) && RegisterDocumentClass(instance) &&
          RegisterTranscriptViewClass(instance) && RegisterInputBoxClass(instance) &&
-         RegisterSmallControlClasses(instance);
+         RegisterSmallControlClasses(instance) && RegisterToolbarClasses(instance) &&
+         RegisterClientWindowClasses(instance);
 }
 
 // The script, checked whole before anything starts; nullopt after reporting why not.

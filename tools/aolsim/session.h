@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ struct Session {
   std::string screenName = kGuestName;
   std::optional<std::string> logPath;  // UTF-8
   std::size_t maxLines = kDefaultMaxLines;
+  // The windows the client has been told never to show.
+  std::set<std::string, std::less<>> ignored;
+
+  bool Ignores(std::string_view part) const { return ignored.count(part) != 0; }
 
   // Appends the line exactly as the input box held it, plus CR LF.
   void LogSentLine(std::string_view line) const;

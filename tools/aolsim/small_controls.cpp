@@ -128,6 +128,10 @@ LRESULT CALLBACK IconProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_LBUTTONUP:
       ReleaseIcon(window, lParam);
       return 0;
+    case WM_KEYUP:
+      // A pressed icon lets go on the space bar as a button does.
+      if (wParam == VK_SPACE) ReleaseIcon(window, 0);
+      return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != window) SetPressed(window, false);
       return 0;

@@ -29,6 +29,11 @@ WindowRef BoundedWindowApi::FindTopLevel(std::string_view className) {
   return direct_.FindTopLevel(className);
 }
 
+WindowRef BoundedWindowApi::FindTopLevelCaptioned(std::string_view className,
+                                                  std::string_view caption) {
+  return direct_.FindTopLevelCaptioned(className, caption);
+}
+
 WindowRef BoundedWindowApi::FindChild(WindowRef parent, WindowRef after,
                                       std::string_view className) {
   return direct_.FindChild(parent, after, className);

@@ -35,6 +35,7 @@ class BoundedWindowApi final : public WindowApi {
   BoundedWindowApi();
 
   WindowRef FindTopLevel(std::string_view className) override;
+  WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) override;
   WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
   WindowRef GetSibling(WindowRef window, Sibling which) override;
   std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) override;

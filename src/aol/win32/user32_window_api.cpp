@@ -18,6 +18,11 @@ WindowRef User32WindowApi::FindTopLevel(std::string_view className) {
   return ToRef(FindWindowA(Utf8ToAnsi(className).c_str(), nullptr));
 }
 
+WindowRef User32WindowApi::FindTopLevelCaptioned(std::string_view className,
+                                                 std::string_view caption) {
+  return ToRef(FindWindowA(Utf8ToAnsi(className).c_str(), Utf8ToAnsi(caption).c_str()));
+}
+
 WindowRef User32WindowApi::FindChild(WindowRef parent, WindowRef after,
                                      std::string_view className) {
   // FindWindowEx with no parent searches the desktop: never what a walk means.

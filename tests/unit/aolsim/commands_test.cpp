@@ -23,6 +23,8 @@ TEST(ParseCommand, ReadsEveryVerb) {
   EXPECT_EQ(Parsed("wait 2"), Command(Wait{milliseconds(2000)}));
   EXPECT_EQ(Parsed("hang 4"), Command(Hang{milliseconds(4000)}));
   EXPECT_EQ(Parsed("quit"), Command(Quit{}));
+  EXPECT_EQ(Parsed("ignore mail"), Command(Ignore{"mail"}));
+  EXPECT_EQ(Parsed("transfer big song.mp3"), Command(Transfer{"big song.mp3"}));
 }
 
 TEST(ParseCommand, TrimsNamesAndRefusesEveryMalformedLine) {
@@ -31,6 +33,9 @@ TEST(ParseCommand, TrimsNamesAndRefusesEveryMalformedLine) {
   EXPECT_EQ(Parsed("quit  "), Command(Quit{}));
   for (const std::string_view bad : {"",
                                      "dance",
+                                     "ignore",
+                                     "ignore chat",
+                                     "transfer",
                                      "Say Bob: hi",
                                      "signon",
                                      " quit",

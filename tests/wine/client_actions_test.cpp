@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "aol/client_actions.h"
+#include "aol/win32/bounded_window_api.h"
+#include "core/win32/win32_clock.h"
+#include "testutil.h"
+#include "wine/aolsim_process.h"
+
+namespace sonorix {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::AolSimProcess;
+using testing::WaitUntil;
+
+HWND Mdi() {
+  return FindWindowExA(FindWindowA("AOL Frame25", nullptr), nullptr, "MDIClient", nullptr);
+}
+
+// The stand-in client's windows driven through the bounded window API, as
+// the program drives them.
+class ClientActionsTest : public ::testing::Test {
+ protected:
+  // The page of the mail box that shows, counted from 0, or -1.
+  int OpenPage() {
+    const HWND box = FindWindowExA(Mdi(), nullptr, "AOL Child", "Mailbox");
+    const HWND tabs = FindWindowExA(box, nullptr, "_AOL_TabControl", nullptr);
+    HWND page = nullptr;
+    for (int i = 0; i < 3; ++i) {
+      page = FindWindowExA(tabs, page, "_AOL_TabPage", nullptr);
+      if (IsWindowVisible(page)) return i;
+    }
+    return -1;
+  }
+  std::string ImIconText() {
+    char text[32] = {};
+    GetWindowTextA(static_cast<HWND>(reinterpret_cast<void*>(actions_.FindToolbarIcon(4).handle)),
+                   text, sizeof text);
+    return text;
+  }
+
+  AolSimProcess client_{"--name \"Dorvin Q\" --room Lobby"};
+  BoundedWindowApi windows_;
+  Aol8 aol_{windows_};
+  Win32Clock clock_;
+  ClientActions actions_{windows_, aol_, clock_};
+};
+
+TEST_F(ClientActionsTest, EachMailBoxOpensOnItsTabOnceItsListHasLoaded) {
+  ASSERT_TRUE(client_.Started());
+  const struct {
+    const char* kind;
+    int page;
+    const char* tab;
+  } cases[] = {{"OLD", 1, "old"}, {"new", 0, "new"}, {"sent", 2, "sent"}};
+  for (const auto& c : cases) {
+    EXPECT_TRUE(actions_.OpenMailbox(c.kind)) << c.kind;
+    EXPECT_EQ(OpenPage(), c.page) << c.kind;
+    EXPECT_EQ(actions_.ListCount(actions_.FindMailTree(c.tab)), 10) << c.kind;
+  }
+}
+
+TEST_F(ClientActionsTest, InstantMessagesAreSwitchedAndTheAnswerClosed) {
+  ASSERT_TRUE(client_.Started());
+  EXPECT_TRUE(actions_.SendIM("$IMs_Off", "OFF!"));
+  EXPECT_TRUE(WaitUntil([&] { return ImIconText() == "IM off"; }, 10s));
+  EXPECT_TRUE(
+      WaitUntil([&] { return !actions_.FindMessageBox() && !actions_.FindIMWindow(); }, 10s));
+  EXPECT_TRUE(actions_.SendIM("$IMs_Off", "ON!"));
+  EXPECT_TRUE(WaitUntil([&] { return ImIconText() == "IM on"; }, 10s));
+}
+
+TEST_F(ClientActionsTest, ARunningTransferIsReadFromItsWindow) {
+  ASSERT_TRUE(client_.Started());
+  EXPECT_FALSE(actions_.FindTransfer());
+  ASSERT_TRUE(client_.Command("transfer big song.mp3"));
+  ASSERT_TRUE(WaitUntil([&] { return actions_.FindTransfer()->percent == "20%"; }, 10s));
+  const auto transfer = actions_.FindTransfer();
+  EXPECT_EQ(transfer->fileName, "big song.mp3");
+  EXPECT_EQ(transfer->remaining, "About 4 minutes");
+}
+
+// Told never to show them, the client leaves each wait to its bound.
+TEST_F(ClientActionsTest, WindowsTheClientNeverShowsEndTheirWaits) {
+  ASSERT_TRUE(client_.Started());
+  for (const char* part : {"menu", "mail", "im"})
+    ASSERT_TRUE(client_.Command(std::string("ignore ") + part));
+  EXPECT_FALSE(actions_.OpenMailbox("old"));
+  EXPECT_FALSE(actions_.OpenMailbox("new"));
+  EXPECT_FALSE(actions_.SendIM("$IMs_Off", "ON!"));
+  EXPECT_FALSE(FindWindowExA(Mdi(), nullptr, "AOL Child", "Mailbox"));
+}
+
+TEST_F(ClientActionsTest, AnAnswerBoxThatNeverComesEndsTheInstantMessageWait) {
+  ASSERT_TRUE(client_.Started());
+  ASSERT_TRUE(client_.Command("ignore box"));
+  EXPECT_FALSE(actions_.SendIM("$IMs_Off", "ON!"));
+  EXPECT_TRUE(actions_.FindIMWindow()) << "the window stays for the user";
+}
+
+}  // namespace
+}  // namespace sonorix
