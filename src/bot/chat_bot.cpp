@@ -19,7 +19,7 @@ std::string_view ArgumentFrom(const std::string& text, std::size_t position) {
 }  // namespace
 
 ChatBot::ChatBot(BotParts parts)
-    : p_(parts), songs_(parts), transport_(parts), modes_(parts) {
+    : p_(parts), songs_(parts), transport_(parts), modes_(parts), look_(parts) {
   p_.aol.SetSentObserver([this](std::string_view line) { ownLines_.Remember(line); });
 }
 
@@ -88,6 +88,14 @@ Flow ChatBot::Run(Command command, const Style& style, const std::string& text) 
     case Command::Xcont:
     case Command::Cc:
     case Command::Coms: return RunHousekeeping(command, style);
+    case Command::LoadStyle:
+    case Command::LoadPreset:
+    case Command::ViewCommands:
+    case Command::HideCommands:
+    case Command::ViewStyles:
+    case Command::HideStyles:
+    case Command::ViewPresets:
+    case Command::HidePresets: return RunLook(command, style, text);
     default: return RunTransport(command, style, text);
   }
 }
@@ -100,6 +108,21 @@ Flow ChatBot::RunHousekeeping(Command command, const Style& style) {
     case Command::Xcont: modes_.ContinuousOff(style); break;
     case Command::Cc: return modes_.ClearChat(style);
     case Command::Coms: modes_.CountCommands(style); break;
+    default: break;
+  }
+  return Flow::Continue;
+}
+
+Flow ChatBot::RunLook(Command command, const Style& style, const std::string& text) {
+  switch (command) {
+    case Command::LoadStyle: look_.LoadStyle(style, ArgumentFrom(text, 3)); break;
+    case Command::LoadPreset: look_.LoadPreset(style, ArgumentFrom(text, 3)); break;
+    case Command::ViewCommands: look_.Show(style, LookWindow::Commands); break;
+    case Command::HideCommands: look_.Hide(style, LookWindow::Commands); break;
+    case Command::ViewStyles: look_.Show(style, LookWindow::Styles); break;
+    case Command::HideStyles: look_.Hide(style, LookWindow::Styles); break;
+    case Command::ViewPresets: look_.Show(style, LookWindow::Presets); break;
+    case Command::HidePresets: look_.Hide(style, LookWindow::Presets); break;
     default: break;
   }
   return Flow::Continue;

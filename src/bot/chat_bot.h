@@ -6,6 +6,7 @@
 
 #include "bot/bot_parts.h"
 #include "bot/command_table.h"
+#include "bot/look_commands.h"
 #include "bot/mode_commands.h"
 #include "bot/own_lines.h"
 #include "bot/song_commands.h"
@@ -34,12 +35,14 @@ class ChatBot {
   Flow Run(Command command, const Style& style, const std::string& text);
   Flow RunTransport(Command command, const Style& style, const std::string& text);
   Flow RunHousekeeping(Command command, const Style& style);
+  Flow RunLook(Command command, const Style& style, const std::string& text);
   void Advertise(const Style& style);
 
   BotParts p_;
   SongCommands songs_;
   TransportCommands transport_;
   ModeCommands modes_;
+  LookCommands look_;
   OwnLines ownLines_;
   // A handler that waits lets the timers run inside it. Whatever arrives
   // then waits for it, so no handler ever runs inside another.
