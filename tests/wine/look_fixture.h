@@ -79,8 +79,8 @@ class LookWindowsTest : public ProgramTest {
     Pump([&] { return Sent().size() > before; }, 10s);
     Pump([] { return false; }, 300ms);
     const Lines sent = Sent();
-    return sent.size() == before + 1 ? sent.back()
-                                     : "(" + std::to_string(sent.size() - before) + ")";
+    if (sent.size() == before + 1) return sent.back();
+    return std::to_string(sent.size() - before) + " lines";
   }
   // The text of the message box the action raises, pressed away.
   std::wstring BoxOf(const std::function<void()>& action) {

@@ -1,3 +1,6 @@
+#include <fstream>
+
+#include "look/look_lines.h"
 #include "wine/look_fixture.h"
 
 namespace sonorix {
@@ -49,6 +52,38 @@ TEST_F(LookWindowsTest, WindowCommandsSwapThePlayerForTheirWindow) {
   EXPECT_EQ(Replies("vpre", 1), reply("álréády shøwing", "préséts"));
   EXPECT_EQ(Replies("xpre", 1), reply("hiddén", "préséts"));
   EXPECT_FALSE(app_->Presets()->IsShown());
+  EXPECT_TRUE(IsWindowVisible(Player()));
+}
+
+TEST_F(LookWindowsTest, MissingOrGarbledLookFilesKeepEveryWindowUsable) {
+  std::ofstream(folder_->Path() + "\\presets\\broken.ini", std::ios::binary)
+      << "[preset]\r\nNAME=broken\r\nFADE1=red\r\nFADE2=99999999999\r\nLIST=-5\r\n\x01[[\r\n";
+  std::ofstream(folder_->Path() + "\\styles\\odd.ini", std::ios::binary)
+      << "[styles]\r\nSTYLE=odd\r\nACOLOR=zz\r\n\x7f\r\n";
+  EXPECT_EQ(Replies("lp brok", 1).size(), 1u);
+  EXPECT_EQ(ListTextColour(Player()), RGB(0, 0, 0)) << "colours that are none show black";
+  Replies("vpre", 1);
+  Form2& presets = *app_->Presets();
+  EXPECT_EQ(presets.List1()->Texts(), (Lines{"broken", "default", "night"}));
+  Select(presets, "broken");
+  EXPECT_EQ(presets.TextColour(presets.Text2()), RGB(0, 0, 0));
+  ProfileStore().Write("Sonorix", "preset", "gone", folder_->SettingsFile());
+  EXPECT_EQ(SaysOnce([&] { PressButton(presets, L"&close"); }),
+            PresetsClosedAnnouncement(kTestStyle));
+  Replies("vpre", 1);
+  EXPECT_TRUE(presets.IsShown()) << "opens on a preset whose file is gone";
+  Select(presets, "night");
+  EXPECT_EQ(SaysOnce([&] { PressButton(presets, L"&switch"); }),
+            PresetSwitchAnnouncement(kTestStyle, "night"));
+  Replies("xpre", 1);
+
+  const Style odd{"odd", "odd", "zz", "", ""};
+  EXPECT_EQ(Replies("ls odd", 1), Lines{Condensed(odd, "stylé sét › <FONT COLOR=#zz>ødd")});
+  Replies("vsty", 1);
+  Form5& styles = *app_->Styles();
+  Select(styles, "odd");
+  EXPECT_EQ(LookForm::TextOf(styles.Text2()), "zz");
+  EXPECT_EQ(SaysOnce([&] { PressButton(styles, L"&close"); }), StylesClosedAnnouncement(odd));
   EXPECT_TRUE(IsWindowVisible(Player()));
 }
 
