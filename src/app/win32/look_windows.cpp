@@ -28,6 +28,7 @@ std::vector<std::string> SonorixApp::ListIniFiles(const std::string& folder) {
 
 void SonorixApp::ApplyPlayerPreset(const Preset& preset) { form1_->ApplyPreset(preset); }
 
+// Made on first use; null when the system could not make it.
 LookForm* SonorixApp::Made(LookWindow window) {
   if (window == LookWindow::Presets && !form2_) {
     form2_ = std::make_unique<Form2>(PresetWindowParts{
@@ -39,15 +40,19 @@ LookForm* SonorixApp::Made(LookWindow window) {
     form5_ = std::make_unique<Form5>(
         StyleWindowParts{settings_, aol_, [this] { OpenStyleMaker(); }, [this] { ShowPlayer(); }});
   }
-  LookForm* made = window == LookWindow::Presets ? static_cast<LookForm*>(form2_.get())
-                                                 : static_cast<LookForm*>(form5_.get());
+  LookForm* made = Existing(window);
   return made && made->Hwnd() ? made : nullptr;
+}
+
+LookForm* SonorixApp::Existing(LookWindow window) {
+  if (window == LookWindow::Presets) return form2_.get();
+  if (window == LookWindow::Styles) return form5_.get();
+  return nullptr;
 }
 
 bool SonorixApp::IsShown(LookWindow window) {
   if (window == LookWindow::Commands) return form7_.IsVisible();
-  const LookForm* form = window == LookWindow::Presets ? static_cast<LookForm*>(form2_.get())
-                                                       : static_cast<LookForm*>(form5_.get());
+  const LookForm* form = Existing(window);
   return form && form->IsShown();
 }
 

@@ -60,6 +60,7 @@ class SonorixApp final : private BotWindows {
   void Close(LookWindow window) override;
   Form3& LoadedControlPanel();
   LookForm* Made(LookWindow window);
+  LookForm* Existing(LookWindow window);
   void OpenStyleMaker();
   void BackToStyles();
   bool HasResultWindow() const;
