@@ -33,7 +33,8 @@ LookForm* SonorixApp::Made(LookWindow window) {
   if (window == LookWindow::Presets && !form2_) {
     form2_ = std::make_unique<Form2>(PresetWindowParts{
         settings_, aol_, clock_,
-        [this] { return LoadedControlPanel().CommonDialog().Show(LoadedControlPanel().Hwnd()); },
+        // Owned by the top-most preset window, the picker shows above it.
+        [this] { return LoadedControlPanel().CommonDialog().Show(form2_->Hwnd()); },
         [this](const Preset& preset) { form1_->ApplyPreset(preset); }, [this] { ShowPlayer(); }});
   }
   if (window == LookWindow::Styles && !form5_) {
