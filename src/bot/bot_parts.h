@@ -18,6 +18,9 @@
 
 namespace sonorix {
 
+// The windows that take the player window's place.
+enum class LookWindow { Commands, Styles, Presets };
+
 // The windows the commands open, close or fill.
 class BotWindows {
  public:
@@ -28,6 +31,16 @@ class BotWindows {
   virtual void ShowResults() = 0;
   // The number of lines of the command list (loaded, not shown, if needed).
   virtual int CommandCount() = 0;
+
+  // The ".ini" files of the folder, as the player's hidden file list sees them.
+  virtual std::vector<std::string> ListIniFiles(const std::string& folder) = 0;
+  // The player window takes the preset's colours.
+  virtual void ApplyPlayerPreset(const Preset& preset) = 0;
+  virtual bool IsShown(LookWindow window) = 0;
+  // Hides the player window and opens the window in its place.
+  virtual void Open(LookWindow window) = 0;
+  // Unloads the window and shows the player window again.
+  virtual void Close(LookWindow window) = 0;
 };
 
 // Whether the dispatcher goes on trying the remaining patterns.

@@ -23,6 +23,7 @@ ChatBot::ChatBot(BotParts parts)
       songs_(parts),
       transport_(parts),
       modes_(parts),
+      look_(parts),
       actions_(parts.aol.Windows(), parts.aol, parts.clock),
       idle_(parts.settings, parts.aol, actions_, parts.clock),
       away_(parts, idle_),
@@ -108,6 +109,14 @@ Flow ChatBot::Run(Command command, const Style& style, const std::string& text) 
     case Command::BrbReason:
     case Command::Brb:
     case Command::AolCaption: return RunClient(command, style, text);
+    case Command::LoadStyle:
+    case Command::LoadPreset:
+    case Command::ViewCommands:
+    case Command::HideCommands:
+    case Command::ViewStyles:
+    case Command::HideStyles:
+    case Command::ViewPresets:
+    case Command::HidePresets: return RunLook(command, style, text);
     default: return RunTransport(command, style, text);
   }
 }
@@ -120,6 +129,21 @@ Flow ChatBot::RunHousekeeping(Command command, const Style& style) {
     case Command::Xcont: modes_.ContinuousOff(style); break;
     case Command::Cc: return modes_.ClearChat(style);
     case Command::Coms: modes_.CountCommands(style); break;
+    default: break;
+  }
+  return Flow::Continue;
+}
+
+Flow ChatBot::RunLook(Command command, const Style& style, const std::string& text) {
+  switch (command) {
+    case Command::LoadStyle: look_.LoadStyle(style, ArgumentFrom(text, 3)); break;
+    case Command::LoadPreset: look_.LoadPreset(style, ArgumentFrom(text, 3)); break;
+    case Command::ViewCommands: look_.Show(style, LookWindow::Commands); break;
+    case Command::HideCommands: look_.Hide(style, LookWindow::Commands); break;
+    case Command::ViewStyles: look_.Show(style, LookWindow::Styles); break;
+    case Command::HideStyles: look_.Hide(style, LookWindow::Styles); break;
+    case Command::ViewPresets: look_.Show(style, LookWindow::Presets); break;
+    case Command::HidePresets: look_.Hide(style, LookWindow::Presets); break;
     default: break;
   }
   return Flow::Continue;

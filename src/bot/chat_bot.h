@@ -10,6 +10,7 @@
 #include "bot/bot_parts.h"
 #include "bot/idle_bot.h"
 #include "bot/command_table.h"
+#include "bot/look_commands.h"
 #include "bot/mode_commands.h"
 #include "bot/own_lines.h"
 #include "bot/song_commands.h"
@@ -40,6 +41,7 @@ class ChatBot {
   Flow Run(Command command, const Style& style, const std::string& text);
   Flow RunTransport(Command command, const Style& style, const std::string& text);
   Flow RunHousekeeping(Command command, const Style& style);
+  Flow RunLook(Command command, const Style& style, const std::string& text);
   void Advertise(const Style& style);
   Flow RunClient(Command command, const Style& style, const std::string& text);
 
@@ -47,6 +49,7 @@ class ChatBot {
   SongCommands songs_;
   TransportCommands transport_;
   ModeCommands modes_;
+  LookCommands look_;
   OwnLines ownLines_;
   ClientActions actions_;
   IdleBot idle_;

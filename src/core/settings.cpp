@@ -52,9 +52,11 @@ Style Settings::ReadCurrentStyle() const {
   return style;
 }
 
-Preset Settings::ReadCurrentPreset() const {
+Preset Settings::ReadCurrentPreset() const { return ReadPreset(ReadMain(kPresetKey)); }
+
+Preset Settings::ReadPreset(std::string_view name) const {
   Preset preset;
-  preset.name = ReadMain(kPresetKey);
+  preset.name = std::string(name);
   const std::string file = PresetFile(preset.name);
   preset.title = ReadIni("preset", "name", file);
   preset.fade1 = ColourFromText(ReadIni("preset", "fade1", file));

@@ -58,6 +58,8 @@ class Settings {
 
   Style ReadCurrentStyle() const;
   Preset ReadCurrentPreset() const;
+  // A preset by its name, as if it were current.
+  Preset ReadPreset(std::string_view name) const;
   // Nothing when the current preset's "button" is empty or not a colour.
   std::optional<Colour> ReadCurrentButtonColour() const;
 

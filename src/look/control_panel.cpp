@@ -1,7 +1,7 @@
 #include "look/control_panel.h"
 
 #include "chattext/chat_line.h"
-#include "chattext/text_helpers.h"
+#include "look/look_lines.h"
 
 namespace sonorix {
 
@@ -47,27 +47,6 @@ void ChooseContinuousEntry(EndOfSongModes& modes, const Settings& settings, Aol8
   modes.SetAutoRandomCaption(kAutoRandomOff);
 }
 
-namespace {
-
-// "<accent>first letter<main>rest": the look of the words in these lines.
-std::string Initial(const Style& style, std::string_view first, std::string_view rest) {
-  return "<FONT COLOR=#" + style.acolor + ">" + std::string(first) + "<font color=#" +
-         style.fcolor + ">" + AccentText(rest);
-}
-
-}  // namespace
-
-std::string PresetsAnnouncement(const Style& style) {
-  return "<FONT COLOR=#" + style.acolor + ">" + style.ascii + " <FONT COLOR=#" + style.fcolor +
-         std::string(kNarrowFaceTag) + AccentText("Sonorix ...") + "  " +
-         Initial(style, "p", "resets") + ", " + Initial(style, "l", "oaded");
-}
-
-std::string StylesAnnouncement(const Style& style) {
-  return ChatLine(style, "Sonorix") + " ...  " + Initial(style, "s", "tyles") + ", " +
-         Initial(style, "l", "oaded");
-}
-
 std::string MinimizeTip(PlayState state, std::string_view selectedFile) {
   if (state != PlayState::Playing) return "Sonorix";
   return "Sonorix : " + std::string(selectedFile);
@@ -76,8 +55,11 @@ std::string MinimizeTip(PlayState state, std::string_view selectedFile) {
 Preset PickPresetColours(Settings& settings, const std::vector<std::string_view>& keys,
                          const std::function<Colour()>& pick) {
   for (const std::string_view key : keys) {
-    const std::string file = settings.PresetFile(settings.ReadMain(kPresetKey));
-    settings.WriteIni("preset", key, std::to_string(pick().bgr), file);
+    // The dialog lets chat commands run, and one may switch the preset: the
+    // colour goes to the preset current when it was picked.
+    const Colour colour = pick();
+    settings.WriteIni("preset", key, std::to_string(colour.bgr),
+                      settings.PresetFile(settings.ReadMain(kPresetKey)));
   }
   return settings.ReadCurrentPreset();
 }

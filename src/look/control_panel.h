@@ -8,6 +8,7 @@
 
 #include "aol/quenby_aol8.h"
 #include "core/settings.h"
+#include "look/look_lines.h"
 #include "player/end_of_song_modes.h"
 #include "player/media_player.h"
 
@@ -31,13 +32,12 @@ std::vector<MenuItem> SecondMenu(const EndOfSongModes& modes);
 void ChooseAutoRandomEntry(EndOfSongModes& modes, const Settings& settings, Aol8& aol);
 void ChooseContinuousEntry(EndOfSongModes& modes, const Settings& settings, Aol8& aol);
 
-std::string PresetsAnnouncement(const Style& style);
-std::string StylesAnnouncement(const Style& style);
 // The tray tip: the playing song's name, or the program's name alone.
 std::string MinimizeTip(PlayState state, std::string_view selectedFile);
 
-// Each key gets the colour picked for it, as decimal text, in the current
-// preset's file (made if it is missing); the preset is then read back.
+// Each key gets the colour picked for it, as decimal text, in the file of
+// the preset current once the pick is made (made if it is missing); the
+// preset is then read back.
 Preset PickPresetColours(Settings& settings, const std::vector<std::string_view>& keys,
                          const std::function<Colour()>& pick);
 

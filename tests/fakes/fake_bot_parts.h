@@ -1,6 +1,8 @@
 // A whole command bot wired to fakes: a client, a player and its windows.
 #pragma once
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,8 +26,18 @@ class FakeBotWindows final : public BotWindows {
   }
   void ShowResults() override { resultsShown = true; }
   int CommandCount() override { return 40; }
+  std::vector<std::string> ListIniFiles(const std::string& folder) override {
+    return files[folder];
+  }
+  void ApplyPlayerPreset(const Preset& preset) override { playerPresets.push_back(preset.name); }
+  bool IsShown(LookWindow window) override { return shown.count(window) != 0; }
+  void Open(LookWindow window) override { shown.insert(window); }
+  void Close(LookWindow window) override { shown.erase(window); }
   std::vector<std::string> results;
   bool resultsShown = false;
+  std::map<std::string, std::vector<std::string>> files;  // by folder
+  std::vector<std::string> playerPresets;                 // as the player took them
+  std::set<LookWindow> shown;
 };
 
 // The signed-on user is "Dorvin"; the style "neon" is current.

@@ -168,6 +168,32 @@ TEST_F(ControlPanelTest, ColourSetUpsWriteThePresetAndRecolourThePlayer) {
   }
 }
 
+// The dialog lets the chat run meanwhile: a preset switched there gets
+// the colour, and the one current when the dialog opened keeps its own.
+TEST_F(ControlPanelTest, APickGoesToThePresetSwitchedToWhileTheDialogIsOpen) {
+  WritePrivateProfileStringA("preset", "NAME", "night",
+                             (folder_->Path() + "\\presets\\night.ini").c_str());
+  MenuDriver open({VK_ESCAPE});
+  Click(L"m&enu");
+  std::thread pick([&] {
+    WaitForDialog();
+    const std::size_t before = Sent().size();
+    client_.Command("type lp night");
+    WaitUntil([&] { return Sent().size() == before + 2; }, 10s);
+    AnswerColourPicker(IDOK, RGB(0, 128, 0));
+    AnswerColourPicker(IDCANCEL);
+  });
+  app_->ControlPanel()->Choose(MenuEntry::SetupFade);
+  pick.join();
+  EXPECT_EQ(ProfileStore().Read("preset", "fade1", folder_->Path() + "\\presets\\night.ini"),
+            "32768");
+  EXPECT_EQ(PresetValue(*folder_, "fade1"), "0");
+  app_->ControlPanel()->Choose(MenuEntry::Presets);
+  ASSERT_NE(app_->Presets(), nullptr);
+  EXPECT_TRUE(app_->Presets()->IsShown());
+  EXPECT_FALSE(IsWindowVisible(app_->Player()->Hwnd()));
+}
+
 TEST_F(ControlPanelTest,
        FolderEntriesRereadTheFolderWindowEntriesAnnounceAboutTakesThePlayersPlace) {
   MenuDriver open({VK_ESCAPE});

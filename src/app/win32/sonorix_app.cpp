@@ -54,18 +54,9 @@ int SonorixApp::Run() {
   return static_cast<int>(message.wParam);
 }
 
-// The control panel is made on first use and kept, hidden, from then on.
 void SonorixApp::OpenMenu(bool secondMenu) {
-  if (!form3_) {
-    form3_ = std::make_unique<Form3>(ControlPanelParts{
-        settings_, aol_, modes_, mediaPlayer1_, form1_->File1(),
-        [this](const Preset& preset) { form1_->ApplyPreset(preset); },
-        [] {}, [] {}, [this] { ShowAbout(); },
-        [this](const std::string& tip) {
-          tray_.TrayAdd(ProgramSmallIcon(), tip, form1_->Hwnd());
-        }});
-  }
-  form3_->ShowMenu(secondMenu ? PopupMenu::Second : PopupMenu::First, form1_->Hwnd());
+  LoadedControlPanel().ShowMenu(secondMenu ? PopupMenu::Second : PopupMenu::First,
+                                form1_->Hwnd());
 }
 
 // The chat-scan's timer also spaces the lines of a "/scroll" listing.

@@ -9,7 +9,10 @@
 #include "bot/chat_bot.h"
 #include "bot/nite_scan.h"
 #include "bot/win32/Form8.h"
+#include "look/win32/Form2.h"
 #include "look/win32/Form3.h"
+#include "look/win32/Form5.h"
+#include "look/win32/Form6.h"
 #include "ui/win32/Form7.h"
 #include "ui/win32/frmAbout.h"
 #include "ui/win32/tray_module.h"
@@ -37,6 +40,10 @@ class SonorixApp final : private BotWindows {
   Form1* Player() { return form1_.get(); }
   Form8* Results() { return form8_.get(); }
   Form3* ControlPanel() { return form3_.get(); }
+  // The look windows, once opened.
+  Form2* Presets() { return form2_.get(); }
+  Form5* Styles() { return form5_.get(); }
+  Form6* StyleMaker() { return form6_.get(); }
   Form7& CommandList() { return form7_; }
   frmAbout& About() { return about_; }
   TrayModule& Tray() { return tray_; }
@@ -46,6 +53,16 @@ class SonorixApp final : private BotWindows {
   void FillResults(const std::vector<std::string>& matches) override;
   void ShowResults() override;
   int CommandCount() override;
+  std::vector<std::string> ListIniFiles(const std::string& folder) override;
+  void ApplyPlayerPreset(const Preset& preset) override;
+  bool IsShown(LookWindow window) override;
+  void Open(LookWindow window) override;
+  void Close(LookWindow window) override;
+  Form3& LoadedControlPanel();
+  LookForm* Made(LookWindow window);
+  LookForm* Existing(LookWindow window);
+  void OpenStyleMaker();
+  void BackToStyles();
   bool HasResultWindow() const;
   void OnResultPicked(const std::string& picked);
   void OnChatTimer();
@@ -65,6 +82,9 @@ class SonorixApp final : private BotWindows {
   std::unique_ptr<Form1> form1_;
   std::unique_ptr<Form8> form8_;
   std::unique_ptr<Form3> form3_;
+  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<Form5> form5_;
+  std::unique_ptr<Form6> form6_;
   Form7 form7_{settings_, [this] { ShowPlayer(); }};
   frmAbout about_{[this] { ShowPlayer(); }};
   TrayModule tray_;

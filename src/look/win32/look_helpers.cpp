@@ -14,12 +14,13 @@ struct FindCloser {
   void operator()(HANDLE find) const { FindClose(find); }
 };
 
+using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
   WIN32_FIND_DATAW found{};
-  const std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser> find(
-      FindFirstFileW(Utf8ToWide(path).c_str(), &found));
+  const FindHandle find(FindFirstFileW(Utf8ToWide(path).c_str(), &found));
   if (find.get() == INVALID_HANDLE_VALUE) return false;
   do {
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && found.cFileName[0] != L'\0') {
@@ -31,6 +32,20 @@ bool FileExists(const std::string& path) {
 
 void DeleteIfExists(const std::string& path) {
   if (FileExists(path)) DeleteFileW(Utf8ToWide(path).c_str());
+}
+
+std::vector<std::string> ListIniFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found{};
+  const std::string pattern = folder + (folder.ends_with('\\') ? "*.ini" : "\\*.ini");
+  const FindHandle find(FindFirstFileW(Utf8ToWide(pattern).c_str(), &found));
+  if (find.get() == INVALID_HANDLE_VALUE) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      names.push_back(WideToUtf8(found.cFileName));
+    }
+  } while (FindNextFileW(find.get(), &found));
+  return names;
 }
 
 Colour ColourDialog::Show(HWND owner) {

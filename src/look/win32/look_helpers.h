@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "core/colour.h"
 
@@ -15,6 +16,9 @@ namespace sonorix {
 bool FileExists(const std::string& path);
 // Deletes the file if FileExists finds it; failures are ignored.
 void DeleteIfExists(const std::string& path);
+// The names of the folder's "*.ini" files, in no particular order; none for
+// a missing folder.
+std::vector<std::string> ListIniFiles(const std::string& folder);
 
 // The system colour picker, one instance for the whole run: a cancelled
 // pick leaves, and returns, the colour of the last pick.

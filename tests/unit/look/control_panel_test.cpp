@@ -60,5 +60,47 @@ TEST_F(ControlPanelTest, PickedColoursGoIntoTheCurrentPresetAndComeBack) {
   EXPECT_EQ(settings_.ReadIni("preset", "BUTTON", settings_.PresetFile("night")), "300");
 }
 
+// The dialog lets chat commands run: one may switch the preset meanwhile.
+TEST_F(ControlPanelTest, APickGoesToThePresetCurrentWhenItIsMade) {
+  const Preset preset = PickPresetColours(settings_, {"fade1", "fade2"}, [&] {
+    settings_.WriteMain("preset", "day");
+    return Colour{7};
+  });
+  EXPECT_EQ(preset.name, "day");
+  EXPECT_EQ(preset.fade1, Colour{7});
+  EXPECT_EQ(settings_.ReadIni("preset", "fade1", settings_.PresetFile("night")), "");
+}
+
+TEST_F(ControlPanelTest, LookWindowLinesSpellTheirWordsByteForByte) {
+  const Style style = settings_.ReadCurrentStyle();
+  const std::string presetHead =
+      R"(<FONT COLOR=#FF9900>» <FONT COLOR=#FFFFFF><font  face="arial narrow">Sønørix ...  )";
+  const std::string narrow =
+      R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>Sønørix ...)";
+  const std::string a = "<FONT COLOR=#FF9900>", f = "<font color=#FFFFFF>";
+  const std::pair<std::string, std::string> lines[] = {
+      {PresetSwitchAnnouncement(style, "Dark Red"),
+       presetHead + a + "p" + f + "rését : Dárk Réd " + a + "l" + f + "øádéd"},
+      {PresetsClosedAnnouncement(style),
+       presetHead + a + "p" + f + "réséts, " + a + "u" + f + "nløádéd"},
+      {StyleSwitchAnnouncement(style, "neo"), narrow + "  " + a + "s" + f + "tylé : néø " + a +
+                                                  "l" + f + "øádéd"},
+      {StylesClosedAnnouncement(style), narrow + "  " + a + "s" + f + "tylés, " + a + "u" + f +
+                                            "nløádéd"},
+      {StyleMakerOpenAnnouncement(style),
+       narrow + " " + a + "s" + f + "tylé mákér " + a + "l" + f + "øádéd"},
+      {StyleSavedAnnouncement(style, "new one"),
+       narrow + " " + a + "s" + f + "tylé : néw øné " + a + "s" + f + "ávéd"},
+      {StyleMakerClosedAnnouncement(style),
+       narrow + " " + a + "s" + f + "tylé mákér " + a + "u" + f + "nløádéd"},
+      {StylePreviewLine({"", "", "00FF00", "~", "0000FF"}, "sea"),
+       R"(<FONT COLOR=#00FF00><font  face="arial narrow">~ <font color=#0000FF>Sønørix ... )"
+       "<FONT COLOR=#00FF00>s<font color=#0000FF>tylé préviéw› séá"},
+      {StylePreviewLine({}, ""), R"(<FONT COLOR=#><font  face="arial narrow"> <font color=#>)"
+                                 "Sønørix ... <FONT COLOR=#>s<font color=#>tylé préviéw› "},
+  };
+  for (const auto& [line, expected] : lines) EXPECT_EQ(line, expected);
+}
+
 }  // namespace
 }  // namespace sonorix

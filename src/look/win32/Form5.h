@@ -1,0 +1,51 @@
+// The style list: lists the chat text styles, previews one, makes it
+// current, deletes styles and opens the style maker.
+#pragma once
+
+#include <functional>
+
+#include "aol/quenby_aol8.h"
+#include "core/settings.h"
+#include "look/win32/look_form.h"
+
+namespace sonorix {
+
+struct StyleWindowParts {
+  Settings& settings;
+  Aol8& aol;
+  // "make": the style maker opens while this window waits, hidden.
+  std::function<void()> openMaker;
+  // After "&close": the player window comes back.
+  std::function<void()> onClosed;
+};
+
+class Form5 final : public LookForm {
+ public:
+  explicit Form5(StyleWindowParts parts);
+
+  // The window's load: size, top-most, the preset's colours, the list
+  // filled; then it shows.
+  void Open();
+  void Unload();
+  // The style maker saved a style: the list reads the folder again.
+  void Refill();
+
+  HWND Text1() const { return text1_; }
+  HWND Text2() const { return text2_; }
+  HWND Text3() const { return text3_; }
+
+ private:
+  void OnButton(int id) override;
+  void OnListClick() override;
+  void OnSystemClose() override { Close(); }
+  void Switch();
+  void Delete();
+  void Close();
+
+  StyleWindowParts parts_;
+  HWND text1_ = nullptr;
+  HWND text2_ = nullptr;
+  HWND text3_ = nullptr;
+};
+
+}  // namespace sonorix

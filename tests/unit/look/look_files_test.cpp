@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "fakes/memory_settings_store.h"
+#include "look/look_files.h"
+#include "look/look_lists.h"
+
+namespace sonorix {
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct Folder {
+  Folder() {
+    const std::pair<const char*, const char*> files[] = {
+        {"b.ini", "Blue"}, {"A.ini", "amber"}, {"c.INI", "BLUE"}, {"star.ini", "*"}};
+    for (const auto& [file, name] : files) {
+      settings.WriteIni("preset", "name", name, "C:\\S\\presets\\" + std::string(file));
+    }
+  }
+  testing::MemorySettingsStore store;
+  Settings settings{store, "C:\\S"};
+};
+
+TEST(DisplayNames, FollowTheFileNamesOrderAndSkipOtherFiles) {
+  Folder folder;
+  EXPECT_EQ(
+      DisplayNames(folder.settings, kPresetKind,
+                   {"star.ini", "c.INI", "readme.txt", "b.ini", "empty.ini", "A.ini", ".ini"}),
+      (Names{"amber", "Blue", "BLUE", "", "*"}))
+      << "\".ini\" alone is no preset file; a file without a name shows as empty";
+}
+
+TEST(FirstHolding, MatchesTrimmedQueriesCaseAsideInListOrder) {
+  const Names names{"", "Neon Nights", "night", "Dawn*"};
+  const std::pair<const char*, std::optional<std::string>> cases[] = {
+      {"NIGHT", "Neon Nights"}, {" night ", "Neon Nights"}, {"ht", "Neon Nights"}, {"   ", ""},
+      {"n*", "Dawn*"},          {"?", std::nullopt},        {"xyz", std::nullopt}};
+  for (const auto& [query, expected] : cases)
+    EXPECT_EQ(FirstHolding(names, query), expected) << query;
+  EXPECT_EQ(FirstHolding({}, ""), std::nullopt);
+}
+
+TEST(LookDeletion, RefusesTheCurrentOneOnlyWhenTheNameIsExactlyIt) {
+  EXPECT_EQ(PresetDeletion("Dark", "Dark").message,
+            "Cannot delete, because its already loaded as your custom preset.");
+  EXPECT_FALSE(PresetDeletion("Dark", "Dark").remove);
+  const Deletion other = StyleDeletion("dark", "Dark");
+  EXPECT_TRUE(other.remove);
+  EXPECT_EQ(other.message, "style : dark.ini as been deleted.");
+  EXPECT_EQ(StyleDeletion("x", "x").message,
+            "Cannot delete, because its already loaded as your custom style.");
+  EXPECT_EQ(PresetDeletion("", "x").message, "Preset : .ini as been deleted.");
+}
+
+TEST(StyleFieldProblem, ChecksTheFieldsInOrderAndRefusesWhatWouldBreakALineOrAFile) {
+  const StyleFields good{"[v#1] My Style", " ~ ", "FF9900", "00aaFF"};
+  EXPECT_EQ(StyleFieldProblem(good), std::nullopt);
+  const std::string unusable(kUnusableNameMessage);
+  const std::pair<StyleFields, std::string> cases[] = {
+      {{}, "Please fill in the name of your style."},
+      {{"n", "", "", ""}, "Please fill in the ascii of your style."},
+      {{"n", "a", "", "x"}, "Please fill in the acolor of your style."},
+      {{"n", "a", "b", ""}, "Please fill in the fcolor of your style."},
+      {{"..\\main", "a", "FF9900", "FF9900"}, unusable},
+      {{"a/b", "a", "FF9900", "FF9900"}, unusable},
+      {{"what?", "a", "FF9900", "FF9900"}, unusable},
+      {{" lead", "a", "FF9900", "FF9900"}, unusable},
+      {{"end.", "a", "FF9900", "FF9900"}, unusable},
+      {{"tab\t", "a", "FF9900", "FF9900"}, unusable},
+      {{"n", "two\r\nlines", "FF9900", "FF9900"},
+       "Please keep the ascii of your style on one line."},
+      {{"n", "a", "#FF9900", "FF9900"},
+       "Please fill in the acolor as six hex digits, like FF9900."},
+      {{"n", "a", "FF9900", "red>"}, "Please fill in the fcolor as six hex digits, like FF9900."},
+      {{"n", "a", "FF990G", "FF9900"}, "Please fill in the acolor as six hex digits, like FF9900."},
+  };
+  for (const auto& [fields, message] : cases) {
+    EXPECT_EQ(StyleFieldProblem(fields), message) << fields.name << "|" << fields.ascii;
+  }
+}
+
+TEST(MakeLookFiles, WriteTheKeysInOrderIntoTheFileNamedAfterTheName) {
+  testing::MemorySettingsStore store;
+  Settings settings{store, "C:\\S"};
+  settings.WriteMain("style", "old");
+  store.writes.clear();
+  SaveStyle(settings, {"New", "~", "FF9900", "000000"});
+  std::uint32_t next = 1;
+  MakePreset(settings, "Sky", [&] { return Colour{next++}; });
+  using Access = testing::MemorySettingsStore::Access;
+  const std::string style = "C:\\S\\styles\\New.ini", preset = "C:\\S\\presets\\Sky.ini";
+  EXPECT_EQ(store.writes, (std::vector<Access>{{"styles", "STYLE", style},
+                                               {"styles", "ASCII", style},
+                                               {"styles", "ACOLOR", style},
+                                               {"styles", "FCOLOR", style},
+                                               {"preset", "NAME", preset},
+                                               {"preset", "FADE1", preset},
+                                               {"preset", "FADE2", preset},
+                                               {"preset", "LABEL", preset},
+                                               {"preset", "LIST", preset},
+                                               {"preset", "BUTTON", preset}}));
+  EXPECT_EQ(settings.ReadIni("preset", "button", preset), "5");
+  EXPECT_EQ(settings.ReadMain("style"), "old");
+}
+
+}  // namespace
+}  // namespace sonorix
