@@ -130,6 +130,7 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlID == kIdFile1) file1_->Draw(item);
       if (ThreeDButton* button = ButtonById(static_cast<int>(item.CtlID))) button->Draw(item);
       return TRUE;
     }
