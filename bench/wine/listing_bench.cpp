@@ -7,6 +7,7 @@
 #include "core/win32/code_page.h"
 #include "player/win32/song_list_box.h"
 #include "wine/bench_report.h"
+#include "wine/program_process.h"
 
 namespace sonorix::bench {
 
@@ -50,10 +51,15 @@ void RunListingBench(const std::string& folder) {
   start = Clock::now();
   MakeSortKeys(entries);
   Report("make as many case-blind sort keys (floor)", MillisecondsSince(start), "ms");
+  const double before = ResidentMiB(GetCurrentProcess());
   start = Clock::now();
-  const auto names = ListMp3Files(folder);
-  Report("list and sort a folder of " + std::to_string(names.Count()) + " songs",
-         MillisecondsSince(start), "ms");
+  {
+    const auto names = ListMp3Files(folder);
+    Report("list and sort a folder of " + std::to_string(names.Count()) + " songs",
+           MillisecondsSince(start), "ms");
+    Report("memory those names hold", ResidentMiB(GetCurrentProcess()) - before, "MiB");
+  }
+  Report("memory left after dropping them", ResidentMiB(GetCurrentProcess()) - before, "MiB");
 
   const HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
                                       nullptr, nullptr);
@@ -62,6 +68,7 @@ void RunListingBench(const std::string& folder) {
   list.SetFolder(folder);
   Report("fill the song list with them", MillisecondsSince(start), "ms");
   Report("songs listed", list.Count(), "songs");
+  Report("memory the filled song list holds", ResidentMiB(GetCurrentProcess()) - before, "MiB");
   DestroyWindow(parent);
 }
 

@@ -11,7 +11,25 @@ namespace {
 
 constexpr char kEnd = '\n';
 
+std::string Coarse(std::string_view text) {
+  std::string coarse;
+  coarse.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == ' ') continue;
+    coarse.push_back(byte >= 0x80             ? '\x80'
+                     : (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32)
+                                              : c);
+  }
+  return coarse;
+}
+
 }  // namespace
+
+void SongNames::Joined::Reserve(std::size_t count, std::size_t bytes) {
+  starts.reserve(count);
+  text.reserve(bytes + count);
+}
 
 void SongNames::Joined::Add(std::string_view name) {
   starts.push_back(static_cast<std::uint32_t>(text.size()));
@@ -19,33 +37,23 @@ void SongNames::Joined::Add(std::string_view name) {
   text.push_back(kEnd);
 }
 
-std::vector<int> SongNames::Joined::Containing(std::string_view wanted) const {
-  std::vector<int> found;
-  if (starts.empty() || wanted.find(kEnd) != std::string_view::npos) return found;
-  // Skipping ahead by the text's length where a byte rules a match out
-  // reads a fraction of the buffer; a first-byte scan stops at every "t".
-  const std::boyer_moore_horspool_searcher searcher(wanted.begin(), wanted.end());
-  for (auto from = text.begin();;) {
-    const auto hit = std::search(from, text.end(), searcher);
-    if (hit == text.end()) break;
-    const auto next = std::upper_bound(starts.begin(), starts.end(), hit - text.begin());
-    found.push_back(static_cast<int>(next - starts.begin()) - 1);
-    // One entry a name: the search goes on with the next name.
-    if (next == starts.end()) break;
-    from = text.begin() + *next;
-  }
-  return found;
+int SongNames::Joined::At(std::size_t offset) const {
+  return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) -
+         1;
 }
 
 SongNames::SongNames(const std::vector<std::string>& names) {
   for (const auto& name : names) Add(name);
 }
 
+void SongNames::Reserve(std::size_t count, std::size_t bytes) {
+  names_.Reserve(count, bytes);
+  coarse_.Reserve(count, bytes);
+}
+
 void SongNames::Add(std::string_view name) {
   names_.Add(name);
-  const std::string lower = LowerCase(name);
-  lower_.Add(lower);
-  compact_.Add(StripSpaces(lower));
+  coarse_.Add(Coarse(name));
 }
 
 std::string_view SongNames::Name(int position) const {
@@ -65,8 +73,27 @@ int SongNames::Find(std::string_view name) const {
 }
 
 std::vector<int> SongNames::Containing(std::string_view search, bool ignoreBlanks) const {
-  const std::string wanted = LowerCase(ignoreBlanks ? StripSpaces(search) : std::string(search));
-  return (ignoreBlanks ? compact_ : lower_).Containing(wanted);
+  std::vector<int> found;
+  if (Count() == 0 || search.find(kEnd) != std::string_view::npos) return found;
+  const auto fold = [&](std::string_view text) {
+    return LowerCase(ignoreBlanks ? StripSpaces(text) : std::string(text));
+  };
+  const std::string wanted = fold(search);
+  const std::string probe = Coarse(search);
+  // Skipping ahead by the probe's length where a byte rules a match out
+  // reads a fraction of the buffer; a first-byte scan stops at every "t".
+  const std::boyer_moore_horspool_searcher searcher(probe.begin(), probe.end());
+  const std::string& text = coarse_.text;
+  for (auto from = text.begin(); from != text.end();) {
+    const auto hit = std::search(from, text.end(), searcher);
+    if (hit == text.end()) break;
+    const int position = coarse_.At(static_cast<std::size_t>(hit - text.begin()));
+    if (fold(Name(position)).find(wanted) != std::string::npos) found.push_back(position);
+    // One entry a name: the search goes on with the next name.
+    if (position + 1 == Count()) break;
+    from = text.begin() + coarse_.starts[static_cast<std::size_t>(position) + 1];
+  }
+  return found;
 }
 
 }  // namespace sonorix

@@ -1,9 +1,10 @@
 // The song list's names, held for a folder of any size: one buffer of
-// UTF-8 names in list order, and beside it the lower-case forms a name
-// search reads, so that a search is one pass over one buffer instead of a
-// conversion and a comparison per name.
+// UTF-8 names in list order, and beside it one coarse form of them that a
+// search reads first, so that a search is one pass over one buffer instead
+// of a conversion and a comparison per name.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,9 @@ class SongNames {
   SongNames() = default;
   explicit SongNames(const std::vector<std::string>& names);
 
+  // Room for that many names of that many bytes in all, so that a large
+  // folder takes no more memory than its names need.
+  void Reserve(std::size_t count, std::size_t bytes);
   void Add(std::string_view name);
   int Count() const { return static_cast<int>(names_.starts.size()); }
   // "" outside the list.
@@ -32,13 +36,17 @@ class SongNames {
   struct Joined {
     std::string text;
     std::vector<std::uint32_t> starts;
+    void Reserve(std::size_t count, std::size_t bytes);
     void Add(std::string_view name);
-    std::vector<int> Containing(std::string_view wanted) const;
+    // The position of the name that holds the byte at the offset.
+    int At(std::size_t offset) const;
   };
 
   Joined names_;
-  Joined lower_;
-  Joined compact_;  // lower case, without blanks
+  // Each name without blanks, ASCII letters in lower case and every other
+  // byte above 127 as one and the same: whatever holds the search in full
+  // holds it in this form too, so only the names found here are checked.
+  Joined coarse_;
 };
 
 }  // namespace sonorix

@@ -71,6 +71,7 @@ class FoundNames {
                           : Part(names_, nameStarts_, a) < Part(names_, nameStarts_, b);
     });
     SongNames sorted;
+    sorted.Reserve(order.size(), names_.size());
     for (const std::uint32_t i : order) sorted.Add(Part(names_, nameStarts_, i));
     return sorted;
   }

@@ -35,6 +35,8 @@ TEST(SongNames, ContainingIgnoresCaseAndCountsEachNameOnce) {
   EXPECT_EQ(names.Containing("3\nc", false), Positions{}) << "a line break is in no name";
   EXPECT_EQ(names.Containing("\xC3\xA9T\xC3\x89", false), Positions{3}) << "two-byte letters fold";
   EXPECT_EQ(names.Containing("LOVE.MP3", false), Positions{4});
+  EXPECT_EQ(SongNames({"\xC3\xBC.mp3", "\xC3\xA9.mp3"}).Containing("\xC3\x89", false), Positions{1})
+      << "letters beyond ASCII are told apart";
 }
 
 TEST(SongNames, BlanksCountOnlyWhenAsked) {
