@@ -1,7 +1,9 @@
 // The floor for playback: a program that does nothing but decode one MP3
 // with the system's codec through the ACM and play it through waveOut in
 // four buffers of 250 ms. The benchmarks run it beside the program.
-// Usage: minimal_player <file.mp3>; it plays the file once and ends.
+// Usage: minimal_player <file.mp3> [<seconds> <report file>]: plays the
+// file once; with seconds, it ends after that long and writes its share of
+// one core in percent to the report file (Wine tells no other process it).
 // clang-format off
 #include <windows.h>
 #include <mmsystem.h>
@@ -10,10 +12,13 @@
 // clang-format on
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -35,6 +40,34 @@ template <typename Handle, typename Closer>
 using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Closer>;
 
 constexpr int kBuffers = 4;
+
+double CpuSeconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto ticks = [](FILETIME time) {
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
+}
+
+// Writes the share of one core since the start, once the time is up; true then.
+class ShareReport {
+ public:
+  ShareReport(int argc, char** argv)
+      : seconds_(argc > 3 ? std::atof(argv[2]) : 0), path_(argc > 3 ? argv[3] : "") {}
+  bool Due() {
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start_;
+    if (seconds_ <= 0 || spent.count() < seconds_) return false;
+    std::ofstream(path_) << 100.0 * (CpuSeconds() - cpuStart_) / spent.count() << "\n";
+    return true;
+  }
+
+ private:
+  double seconds_;
+  std::string path_;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  double cpuStart_ = CpuSeconds();
+};
 constexpr DWORD kInputChunk = 4096;
 
 // The first MPEG-1 Layer III header's format; the benchmark's file is one.
@@ -118,6 +151,7 @@ int main(int argc, char** argv) {
   std::vector<WAVEHDR> headers(kBuffers);
   std::vector<std::uint8_t> pcm;
   std::size_t read = 0;
+  ShareReport report(argc, argv);
   // Round the buffers: wait for the next one to come back, refill it, queue it again.
   for (int next = 0;; next = (next + 1) % kBuffers) {
     WAVEHDR& header = headers[static_cast<std::size_t>(next)];
@@ -127,7 +161,7 @@ int main(int argc, char** argv) {
     if (header.dwFlags & WHDR_PREPARED)
       waveOutUnprepareHeader(device.get(), &header, sizeof header);
     DecodeUntil(stream.get(), mp3, read, pcm, bufferBytes);
-    if (pcm.empty()) break;
+    if (pcm.empty() || report.Due()) break;
     const std::size_t take = std::min(bufferBytes, pcm.size());
     std::copy_n(pcm.begin(), take, buffers[static_cast<std::size_t>(next)].begin());
     pcm.erase(pcm.begin(), pcm.begin() + static_cast<std::ptrdiff_t>(take));
