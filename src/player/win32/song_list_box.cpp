@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chattext/text_helpers.h"
 #include "core/win32/code_page.h"
 #include "ui/win32/gdi.h"
 
@@ -124,7 +125,8 @@ SongNames ListMp3Files(const std::string& folder) {
 }
 
 SongListBox::SongListBox(HWND parent, int id, const RECT& rect)
-    : list_(parent, id, rect, WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA),
+    : list_(parent, id, rect,
+            WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_WANTKEYBOARDINPUT),
       hwnd_(list_.Hwnd()),
       tip_(CreateTip(hwnd_)) {
   SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, RowHeight(hwnd_));
@@ -155,6 +157,16 @@ void SongListBox::Draw(const DRAWITEMSTRUCT& item) const {
   ExtTextOutW(dc, row.left + 1, row.top, ETO_OPAQUE | ETO_CLIPPED, &row, name.c_str(),
               static_cast<UINT>(name.size()), nullptr);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &row);
+}
+
+LRESULT SongListBox::RowStartingWith(wchar_t letter) const {
+  const std::string wanted = LowerCase(WideToUtf8(std::wstring_view(&letter, 1)));
+  const int count = Count();
+  for (int step = 1; step <= count; ++step) {
+    const int row = (std::max(Selected(), -1) + step) % count;
+    if (LowerCase(names_.Name(row).substr(0, wanted.size())) == wanted) return row;
+  }
+  return -2;
 }
 
 int SongListBox::Selected() const {

@@ -28,6 +28,10 @@ class SongListBox final : public SongList {
   HWND Tip() const { return tip_; }
   // The parent's answer to WM_DRAWITEM for one row of the list.
   void Draw(const DRAWITEMSTRUCT& item) const;
+  // The parent's answer to WM_CHARTOITEM: the next row after the selection
+  // whose name starts with the letter, in any case, round from the top; -2,
+  // nothing to do, when there is none.
+  LRESULT RowStartingWith(wchar_t letter) const;
 
   void SetFolder(const std::string& folder) override;
   std::string Folder() const override { return folder_; }
