@@ -13,4 +13,6 @@ wine "$bin/wine_bench.exe" program
 wine "$bin/wine_bench.exe" cpu
 wine "$bin/wine_bench.exe" calls
 wine "$bin/wine_bench.exe" playback
+wine "$bin/wine_bench.exe" floor
 wine "$bin/wine_bench.exe" listing "$(winepath -w "$folder")"
+wine "$bin/wine_bench.exe" large "$(winepath -w "$folder")" 100000

@@ -1,4 +1,4 @@
-// What one chat line costs the bot, and how long a song search takes.
+// What one chat line costs the bot.
 #include <benchmark/benchmark.h>
 
 #include "bot/transcript_follower.h"
@@ -8,14 +8,6 @@ namespace sonorix {
 namespace {
 
 using testing::BotRig;
-
-void FillSongs(BotRig& rig, int count) {
-  rig.songs.names.clear();
-  for (int i = 0; i < count; ++i) {
-    rig.songs.names.push_back("Artist " + std::to_string(i % 977) + " - Track " +
-                              std::to_string(i) + ".mp3");
-  }
-}
 
 // The common case: another member chatting. Prelude and gate only.
 void BM_DispatchMemberLine(benchmark::State& state) {
@@ -30,17 +22,6 @@ void BM_DispatchOwnerLineNoCommand(benchmark::State& state) {
   for (auto _ : state) rig.Say("just chatting, no command here");
 }
 BENCHMARK(BM_DispatchOwnerLineNoCommand);
-
-void BM_PlaySearch(benchmark::State& state) {
-  BotRig rig;
-  FillSongs(rig, static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    rig.Say("p track 4242");
-    rig.choice = SongChoice{};
-  }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-BENCHMARK(BM_PlaySearch)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // One new line at the bottom of a full transcript.
 void BM_TranscriptAdvance(benchmark::State& state) {

@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <cstring>
 
 #include "wine/bench_report.h"
@@ -9,5 +10,9 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "calls") == 0) sonorix::bench::RunWindowApiBench();
   if (std::strcmp(argv[1], "playback") == 0) sonorix::bench::RunPlaybackBench();
   if (std::strcmp(argv[1], "listing") == 0 && argc > 2) sonorix::bench::RunListingBench(argv[2]);
+  if (std::strcmp(argv[1], "floor") == 0) sonorix::bench::RunFloorBench();
+  if (std::strcmp(argv[1], "large") == 0 && argc > 3) {
+    sonorix::bench::RunLargeFolderBench(argv[2], std::atoi(argv[3]));
+  }
   return 0;
 }

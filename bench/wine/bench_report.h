@@ -20,11 +20,21 @@ inline void Report(const std::string& name, double value, const std::string& uni
   std::fflush(stdout);
 }
 
+// Percent of one core and MiB resident, of a process that plays a song.
+struct PlaybackFigures {
+  double idle = 0;
+  double playing = 0;
+  double resident = 0;
+};
+PlaybackFigures MeasureFloor();
+
 void RunProgramBench();
+void RunFloorBench();
 void RunProcessorBench();
 void RunWindowApiBench();
 void RunPlaybackBench();
 // The folder is made beforehand: Wine creates files in a big folder slowly.
 void RunListingBench(const std::string& folder);
+void RunLargeFolderBench(const std::string& folder, int emptySongs);
 
 }  // namespace sonorix::bench

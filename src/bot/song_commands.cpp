@@ -21,10 +21,6 @@ std::string PleaseType() {
          AccentText("or") + " <u>" + AccentText("/cancel") + "</u>";
 }
 
-bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
-
 }  // namespace
 
 std::string ReplaceText(std::string source, std::string_view find, std::string_view replacement) {
@@ -41,13 +37,10 @@ std::string ReplaceText(std::string source, std::string_view find, std::string_v
 // The songs whose names hold the search, in song-list order. Each search
 // starts from none: an earlier search's names never count towards it.
 std::vector<std::string> SongCommands::Matches(std::string_view search, bool ignoreBlanks) const {
-  const std::string wanted = LowerCase(ignoreBlanks ? StripSpaces(search) : std::string(search));
+  const SongNames& names = p_.songs.Names();
   std::vector<std::string> matches;
-  for (int i = 0; i < p_.songs.Count(); ++i) {
-    const std::string name = p_.songs.Name(i);
-    if (Contains(LowerCase(ignoreBlanks ? StripSpaces(name) : name), wanted)) {
-      matches.push_back(name);
-    }
+  for (const int position : names.Containing(search, ignoreBlanks)) {
+    matches.emplace_back(names.Name(position));
   }
   return matches;
 }
@@ -55,12 +48,8 @@ std::vector<std::string> SongCommands::Matches(std::string_view search, bool ign
 // Selects the song of exactly that name, so that a name which is part of
 // another (a.mp3 in ba.mp3) selects and announces its own song.
 void SongCommands::Mark(std::string_view name) {
-  for (int i = 0; i < p_.songs.Count(); ++i) {
-    if (p_.songs.Name(i) == name) {
-      p_.songs.Select(i);
-      return;
-    }
-  }
+  const int position = p_.songs.Names().Find(name);
+  if (position >= 0) p_.songs.Select(position);
 }
 
 bool SongCommands::OpenSong(const std::string& name) {

@@ -1,5 +1,6 @@
 #include "player/progress.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -19,6 +20,12 @@ int ProgressFillEnd(int width, double currentPosition, double duration) {
   if (length <= 0 || position < 0 || position > std::numeric_limits<short>::max()) return 0;
   const double end = RoundHalfEven(width * (position / length));
   return static_cast<int>(end) - 10;
+}
+
+unsigned ProgressLookDelay(double currentPosition) {
+  constexpr double kSoonest = 10, kLatest = 250, kPast = 5;
+  const double untilNext = (std::floor(currentPosition) + 1 - currentPosition) * 1000 + kPast;
+  return static_cast<unsigned>(std::clamp(untilNext, kSoonest, kLatest));
 }
 
 double SeekTarget(int x, int width, double duration) {

@@ -18,6 +18,11 @@ class ProgressDisplay {
 // then 10 units short. At most 0 means no visible bar; so does a length of 0.
 int ProgressFillEnd(int width, double currentPosition, double duration);
 
+// Milliseconds from a look at the bar at the position to the next one: the
+// bar only changes as the song passes a whole second, so the next look
+// falls just after that, and no later than a quarter second.
+unsigned ProgressLookDelay(double currentPosition);
+
 // Where a press at x on a bar of the given width seeks to: whole seconds,
 // rounded half to even. Nothing (a negative result) for a bar of no width.
 double SeekTarget(int x, int width, double duration);

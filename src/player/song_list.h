@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "player/song_names.h"
+
 namespace sonorix {
 
 class SongList {
@@ -18,6 +20,8 @@ class SongList {
   virtual void Select(int position) = 0;
   // The bare file name at the position; "" outside the list.
   virtual std::string Name(int position) const = 0;
+  // Every name, for searches that would otherwise ask name by name.
+  virtual const SongNames& Names() const = 0;
 };
 
 // The full path of the song at the position: folder, backslash, name.

@@ -57,10 +57,15 @@ class FakeSongList final : public SongList {
   std::string Name(int position) const override {
     return position >= 0 && position < Count() ? names[static_cast<std::size_t>(position)] : "";
   }
+  const SongNames& Names() const override {
+    built = SongNames(names);
+    return built;
+  }
 
   std::string folder = "D:\\music";
   std::vector<std::string> names;
   int selected = -1;
+  mutable SongNames built;
 };
 
 class FakeProgress final : public ProgressDisplay {

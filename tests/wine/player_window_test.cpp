@@ -107,6 +107,24 @@ TEST_F(PlayerWindowTest, PlayButtonAnnouncesTheSelectionWithoutTrailingBlankAndC
   EXPECT_EQ(app_->Run(), 0) << "the loop ends at once";
 }
 
+// As in a list box of strings: a letter goes to the next name that starts
+// with it, in either case, round from the top; arrows move as ever.
+TEST_F(PlayerWindowTest, ALetterTypedInTheListSelectsTheNextSongStartingWithIt) {
+  StartWith({{"cbr128.mp3", "a.mp3"}, {"cbr128.mp3", "b one.mp3"}, {"cbr128.mp3", "B two.mp3"}});
+  SongListBox& list = app_->Player()->File1();
+  const auto type = [&](wchar_t key) {
+    SendMessageW(list.Hwnd(), WM_CHAR, key, 0);
+    return list.Selected();
+  };
+  EXPECT_EQ(type(L'b'), 1);
+  EXPECT_EQ(type(L'B'), 2);
+  EXPECT_EQ(type(L'b'), 1) << "round from the top";
+  EXPECT_EQ(TipText(list), "b one.mp3");
+  EXPECT_EQ(type(L'z'), 1) << "no name starts with it";
+  SendMessageW(list.Hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(list.Selected(), 2);
+}
+
 // A window to hold a bar on its own.
 class BarHost final : public Window {
  public:

@@ -130,11 +130,18 @@ LRESULT Form1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlID == kIdFile1) file1_->Draw(item);
       if (ThreeDButton* button = ButtonById(static_cast<int>(item.CtlID))) button->Draw(item);
       return TRUE;
     }
     case WM_CTLCOLORLISTBOX:
       return file1_->List().OnCtlColor(reinterpret_cast<HDC>(wParam));
+    // The song list holds no strings, so it asks here where a typed letter
+    // leads; every other key keeps its usual meaning.
+    case WM_CHARTOITEM:
+      return file1_->RowStartingWith(static_cast<wchar_t>(LOWORD(wParam)));
+    case WM_VKEYTOITEM:
+      return -1;
     // The shell reports the tray icon's mouse activity as a mouse move
     // whose x is the mouse message.
     case WM_MOUSEMOVE:

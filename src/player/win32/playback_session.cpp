@@ -12,13 +12,15 @@ namespace sonorix {
 
 namespace {
 
-constexpr double kBatchSeconds = 0.1;
-// Enough to ride out a busy moment on the worker; little enough that a pause is prompt.
-constexpr double kQueueSeconds = 0.4;
+// Each buffer costs the output a round of work however short it is: four of a quarter second
+// each, as a plain player queues them. Pause, stop and volume act on the device at once,
+// whatever is queued.
+constexpr double kBatchSeconds = 0.25;
+constexpr double kQueueSeconds = 1.0;
 constexpr std::size_t kSettleFrames = 2;
 constexpr std::size_t kMaxPrerollFrames = 20;
 // The device signals each finished buffer; the timeout is only a safety net.
-constexpr DWORD kDeviceWaitMs = 100;
+constexpr DWORD kDeviceWaitMs = 1000;
 // The silent clock has no signal: poll often enough that the song ends on time.
 constexpr DWORD kClockPollMs = 10;
 

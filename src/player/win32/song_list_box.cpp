@@ -3,9 +3,15 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <memory>
+#include <string_view>
+#include <vector>
 
+#include "chattext/text_helpers.h"
 #include "core/win32/code_page.h"
+#include "ui/win32/gdi.h"
 
 namespace sonorix {
 
@@ -29,9 +35,10 @@ bool IsMp3Name(const std::wstring& name) {
 HWND CreateTip(HWND list) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, list,
-                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND tip =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, list, nullptr,
+                      GetModuleHandleW(nullptr), nullptr);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -43,62 +50,124 @@ HWND CreateTip(HWND list) {
 }
 
 // The system's case-blind comparison, done once per name as a sort key so
-// that a large folder is not compared string by string.
-std::string SortKey(const std::wstring& name) {
-  const int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(),
-                                -1, nullptr, 0);
-  std::string key(static_cast<std::size_t>(std::max(size, 0)), '\0');
-  LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(), -1,
-               reinterpret_cast<wchar_t*>(key.data()), size);
-  return key;
-}
+// that a large folder is not compared string by string. Names and keys go
+// into two flat buffers: a large folder leaves no heap of small blocks.
+class FoundNames {
+ public:
+  void Add(const wchar_t* name) {
+    nameStarts_.push_back(static_cast<std::uint32_t>(names_.size()));
+    names_ += WideToUtf8(name);
+    keyStarts_.push_back(static_cast<std::uint32_t>(keys_.size()));
+    const int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
+                                  reinterpret_cast<wchar_t*>(key_.data()), kLongestKey);
+    keys_.append(key_.data(), static_cast<std::size_t>(std::max(size, 0)));
+  }
 
-void SortAsListBoxDoes(std::vector<std::wstring>& names) {
-  std::vector<std::pair<std::string, std::wstring>> keyed;
-  keyed.reserve(names.size());
-  for (auto& name : names) keyed.emplace_back(SortKey(name), std::move(name));
-  std::sort(keyed.begin(), keyed.end());
-  for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::move(keyed[i].second);
+  SongNames Sorted() const {
+    std::vector<std::uint32_t> order(nameStarts_.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+      const auto keyA = Part(keys_, keyStarts_, a), keyB = Part(keys_, keyStarts_, b);
+      return keyA != keyB ? keyA < keyB
+                          : Part(names_, nameStarts_, a) < Part(names_, nameStarts_, b);
+    });
+    SongNames sorted;
+    sorted.Reserve(order.size(), names_.size());
+    for (const std::uint32_t i : order) sorted.Add(Part(names_, nameStarts_, i));
+    return sorted;
+  }
+
+ private:
+  // A file name holds at most MAX_PATH characters; a key takes a few bytes a character.
+  static constexpr int kLongestKey = 16 * MAX_PATH;
+
+  static std::string_view Part(const std::string& text, const std::vector<std::uint32_t>& starts,
+                               std::uint32_t i) {
+    const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : text.size();
+    return std::string_view(text).substr(starts[i], end - starts[i]);
+  }
+
+  std::array<char, kLongestKey> key_{};
+  std::string names_;
+  std::string keys_;
+  std::vector<std::uint32_t> nameStarts_;
+  std::vector<std::uint32_t> keyStarts_;
+};
+
+// The height a standard list box gives its rows in the font it was given.
+int RowHeight(HWND list) {
+  const HDC dc = GetDC(list);
+  TEXTMETRICW metrics{};
+  {
+    const Selection font(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    GetTextMetricsW(dc, &metrics);
+  }
+  ReleaseDC(list, dc);
+  return metrics.tmHeight;
 }
 
 }  // namespace
 
-std::vector<std::wstring> ListMp3Files(const std::string& folder) {
-  std::vector<std::wstring> names;
-  if (folder.empty()) return names;
-  WIN32_FIND_DATAW found{};
+SongNames ListMp3Files(const std::string& folder) {
+  if (folder.empty()) return {};
+  WIN32_FIND_DATAW entry{};
   const FindHandle find(FindFirstFileExW(Utf8ToWide(folder + "\\*").c_str(), FindExInfoBasic,
-                                         &found, FindExSearchNameMatch, nullptr,
+                                         &entry, FindExSearchNameMatch, nullptr,
                                          FIND_FIRST_EX_LARGE_FETCH));
-  if (find.get() == INVALID_HANDLE_VALUE) return names;
+  if (find.get() == INVALID_HANDLE_VALUE) return {};
+  FoundNames found;
   do {
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && IsMp3Name(found.cFileName)) {
-      names.emplace_back(found.cFileName);
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && IsMp3Name(entry.cFileName)) {
+      found.Add(entry.cFileName);
     }
-  } while (FindNextFileW(find.get(), &found));
-  SortAsListBoxDoes(names);
-  return names;
+  } while (FindNextFileW(find.get(), &entry));
+  return found.Sorted();
 }
 
 SongListBox::SongListBox(HWND parent, int id, const RECT& rect)
-    : list_(parent, id, rect, WS_TABSTOP | LBS_NOTIFY), hwnd_(list_.Hwnd()), tip_(CreateTip(hwnd_)) {}
+    : list_(parent, id, rect,
+            WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_WANTKEYBOARDINPUT),
+      hwnd_(list_.Hwnd()),
+      tip_(CreateTip(hwnd_)) {
+  SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, RowHeight(hwnd_));
+}
 
-// Large folders are sorted once and added in one go: a sorted list box
-// would move its entries on every insertion.
+// The box only learns how many rows there are; emptying it first drops the
+// selection, as refilling a list does.
 void SongListBox::SetFolder(const std::string& folder) {
   folder_ = folder;
-  const std::vector<std::wstring> names = ListMp3Files(folder);
-  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  names_ = ListMp3Files(folder);
   SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
-  SendMessageW(hwnd_, LB_INITSTORAGE, names.size(), static_cast<LPARAM>(names.size() * 64));
-  for (const auto& name : names) {
-    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-  }
-  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(names_.Count()), 0);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-int SongListBox::Count() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+// Rows look as a standard list box draws them, in the preset's list colour.
+void SongListBox::Draw(const DRAWITEMSTRUCT& item) const {
+  const HDC dc = item.hDC;
+  const RECT& row = item.rcItem;
+  if (item.itemAction == ODA_FOCUS) {
+    DrawFocusRect(dc, &row);
+    return;
+  }
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : list_.TextColour());
+  const std::wstring name = Utf8ToWide(names_.Name(static_cast<int>(item.itemID)));
+  ExtTextOutW(dc, row.left + 1, row.top, ETO_OPAQUE | ETO_CLIPPED, &row, name.c_str(),
+              static_cast<UINT>(name.size()), nullptr);
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &row);
+}
+
+LRESULT SongListBox::RowStartingWith(wchar_t letter) const {
+  const std::string wanted = LowerCase(WideToUtf8(std::wstring_view(&letter, 1)));
+  const int count = Count();
+  for (int step = 1; step <= count; ++step) {
+    const int row = (std::max(Selected(), -1) + step) % count;
+    if (LowerCase(names_.Name(row).substr(0, wanted.size())) == wanted) return row;
+  }
+  return -2;
+}
 
 int SongListBox::Selected() const {
   return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
@@ -111,17 +180,8 @@ void SongListBox::Select(int position) {
   ShowSelectionTip();
 }
 
-std::string SongListBox::Name(int position) const {
-  const LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, position, 0);
-  if (position < 0 || length == LB_ERR) return {};
-  std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(hwnd_, LB_GETTEXT, position, reinterpret_cast<LPARAM>(name.data()));
-  name.resize(static_cast<std::size_t>(length));
-  return WideToUtf8(name);
-}
-
 void SongListBox::ShowSelectionTip() {
-  const std::wstring name = Utf8ToWide(Name(Selected()));
+  const std::wstring name = Utf8ToWide(names_.Name(Selected()));
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = hwnd_;

@@ -33,7 +33,9 @@ class FolderSongList final : public SongList {
   int Selected() const override { return -1; }
   void Select(int) override {}
   std::string Name(int) const override { return {}; }
+  const SongNames& Names() const override { return names; }
   std::string folder = "unset";
+  SongNames names;
 };
 
 class PlayerLoadTest : public ::testing::Test {

@@ -32,6 +32,13 @@ TEST(SeekTarget, IsTheFractionOfTheSongInWholeSeconds) {
   EXPECT_LT(SeekTarget(10, 0, 3), 0);
 }
 
+TEST(ProgressLookDelay, LooksJustAfterTheNextWholeSecondAndAtLeastFourTimesASecond) {
+  EXPECT_EQ(ProgressLookDelay(2.9), 105u);
+  EXPECT_EQ(ProgressLookDelay(2.999), 10u) << "no faster than the timer goes";
+  EXPECT_EQ(ProgressLookDelay(3.0), 250u);
+  EXPECT_EQ(ProgressLookDelay(0.5), 250u);
+}
+
 TEST(RandomSong, MapsTheUnitIntervalOntoOneToN) {
   testing::ScriptedRandomness random({0.0, 0.5, 0.9999999999999999});
   EXPECT_EQ(RandomSong(1, random), 1);

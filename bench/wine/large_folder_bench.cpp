@@ -1,0 +1,99 @@
+// A music folder of 100,000 songs beside one of 6, both in the same run:
+// from the program's start to a full list, the replies to the commands that
+// read the list, and the memory it takes.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "testutil.h"
+#include "wine/aolsim_process.h"
+#include "wine/bench_report.h"
+#include "wine/program_folder.h"
+#include "wine/program_process.h"
+
+namespace sonorix::bench {
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kTimes = 10;
+// In this order: "rst" restarts what the first one started.
+const std::vector<std::string> kCommands = {"p zz real tune", "rst", "r zz real tune", "songs?",
+                                            "p no such tune"};
+
+struct Figures {
+  double listed = 0;            // ms from the start to every song in the list
+  double started = 0;           // ms from the start to its start-up lines
+  std::vector<double> replies;  // the median ms of each command
+  std::vector<double> slowest;
+  double resident = 0;  // MiB
+};
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+bool ListHolds(const ProgramProcess& program, int songs) {
+  const HWND list = program.SongList();
+  return list != nullptr && SendMessageW(list, LB_GETCOUNT, 0, 0) == songs;
+}
+
+Figures Measure(const std::string& music, int songs) {
+  testing::AolSimProcess client("--name Dorvin --room Lobby");
+  const testing::ProgramFolder folder(music);
+  Figures figures;
+  const auto start = Clock::now();
+  const ProgramProcess program("\"" + folder.InstallExe("Sonorix.exe") + "\"");
+  testing::WaitUntil([&] { return ListHolds(program, songs); }, 300s);
+  figures.listed = MillisecondsSince(start);
+  testing::WaitUntil([&] { return client.SentLines().size() >= 2; }, 300s);
+  figures.started = MillisecondsSince(start);
+  Room room;
+  for (const auto& command : kCommands) {
+    const auto latencies = ReplyLatencies(client, room, command, kTimes);
+    figures.replies.push_back(Percentile(latencies, 0.5));
+    figures.slowest.push_back(Percentile(latencies, 1));
+  }
+  figures.resident = ResidentMiB(program.Handle());
+  return figures;
+}
+
+void Compare(const std::string& what, double large, double small, const std::string& unit) {
+  Report(what + ", 100,000 songs", large, unit);
+  Report(what + ", 6 songs (baseline)", small, unit);
+  Report(what + ", ratio", large / small, "x");
+}
+
+std::string SmallFolder() {
+  return testing::MakeMusicFolder({{"cbr128.mp3", "a.mp3"},
+                                   {"cbr128.mp3", "b.mp3"},
+                                   {"cbr128.mp3", "c.mp3"},
+                                   {"cbr128.mp3", "d.mp3"},
+                                   {"cbr128.mp3", "e.mp3"},
+                                   {"long.mp3", "zz real tune.mp3"}});
+}
+
+}  // namespace
+
+// The large folder's files are empty but for one real song added here.
+void RunLargeFolderBench(const std::string& folder, int emptySongs) {
+  CopyFileA(testing::TestMp3("long.mp3").c_str(), (folder + "\\zz real tune.mp3").c_str(), FALSE);
+  const Figures large = Measure(folder, emptySongs + 1);
+  const Figures small = Measure(SmallFolder(), 6);
+  Compare("start to a full list", large.listed, small.listed, "ms");
+  Compare("start to the start-up lines", large.started, small.started, "ms");
+  for (std::size_t i = 0; i < kCommands.size(); ++i) {
+    Compare("\"" + kCommands[i] + "\" reply, median", large.replies[i], small.replies[i], "ms");
+    Compare("\"" + kCommands[i] + "\" reply, slowest", large.slowest[i], small.slowest[i], "ms");
+  }
+  Compare("resident memory", large.resident, small.resident, "MiB");
+  const double floor = MeasureFloor().resident;
+  Report("resident memory, minimal playback program", floor, "MiB");
+  Report("resident memory, 100,000 songs - minimal program", large.resident - floor, "MiB");
+}
+
+}  // namespace sonorix::bench

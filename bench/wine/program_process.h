@@ -1,0 +1,51 @@
+// The program as its own process beside the stand-in client, and what the
+// benchmarks read of it from outside: its room, its song list, its share of
+// the processor and its memory.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "aol/quenby_aol8.h"
+#include "aol/win32/user32_window_api.h"
+#include "wine/aolsim_process.h"
+
+namespace sonorix::bench {
+
+double CpuSeconds(HANDLE process);
+double ResidentMiB(HANDLE process);
+
+class ProgramProcess {
+ public:
+  explicit ProgramProcess(const std::string& commandLine);
+  ~ProgramProcess();
+  ProgramProcess(const ProgramProcess&) = delete;
+  ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+  HANDLE Handle() const { return info_.hProcess; }
+  // The player's song list, or null while its window is not made yet.
+  HWND SongList() const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+class Room {
+ public:
+  Room() : transcript_(aol_.FindTranscript(aol_.FindChatRoom())) {}
+  std::size_t Length() { return windows_.TextLength(transcript_); }
+
+ private:
+  User32WindowApi windows_;
+  Aol8 aol_{windows_};
+  WindowRef transcript_;
+};
+
+// Milliseconds from each typed command entering the transcript to the reply
+// entering it.
+std::vector<double> ReplyLatencies(const testing::AolSimProcess& client, Room& room,
+                                   const std::string& command, int times);
+
+}  // namespace sonorix::bench

@@ -1,0 +1,117 @@
+// File1 on its own: what it lists, in which order, and how it draws a row.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/win32/code_page.h"
+#include "player/win32/song_list_box.h"
+#include "wine/canvas.h"
+#include "wine/program_folder.h"
+
+namespace sonorix {
+namespace {
+
+using namespace sonorix::testing;
+using Names = std::vector<std::string>;
+
+struct WindowDestroyer {
+  void operator()(HWND window) const { DestroyWindow(window); }
+};
+using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+OwnedWindow MakeHost() {
+  return OwnedWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
+                                     nullptr, nullptr));
+}
+
+// The order a sorted standard list box gives the same names.
+Names SortedListBoxOrder(const Names& names) {
+  const OwnedWindow host = MakeHost();
+  const HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | LBS_SORT | LBS_HASSTRINGS, 0, 0,
+                                    100, 100, host.get(), nullptr, nullptr, nullptr);
+  for (const auto& name : names) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(name).c_str()));
+  }
+  Names sorted;
+  for (int i = 0; i < static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); ++i) {
+    wchar_t text[MAX_PATH] = {};
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    sorted.push_back(WideToUtf8(text));
+  }
+  return sorted;
+}
+
+Names Listed(const SongListBox& list) {
+  Names names;
+  for (int i = 0; i < list.Count(); ++i) names.push_back(list.Name(i));
+  return names;
+}
+
+// Only ".mp3" files, in any case of the extension; every name is kept
+// whole, letters outside the code page too; the order is a sorted list
+// box's; the box itself counts them all, as anyone outside asks it.
+TEST(SongListBox, ListsTheFolderAsASortedListBoxWouldAndRefillingDropsTheSelection) {
+  const Names mp3s = {"b.mp3",  "A.mp3",  "c.MP3", "Bj\xC3\xB6rk \xE4\xB8\xAD.mp3",
+                      "_x.mp3", "10.mp3", "9.mp3", "\xC3\xA4pfel.mp3"};
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const auto& name : mp3s) files.emplace_back("cbr128.mp3", name);
+  files.emplace_back("cbr128.mp3", "notes.txt");
+  files.emplace_back("cbr128.mp3", "mp3");
+  const std::string music = MakeMusicFolder(files);
+  CreateDirectoryW(Utf8ToWide(music + "\\folder.mp3").c_str(), nullptr);
+
+  const OwnedWindow host = MakeHost();
+  SongListBox list(host.get(), 1, RECT{0, 0, 200, 100});
+  list.SetFolder(music);
+  EXPECT_EQ(Listed(list), SortedListBoxOrder(mp3s));
+  EXPECT_EQ(SendMessageW(list.Hwnd(), LB_GETCOUNT, 0, 0), 8);
+  EXPECT_EQ(list.Name(8), "");
+
+  list.Select(3);
+  EXPECT_EQ(list.Selected(), 3);
+  list.SetFolder(music);
+  EXPECT_EQ(list.Selected(), -1);
+  list.SetFolder(music + "\\missing");
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(SendMessageW(list.Hwnd(), LB_GETCOUNT, 0, 0), 0);
+}
+
+int PixelsNotOf(const Canvas& canvas, COLORREF background, int width, int height) {
+  return width * height - canvas.Count(background);
+}
+
+// A row is drawn from the list's names: the name in the list's colour on
+// the window colour, or in the highlight colours while selected.
+TEST(SongListBox, DrawsARowInTheListColourOrHighlighted) {
+  const OwnedWindow host = MakeHost();
+  SongListBox list(host.get(), 1, RECT{0, 0, 200, 100});
+  list.SetFolder(MakeMusicFolder({{"cbr128.mp3", "WWWWWWWW.mp3"}}));
+  list.List().SetTextColour(RGB(255, 0, 0));
+  const int height = static_cast<int>(SendMessageW(list.Hwnd(), LB_GETITEMHEIGHT, 0, 0));
+  ASSERT_GT(height, 8) << "rows as high as the list's font";
+
+  for (const bool selected : {false, true}) {
+    Canvas canvas(200, height);
+    SelectObject(canvas.Dc(), GetStockObject(DEFAULT_GUI_FONT));
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_LISTBOX;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = selected ? ODS_SELECTED : 0;
+    item.hwndItem = list.Hwnd();
+    item.hDC = canvas.Dc();
+    item.rcItem = RECT{0, 0, 200, height};
+    list.Draw(item);
+    const COLORREF back = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+    const COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(255, 0, 0);
+    EXPECT_EQ(canvas.Pixel(199, 0), back) << "the whole row is filled";
+    EXPECT_GT(PixelsNotOf(canvas, back, 200, height), 50) << "the name is written";
+    EXPECT_GT(canvas.Count(text), 0) << "in the row's text colour";
+  }
+}
+
+}  // namespace
+}  // namespace sonorix
