@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -78,6 +79,31 @@ TEST(SongListBox, ListsTheFolderAsASortedListBoxWouldAndRefillingDropsTheSelecti
   list.SetFolder(music + "\\missing");
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(SendMessageW(list.Hwnd(), LB_GETCOUNT, 0, 0), 0);
+}
+
+std::future<SongNames> ListingOf(const std::string& folder) {
+  return std::async(std::launch::async, ListMp3Files, folder);
+}
+
+// A listing begun while the splash plays stands for its own folder's first
+// listing only: another folder is read as it is, and a refresh sees the
+// folder as it is now. The early listings here are of another folder, so
+// that using one shows.
+TEST(SongListBox, TakesAnEarlyListingForItsOwnFolderOnlyAndOnlyOnce) {
+  const std::string music = MakeMusicFolder({{"cbr128.mp3", "a.mp3"}});
+  const std::string other = MakeMusicFolder({{"cbr128.mp3", "b.mp3"}, {"cbr128.mp3", "c.mp3"}});
+  const OwnedWindow host = MakeHost();
+  SongListBox list(host.get(), 1, RECT{0, 0, 200, 100});
+
+  list.UseEarlyListing(other, ListingOf(other));
+  list.SetFolder(music);
+  EXPECT_EQ(Listed(list), Names{"a.mp3"});
+
+  list.UseEarlyListing(music, ListingOf(other));
+  list.SetFolder(music);
+  EXPECT_EQ(Listed(list), (Names{"b.mp3", "c.mp3"})) << "the early listing is taken";
+  list.SetFolder(music);
+  EXPECT_EQ(Listed(list), Names{"a.mp3"}) << "a refresh reads the folder";
 }
 
 int PixelsNotOf(const Canvas& canvas, COLORREF background, int width, int height) {

@@ -1,8 +1,12 @@
 #include "app/win32/sonorix_app.h"
 
+#include <future>
+#include <utility>
+
 #include "app/win32/Form4.h"
 #include "app/win32/startup_dialogs.h"
 #include "core/win32/stay_on_top.h"
+#include "player/win32/song_list_box.h"
 #include "ui/win32/program_icon.h"
 
 namespace sonorix {
@@ -24,6 +28,10 @@ SonorixApp::SonorixApp(std::string programFolder)
 SonorixApp::~SonorixApp() = default;
 
 bool SonorixApp::Start() {
+  // The splash plays for a fixed five seconds; a large music folder is read
+  // meanwhile, so the list is full as soon as the player shows.
+  const std::string folder = settings_.ReadMain(kMusicFolderKey);
+  auto listing = std::async(std::launch::async, ListMp3Files, folder);
   {
     Form4 splash;
     splash.Run(clock_);
@@ -37,6 +45,7 @@ bool SonorixApp::Start() {
   bot_ = std::make_unique<ChatBot>(BotParts{
       settings_, aol_, mediaPlayer1_, mediaPlayer1_, form1_->File1(), form1_->Picture1(), clock_,
       random_, form1_->PlayerActions(), form1_->Choice(), *this, modes_, niteScan1_});
+  form1_->File1().UseEarlyListing(folder, std::move(listing));
   Win32StartupDialogs dialogs(form1_->Hwnd());
   form1_->Load(dialogs);
   ShowWindow(form1_->Hwnd(), SW_SHOW);

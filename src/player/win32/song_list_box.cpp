@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "chattext/text_helpers.h"
@@ -132,11 +133,20 @@ SongListBox::SongListBox(HWND parent, int id, const RECT& rect)
   SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, RowHeight(hwnd_));
 }
 
+void SongListBox::UseEarlyListing(std::string folder, std::future<SongNames> listing) {
+  earlyFolder_ = std::move(folder);
+  early_ = std::move(listing);
+}
+
 // The box only learns how many rows there are; emptying it first drops the
 // selection, as refilling a list does.
 void SongListBox::SetFolder(const std::string& folder) {
   folder_ = folder;
-  names_ = ListMp3Files(folder);
+  const bool early = early_.valid() && folder == earlyFolder_;
+  names_ = early ? early_.get() : ListMp3Files(folder);
+  // Only the first listing may be the early one: a later SetFolder of the
+  // same folder is a refresh and must see the folder as it is now.
+  early_ = {};
   SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
   SendMessageW(hwnd_, LB_SETCOUNT, static_cast<WPARAM>(names_.Count()), 0);
   InvalidateRect(hwnd_, nullptr, TRUE);

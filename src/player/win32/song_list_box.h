@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <future>
 #include <string>
 
 #include "player/song_list.h"
@@ -33,6 +34,10 @@ class SongListBox final : public SongList {
   // nothing to do, when there is none.
   LRESULT RowStartingWith(wchar_t letter) const;
 
+  // A listing of the folder begun elsewhere (a large folder is read while
+  // the splash plays): the next SetFolder of that folder takes it instead of
+  // reading the folder again.
+  void UseEarlyListing(std::string folder, std::future<SongNames> listing);
   void SetFolder(const std::string& folder) override;
   std::string Folder() const override { return folder_; }
   int Count() const override { return names_.Count(); }
@@ -47,6 +52,8 @@ class SongListBox final : public SongList {
   HWND tip_;
   std::string folder_;
   SongNames names_;
+  std::string earlyFolder_;
+  std::future<SongNames> early_;
 };
 
 }  // namespace sonorix
