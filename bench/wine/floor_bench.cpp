@@ -48,9 +48,13 @@ PlaybackFigures MeasureFloor() {
   const std::string seconds = std::to_string(kSpan.count());
   PlaybackFigures figures;
   {
-    const ProgramProcess floor("\"" + testing::TestProgramFolder() + "minimal_player.exe\" \"" +
-                               testing::TestMp3("bench192.mp3") + "\" " + seconds + " \"" + report +
-                               "\"");
+    const ProgramProcess floor(testing::Quoted(testing::TestProgramFolder() + "minimal_player.exe")
+                                   .append(1, ' ')
+                                   .append(testing::Quoted(testing::TestMp3("bench192.mp3")))
+                                   .append(1, ' ')
+                                   .append(seconds)
+                                   .append(1, ' ')
+                                   .append(testing::Quoted(report)));
     std::this_thread::sleep_for(kSettle);
     figures.resident = ResidentMiB(floor.Handle());
     WaitForSingleObject(floor.Handle(), INFINITE);

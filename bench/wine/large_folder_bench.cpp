@@ -47,7 +47,7 @@ Figures Measure(const std::string& music, int songs) {
   const testing::ProgramFolder folder(music);
   Figures figures;
   const auto start = Clock::now();
-  const ProgramProcess program("\"" + folder.InstallExe("Sonorix.exe") + "\"");
+  const ProgramProcess program(testing::Quoted(folder.InstallExe("Sonorix.exe")));
   testing::WaitUntil([&] { return ListHolds(program, songs); }, 300s);
   figures.listed = MillisecondsSince(start);
   testing::WaitUntil([&] { return client.SentLines().size() >= 2; }, 300s);

@@ -68,7 +68,7 @@ void RunProcessorBench() {
 void RunProgramBench() {
   testing::AolSimProcess client(ClientArguments());
   const testing::ProgramFolder folder(MusicFolder());
-  const ProgramProcess program("\"" + folder.InstallExe("Sonorix.exe") + "\"");
+  const ProgramProcess program(testing::Quoted(folder.InstallExe("Sonorix.exe")));
   testing::WaitUntil([&] { return client.SentLines().size() >= 2; }, 120s);
   Room room;
 
