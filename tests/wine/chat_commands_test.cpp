@@ -13,11 +13,7 @@ namespace {
 using namespace std::chrono_literals;
 using namespace sonorix::testing;
 
-const std::string kCondensed = std::string("<FONT COLOR=#") + kTestAcolor +
-                               "><font  face=\"abadi mt condensed light\">» <FONT COLOR=#" +
-                               kTestFcolor + ">";
-
-std::string Condensed(const std::string& rest) { return kCondensed + rest; }
+std::string Condensed(const std::string& rest) { return testing::Condensed(kTestStyle, rest); }
 
 class ChatCommandsTest : public ProgramTest {
  protected:

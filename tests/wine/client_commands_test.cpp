@@ -11,11 +11,8 @@ namespace {
 using namespace std::chrono_literals;
 using namespace sonorix::testing;
 
-const std::string kNarrow = std::string("<FONT COLOR=#") + kTestAcolor +
-                            "><font  face=\"arial narrow\">» <font color=#" + kTestFcolor + ">";
-const std::string kCondensed = std::string("<FONT COLOR=#") + kTestAcolor +
-                               "><font  face=\"abadi mt condensed light\">» <FONT COLOR=#" +
-                               kTestFcolor + ">";
+const std::string kNarrow = Narrow(kTestStyle, "");
+const std::string kCondensed = Condensed(kTestStyle, "");
 
 HWND Frame() { return FindWindowA("AOL Frame25", nullptr); }
 
