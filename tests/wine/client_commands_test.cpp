@@ -105,8 +105,9 @@ TEST_F(ClientCommandsTest, MailAndInstantMessagesAreDrivenInTheClient) {
   EXPECT_EQ(Replies("imsoff", 1),
             Lines{kCondensed + "instánt mésságés › <FONT COLOR=#" + kTestAcolor + "><u>øff</u>"});
   EXPECT_TRUE(Pump([&] { return Caption(imIcon) == "IM off"; }, 10s));
-  EXPECT_TRUE(Pump([] { return !FindWindowA("#32770", "America Online") &&
-                               !Document("Send Instant Message"); }, 10s))
+  EXPECT_TRUE(Pump(
+      [] { return !FindWindowA("#32770", "America Online") && !Document("Send Instant Message"); },
+      10s))
       << "the answer and the message window are closed";
   EXPECT_EQ(Replies("imson", 1),
             Lines{kCondensed + "instánt mésságés › <FONT COLOR=#" + kTestAcolor + "><u>øn</u>"});

@@ -46,11 +46,14 @@ TEST(ParseCommand, ReadsEveryVerbAndRefusesEveryMalformedLine) {
       {"transfer big song.mp3", Transfer{"big song.mp3"}}};
   for (const auto& [line, command] : good) EXPECT_EQ(Parsed(line), command) << line;
   for (const std::string_view bad :
-       {"", "dance", "ignore", "ignore chat", "transfer", "Say Bob: hi", "signon", " quit",
-        "room    ", "signon Dor\tvin", "front a\x7F", "quit now", "clear all", "signoff Dorvin",
-        "say Bob hi", "say : hi", "say Bob:", "say Bob: ", "type a\r\nquit", "say Bob: a\nb", "wait",
-        "wait -1", "wait 1s", "wait nan", "wait inf", "wait 1e9", "maxlines 0", "hang", "hang -2",
-        "hang 4 s", "hang 3601", "Hang 4"}) {
+       {"",          "dance",           "ignore",         "ignore chat",
+        "transfer",  "Say Bob: hi",     "signon",         " quit",
+        "room    ",  "signon Dor\tvin", "front a\x7F",    "quit now",
+        "clear all", "signoff Dorvin",  "say Bob hi",     "say : hi",
+        "say Bob:",  "say Bob: ",       "type a\r\nquit", "say Bob: a\nb",
+        "wait",      "wait -1",         "wait 1s",        "wait nan",
+        "wait inf",  "wait 1e9",        "maxlines 0",     "hang",
+        "hang -2",   "hang 4 s",        "hang 3601",      "Hang 4"}) {
     EXPECT_FALSE(Parsed(bad)) << bad;
   }
   EXPECT_FALSE(Parsed(std::string_view("type a\0b", 8))) << "no NUL";

@@ -113,9 +113,8 @@ TEST(AwayCommands, BrbAnnouncesWithOrWithoutAReasonAndChangesNothing) {
   BotRig rig;
   rig.Say("brb");
   rig.Say("brb Making Tea");
-  EXPECT_EQ(rig.client.Lines(),
-            (Lines{kCondensed + "bé right báck...",
-                   kCondensed + "brb yo... › <FONT COLOR=#FF9900>Máking Téá"}));
+  EXPECT_EQ(rig.client.Lines(), (Lines{kCondensed + "bé right báck...",
+                                       kCondensed + "brb yo... › <FONT COLOR=#FF9900>Máking Téá"}));
   EXPECT_FALSE(rig.bot.Idle().Enabled());
 }
 

@@ -33,8 +33,7 @@ TEST_F(SongCommandsTest, RandomWithOneSongPlaysItAsPositionZero) {
   rig_.songs.names = {"only.mp3"};
   rig_.random = testing::ScriptedRandomness({0.99});
   rig_.Say("r");
-  EXPECT_EQ(Sent(), Lines{kNarrow +
-                          "rándøm › <b>0</b> › <FONT COLOR=#FF9900><u>ønly.mp3</u>"});
+  EXPECT_EQ(Sent(), Lines{kNarrow + "rándøm › <b>0</b> › <FONT COLOR=#FF9900><u>ønly.mp3</u>"});
   EXPECT_EQ(rig_.media.plays, 1);
   EXPECT_TRUE(rig_.progress.running);
 }
@@ -43,8 +42,7 @@ TEST_F(SongCommandsTest, RandomSearchPlaysTheOneMatchAndMarksIt) {
   rig_.Say("r XYLO");
   EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\Xylo.mp3"});
   EXPECT_EQ(rig_.songs.selected, 3);
-  EXPECT_EQ(Sent(), Lines{kNarrow +
-                          "rándøm › <b>3</b> › <FONT COLOR=#FF9900> <u>Xylø.mp3</u>"});
+  EXPECT_EQ(Sent(), Lines{kNarrow + "rándøm › <b>3</b> › <FONT COLOR=#FF9900> <u>Xylø.mp3</u>"});
   EXPECT_TRUE(rig_.choice.matches.empty());
 }
 
@@ -54,8 +52,7 @@ TEST_F(SongCommandsTest, RandomSearchWithAnEmptyTextPicksAmongAllSongs) {
   EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\mysong remix.mp3"});
   EXPECT_EQ(rig_.songs.selected, 2);
   rig_.Say("r nothing like it");
-  EXPECT_EQ(Sent().back(),
-            kNarrow + "didnt find › <FONT COLOR=#FF9900><u>nøthing liké it</u>");
+  EXPECT_EQ(Sent().back(), kNarrow + "didnt find › <FONT COLOR=#FF9900><u>nøthing liké it</u>");
 }
 
 TEST_F(SongCommandsTest, PlaySearchIgnoresBlanksAndPlaysASingleMatch) {
@@ -197,12 +194,10 @@ TEST_F(SongCommandsTest, PicksSelectAndAnnounceTheSongOfThatName) {
   EXPECT_EQ(rig_.songs.selected, 0);
   rig_.Say("rst");
   EXPECT_EQ(rig_.media.opened.back(), "D:\\music\\a.mp3");
-  EXPECT_EQ(Sent().back(),
-            kNarrow + "réstárting ›  <b>0</b> › <FONT COLOR=#FF9900><u>á.mp3</u>");
+  EXPECT_EQ(Sent().back(), kNarrow + "réstárting ›  <b>0</b> › <FONT COLOR=#FF9900><u>á.mp3</u>");
 
   rig_.Say("r a.mp3");
-  EXPECT_EQ(Sent().back(),
-            kNarrow + "rándøm › <b>0</b> › <FONT COLOR=#FF9900> <u>á.mp3</u>");
+  EXPECT_EQ(Sent().back(), kNarrow + "rándøm › <b>0</b> › <FONT COLOR=#FF9900> <u>á.mp3</u>");
   rig_.songs.selected = 1;
   rig_.Say("p a");
   rig_.Say("/view");
@@ -218,8 +213,7 @@ TEST_F(SongCommandsTest, EverySearchStartsFromNoMatches) {
   rig_.Say("p x");
   rig_.Say("r y");
   EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\y.mp3"});
-  EXPECT_EQ(Sent().back(),
-            kNarrow + "rándøm › <b>2</b> › <FONT COLOR=#FF9900> <u>y.mp3</u>");
+  EXPECT_EQ(Sent().back(), kNarrow + "rándøm › <b>2</b> › <FONT COLOR=#FF9900> <u>y.mp3</u>");
   rig_.Say("/view");
   EXPECT_EQ(rig_.windows.results, (Lines{"x1.mp3", "x2.mp3"})) << "the open choice is kept";
   rig_.Say("p zzz");

@@ -7,9 +7,14 @@ namespace {
 
 TEST(AccentText, SwapsOnlyLowerCaseAEAndO) {
   const std::pair<const char*, const char*> cases[] = {
-      {"playin", "pláyin"}, {"random", "rándøm"},   {"stopped", "støppéd"},
-      {"isative", "isátivé"}, {"Abe Oak", "Abé Oák"}, {"", ""},
-      {"›  ïü 123 ♪ AEO xyz", "›  ïü 123 ♪ AEO xyz"}, {"éáø", "éáø"}};
+      {"playin", "pláyin"},
+      {"random", "rándøm"},
+      {"stopped", "støppéd"},
+      {"isative", "isátivé"},
+      {"Abe Oak", "Abé Oák"},
+      {"", ""},
+      {"›  ïü 123 ♪ AEO xyz", "›  ïü 123 ♪ AEO xyz"},
+      {"éáø", "éáø"}};
   for (const auto& [text, accented] : cases) EXPECT_EQ(AccentText(text), accented) << text;
 }
 

@@ -73,10 +73,10 @@ TEST_F(ControlPanelTest, LookWindowLinesSpellTheirWordsInTwoColoursByteForByte) 
        presetHead + a + "p" + f + "rését : Dárk Réd " + a + "l" + f + "øádéd"},
       {PresetsClosedAnnouncement(style),
        presetHead + a + "p" + f + "réséts, " + a + "u" + f + "nløádéd"},
-      {StyleSwitchAnnouncement(style, "neo"), narrow + "  " + a + "s" + f + "tylé : néø " + a +
-                                                  "l" + f + "øádéd"},
-      {StylesClosedAnnouncement(style), narrow + "  " + a + "s" + f + "tylés, " + a + "u" + f +
-                                            "nløádéd"},
+      {StyleSwitchAnnouncement(style, "neo"),
+       narrow + "  " + a + "s" + f + "tylé : néø " + a + "l" + f + "øádéd"},
+      {StylesClosedAnnouncement(style),
+       narrow + "  " + a + "s" + f + "tylés, " + a + "u" + f + "nløádéd"},
       {StyleMakerOpenAnnouncement(style),
        narrow + " " + a + "s" + f + "tylé mákér " + a + "l" + f + "øádéd"},
       {StyleSavedAnnouncement(style, "new one"),
