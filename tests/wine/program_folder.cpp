@@ -40,12 +40,6 @@ ProgramFolder::~ProgramFolder() {
   std::filesystem::remove_all(std::filesystem::path(Utf8ToWide(path_)), ignored);
 }
 
-std::string ProgramFolder::InstallExe(const std::string& name) const {
-  const std::string target = path_ + "\\" + name;
-  CopyFileW(Utf8ToWide(TestProgramFolder() + name).c_str(), Utf8ToWide(target).c_str(), FALSE);
-  return target;
-}
-
 std::string MakeMusicFolder(const std::vector<std::pair<std::string, std::string>>& songs) {
   const std::string folder = MakeTempFolder("music-");
   for (const auto& [source, name] : songs) {

@@ -26,8 +26,6 @@ class ProgramFolder {
 
   const std::string& Path() const { return path_; }
   std::string SettingsFile() const { return path_ + "\\ini files\\sonorix.ini"; }
-  // Copies the exe that sits beside the test program into the folder.
-  std::string InstallExe(const std::string& name) const;
 
  private:
   std::string path_;
