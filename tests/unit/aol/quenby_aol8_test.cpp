@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_window_tree.h"
+#include "fakes/fake_client.h"
 
 namespace sonorix {
 namespace {
 
 using testing::FakeWindowTree;
-
-constexpr std::string_view kRoomClasses[] = {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox",
-                                             "_AOL_Icon",   "RICHCNTL",         "_AOL_Image"};
+using testing::kRoomClasses;
 
 class Aol8Test : public ::testing::Test {
  protected:

@@ -17,18 +17,7 @@ class NiteScanTest : public ::testing::Test {
   void Say(WindowRef transcript, const std::string& line) {
     client_.tree.SetWindowText(transcript, client_.tree.Caption(transcript) + line + "\r\n");
   }
-  // A room of the client's frame, below any other in z-order.
-  WindowRef AddRoom(const std::string& caption) {
-    const WindowRef mdi =
-        client_.tree.FindChild(client_.tree.FindTopLevel("aol frame25"), {}, "mdiclient");
-    const WindowRef room = client_.tree.AddChild(mdi, "AOL Child", caption);
-    for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
-                             "RICHCNTL", "_AOL_Image"}) {
-      client_.tree.AddChild(room, name);
-    }
-    return room;
-  }
-  WindowRef AddRoomBelow() { return AddRoom("Other"); }
+  WindowRef AddRoomBelow() { return client_.AddRoom("Other"); }
   void PollTimes(int n) {
     for (int i = 0; i < n; ++i) scan_.Poll();
   }
@@ -75,7 +64,7 @@ TEST_F(NiteScanTest, AClientThatQuitsAndComesBackIsFollowedAgain) {
   client_.tree.Destroy(client_.tree.FindTopLevel("aol frame25"));
   PollTimes(3);
   client_.tree.AddChild(client_.tree.AddTopLevel("AOL Frame25"), "MDIClient");
-  const WindowRef transcript = client_.aol.FindTranscript(AddRoom("Lobby"));
+  const WindowRef transcript = client_.aol.FindTranscript(client_.AddRoom("Lobby"));
   Say(transcript, "Old:\tshown before we found it");
   scan_.Poll();
   Say(transcript, "Bob:\tback again");
