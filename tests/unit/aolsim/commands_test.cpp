@@ -67,18 +67,15 @@ TEST(ParseLineLimit, TakesWholeNumbersFromOneToTheCeiling) {
   }
 }
 
-TEST(ParseScript, SkipsBlankAndCommentLinesAndReadsCrLf) {
+TEST(ParseScript, SkipsBlankAndCommentLinesReadsCrLfAndRefusesAScriptWithABadLine) {
   const Script script = ParseScript(
       "\xEF\xBB\xBF# greeting\r\n\r\nsay Kestrel: hey\r\n  wait 1\n   \n# done\ntype x");
   ASSERT_FALSE(script.badLine);
   EXPECT_EQ(script.commands,
             (std::vector<Command>{Say{"Kestrel", "hey"}, Wait{milliseconds(1000)}, Type{"x"}}));
-}
-
-TEST(ParseScript, RefusesTheWholeScriptAndNamesTheFirstBadLine) {
-  const Script script = ParseScript("say Bob: hi\n\nsya Bob: typo\nquit now\n");
-  EXPECT_EQ(script.badLine, 3u);
-  EXPECT_TRUE(script.commands.empty());
+  const Script bad = ParseScript("say Bob: hi\n\nsya Bob: typo\nquit now\n");
+  EXPECT_EQ(bad.badLine, 3u) << "the first bad line is named";
+  EXPECT_TRUE(bad.commands.empty()) << "and the whole script refused";
   EXPECT_FALSE(ParseScript("").badLine);
   EXPECT_TRUE(ParseScript("").commands.empty());
 }
