@@ -40,6 +40,14 @@ class FakeBotWindows final : public BotWindows {
   std::set<LookWindow> shown;
 };
 
+// The "neon" style's two line shapes, before the words.
+inline const std::string kNarrow =
+    R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>)";
+inline const std::string kCondensed =
+    R"(<FONT COLOR=#FF9900><font  face="abadi mt condensed light">» <FONT COLOR=#FFFFFF>)";
+inline std::string Narrow(const std::string& rest) { return kNarrow + rest; }
+inline std::string Condensed(const std::string& rest) { return kCondensed + rest; }
+
 // The signed-on user is "Dorvin"; the style "neon" is current.
 struct BotRig {
   BotRig() {

@@ -12,22 +12,30 @@
 
 namespace sonorix::testing {
 
+// The children that make a document window a chat room.
+inline constexpr std::string_view kRoomClasses[] = {
+    "_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon", "RICHCNTL", "_AOL_Image"};
+
 class FakeClient {
  public:
   explicit FakeClient(const std::string& screenName = "Dorvin") : name(screenName) {
-    const WindowRef frame = tree.AddTopLevel("AOL Frame25", "America Online");
-    const WindowRef mdi = tree.AddChild(frame, "MDIClient");
-    room = tree.AddChild(mdi, "AOL Child", "Lobby");
-    for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
-                             "RICHCNTL", "_AOL_Image"}) {
-      tree.AddChild(room, name);
-    }
+    const WindowRef mdi =
+        tree.AddChild(tree.AddTopLevel("AOL Frame25", "America Online"), "MDIClient");
+    room = AddRoom("Lobby");
     welcome = tree.AddChild(mdi, "AOL Child", "Welcome, " + screenName + "!");
     for (const char* name : {"_AOL_Icon", "_AOL_Glyph", "RICHCNTLSTATIC"}) {
       tree.AddChild(welcome, name);
     }
     input = tree.FindChild(room, {}, "RICHCNTL");
     tree.sent.clear();
+  }
+
+  // A room in the client's frame, below any other in z-order.
+  WindowRef AddRoom(const std::string& caption) {
+    const WindowRef mdi = tree.FindChild(tree.FindTopLevel("AOL Frame25"), {}, "MDIClient");
+    const WindowRef added = tree.AddChild(mdi, "AOL Child", caption);
+    for (const auto className : kRoomClasses) tree.AddChild(added, std::string(className));
+    return added;
   }
 
   // From now on Enter in the input box shows its line in the transcript

@@ -21,7 +21,6 @@ class MemorySettingsStore final : public SettingsStore {
 
   std::string Read(std::string_view section, std::string_view key,
                    const std::string& file) const override {
-    reads.push_back({std::string(section), std::string(key), file});
     const auto found = values_.find(Address(section, key, file));
     return found == values_.end() ? "" : found->second.substr(0, kMaxValueLength);
   }
@@ -32,7 +31,6 @@ class MemorySettingsStore final : public SettingsStore {
     values_[Address(section, key, file)] = std::string(value);
   }
 
-  mutable std::vector<Access> reads;
   std::vector<Access> writes;
 
  private:

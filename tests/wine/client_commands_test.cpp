@@ -11,11 +11,8 @@ namespace {
 using namespace std::chrono_literals;
 using namespace sonorix::testing;
 
-const std::string kNarrow = std::string("<FONT COLOR=#") + kTestAcolor +
-                            "><font  face=\"arial narrow\">» <font color=#" + kTestFcolor + ">";
-const std::string kCondensed = std::string("<FONT COLOR=#") + kTestAcolor +
-                               "><font  face=\"abadi mt condensed light\">» <FONT COLOR=#" +
-                               kTestFcolor + ">";
+const std::string kNarrow = Narrow(kTestStyle, "");
+const std::string kCondensed = Condensed(kTestStyle, "");
 
 HWND Frame() { return FindWindowA("AOL Frame25", nullptr); }
 
@@ -108,6 +105,10 @@ TEST_F(ClientCommandsTest, MailAndInstantMessagesAreDrivenInTheClient) {
   EXPECT_EQ(Replies("imsoff", 1),
             Lines{kCondensed + "instánt mésságés › <FONT COLOR=#" + kTestAcolor + "><u>øff</u>"});
   EXPECT_TRUE(Pump([&] { return Caption(imIcon) == "IM off"; }, 10s));
+  EXPECT_TRUE(Pump(
+      [] { return !FindWindowA("#32770", "America Online") && !Document("Send Instant Message"); },
+      10s))
+      << "the answer and the message window are closed";
   EXPECT_EQ(Replies("imson", 1),
             Lines{kCondensed + "instánt mésságés › <FONT COLOR=#" + kTestAcolor + "><u>øn</u>"});
   EXPECT_TRUE(Pump([&] { return Caption(imIcon) == "IM on"; }, 10s));

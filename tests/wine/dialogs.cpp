@@ -1,7 +1,9 @@
 #include "wine/dialogs.h"
 
 #include <chrono>
+#include <utility>
 
+#include "core/win32/code_page.h"
 #include "testutil.h"
 
 namespace sonorix::testing {
@@ -60,6 +62,27 @@ void AnswerColourPicker(int button, COLORREF colour) {
   }
   Press(picker, button);
   WaitUntil([&] { return !IsWindow(picker); }, 10s);
+}
+
+MenuDriver::MenuDriver(std::vector<WPARAM> keys) : keys_(std::move(keys)) {
+  thread_ = std::thread([this] { Drive(); });
+}
+
+void MenuDriver::Drive() {
+  HWND popup = nullptr;
+  WaitUntil([&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); },
+            10s);
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+    captions.push_back(text[0] != 0 ? WideToUtf8(text) : "-");
+  }
+  defaultItem = static_cast<int>(GetMenuDefaultItem(menu, TRUE, 0));
+  for (const WPARAM key : keys_) {
+    PostMessageW(popup, WM_KEYDOWN, key, 0);
+    PostMessageW(popup, WM_KEYUP, key, 0);
+  }
 }
 
 }  // namespace sonorix::testing

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace sonorix::testing {
@@ -22,5 +23,21 @@ std::wstring DialogText(HWND dialog);
 void Press(HWND dialog, int button);
 // Answers the next colour picker: OK with the colour typed in, or Cancel.
 void AnswerColourPicker(int button, COLORREF colour = 0);
+
+// Reads the next pop-up menu's entries ("-" for a separator) and then
+// presses the keys in it, from a second thread while the menu's own loop
+// runs on the test's thread.
+class MenuDriver {
+ public:
+  explicit MenuDriver(std::vector<WPARAM> keys);
+  ~MenuDriver() { thread_.join(); }
+  std::vector<std::string> captions;
+  int defaultItem = -1;
+
+ private:
+  void Drive();
+  std::vector<WPARAM> keys_;
+  std::thread thread_;
+};
 
 }  // namespace sonorix::testing

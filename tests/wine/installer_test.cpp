@@ -115,7 +115,10 @@ TEST(Setup, InstalledProgramAnnouncesItselfInTheRoomAndSaysGoodbye) {
   DWORD exitCode = 1;
   EXPECT_TRUE(sonorix.process.Ended(30s, &exitCode));
   EXPECT_EQ(exitCode, 0u);
-  EXPECT_EQ(client.SentLines().back(), client.SentLines()[1]) << "the summary closes the run";
+  const auto lines = client.SentLines();
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[2], Utf8ToAnsi(ClosingBanner(style)));
+  EXPECT_EQ(lines[3], lines[1]) << "the summary closes the run";
 }
 
 TEST(Setup, AnUpgradeKeepsTheUsersSettingsPresetsAndStyles) {

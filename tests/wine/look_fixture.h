@@ -23,11 +23,6 @@ using namespace std::chrono_literals;
 inline const Style kNeon{"neon", "neon", "00FF00", "~", "0000FF"};
 constexpr COLORREF kNightList = RGB(255, 255, 0);
 
-inline std::string Condensed(const Style& style, const std::string& rest) {
-  return "<FONT COLOR=#" + style.acolor + R"(><font  face="abadi mt condensed light">)" +
-         style.ascii + " <FONT COLOR=#" + style.fcolor + ">" + rest;
-}
-
 inline COLORREF ListTextColour(HWND window) {
   const HDC dc = CreateCompatibleDC(nullptr);
   SendMessageW(window, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),

@@ -27,6 +27,16 @@ extern const Style kTestStyle;
 // Waits while this thread's messages keep flowing: the program runs on it.
 bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout);
 
+// A reply in the style's condensed or narrow shape.
+inline std::string Condensed(const Style& style, const std::string& rest) {
+  return "<FONT COLOR=#" + style.acolor + R"(><font  face="abadi mt condensed light">)" +
+         style.ascii + " <FONT COLOR=#" + style.fcolor + ">" + rest;
+}
+inline std::string Narrow(const Style& style, const std::string& rest) {
+  return "<FONT COLOR=#" + style.acolor + R"(><font  face="arial narrow">)" + style.ascii +
+         " <font color=#" + style.fcolor + ">" + rest;
+}
+
 class ProgramTest : public ::testing::Test {
  protected:
   // Starts the program on a music folder of these songs and waits for its

@@ -3,18 +3,14 @@
 // resources (icon, manifest), so it loads and scales as Sonorix.exe does.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 #include "testutil.h"
 #include "ui/win32/program_icon.h"
+#include "wine/dialogs.h"
 #include "wine/program_fixture.h"
 #include "wine/scale.h"
 
 namespace sonorix::testing {
 namespace {
-
-using namespace std::chrono_literals;
 
 SIZE IconSize(HICON icon) {
   ICONINFO info{};
@@ -44,24 +40,6 @@ COLORREF IconPixel(HICON icon, int x, int y) {
   return colour;
 }
 
-// Dismisses the control panel's pop-up menu from a second thread while the
-// menu's own loop runs on the program's thread.
-class MenuCloser {
- public:
-  MenuCloser()
-      : thread_([] {
-          HWND popup = nullptr;
-          WaitUntil(
-              [&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); },
-              10s);
-          PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
-        }) {}
-  ~MenuCloser() { thread_.join(); }
-
- private:
-  std::thread thread_;
-};
-
 using ProgramIconTest = ProgramTest;
 
 TEST_F(ProgramIconTest, IsOurOwnDrawingAtTheSystemsSizes) {
@@ -86,7 +64,7 @@ TEST_F(ProgramIconTest, ShowsInThePlayersClassTheTrayAndTheAboutBox) {
   EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(app_->About().PicIcon(), STM_GETICON, 0, 0)),
             ProgramIcon());
   {
-    const MenuCloser closer;
+    const MenuDriver closer({VK_ESCAPE});
     Click(L"m&enu");
   }
   ASSERT_NE(app_->ControlPanel(), nullptr);

@@ -46,16 +46,13 @@ class User32WindowApiTest : public ::testing::Test {
   OwnedWindow frame_;
 };
 
-TEST_F(User32WindowApiTest, FindsWindowsByClassWithoutRegardToCase) {
+TEST_F(User32WindowApiTest, FindsWindowsByClassWithoutRegardToCaseAndNeverUnderTheDesktop) {
   EXPECT_EQ(api_.FindTopLevel("sonorix test FRAME"), Ref(frame_.get()));
   EXPECT_TRUE(api_.FindChild(Ref(frame_.get()), {}, "static"));
   EXPECT_TRUE(api_.FindChild(Ref(frame_.get()), {}, "Edit"));
   EXPECT_FALSE(api_.FindChild(Ref(frame_.get()), {}, "button"));
   EXPECT_FALSE(api_.FindTopLevel("No Such Class Here"));
-}
-
-TEST_F(User32WindowApiTest, ChildSearchesNeverFallBackToTheDesktop) {
-  EXPECT_FALSE(api_.FindChild({}, {}, "Sonorix Test Frame"));
+  EXPECT_FALSE(api_.FindChild({}, {}, "Sonorix Test Frame")) << "no fall back to the desktop";
   EXPECT_FALSE(api_.GetSibling({}, Sibling::First));
 }
 

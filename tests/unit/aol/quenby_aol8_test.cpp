@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_window_tree.h"
+#include "fakes/fake_client.h"
 
 namespace sonorix {
 namespace {
 
 using testing::FakeWindowTree;
-
-constexpr std::string_view kRoomClasses[] = {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox",
-                                             "_AOL_Icon",   "RICHCNTL",         "_AOL_Image"};
+using testing::kRoomClasses;
 
 class Aol8Test : public ::testing::Test {
  protected:
@@ -49,13 +47,17 @@ class Aol8Test : public ::testing::Test {
   WindowRef frame_, mdi_;
 };
 
-TEST_F(Aol8Test, NoClientMeansNoRoomNoNameAndASilentSend) {
+TEST_F(Aol8Test, NoClientMeansNoRoomNoNameAndASilentSendAndAnEmptyRoomNoText) {
   EXPECT_FALSE(aol_.FindChatRoom());
   EXPECT_EQ(aol_.GetUserSN(), "[not online]");
   aol_.SendChat("hello");
   EXPECT_TRUE(tree_.sent.empty());
   StartClient();
   EXPECT_FALSE(aol_.FindChatRoom());
+  const WindowRef room = AddRoom("");
+  EXPECT_EQ(aol_.GetText(room), "");
+  EXPECT_EQ(aol_.GetCaption(room), "");
+  EXPECT_EQ(aol_.GetText(WindowRef{}), "") << "no window has no text";
 }
 
 TEST_F(Aol8Test, OnceTheChatEndsOnlyTheClosingLinesAreTyped) {
@@ -116,7 +118,7 @@ TEST_F(Aol8Test, ADocumentMissingAnyRoomChildIsNoRoom) {
   EXPECT_EQ(aol_.FindChatRoom(), room) << "the walk passes over other documents";
 }
 
-TEST_F(Aol8Test, SignedOnNameComesFromTheWelcomeCaption) {
+TEST_F(Aol8Test, SignedOnNameComesFromTheWelcomeCaptionWhileItAnswers) {
   StartClient();
   AddRoom("Lobby");
   const WindowRef welcome = AddWelcome("Dorvin Q");
@@ -125,6 +127,10 @@ TEST_F(Aol8Test, SignedOnNameComesFromTheWelcomeCaption) {
   EXPECT_EQ(aol_.GetUserSN(), "[not online]") << "even with a room open";
   AddWelcome("Hi!There");
   EXPECT_EQ(aol_.GetUserSN(), "HiThere") << "exclamation marks vanish from the name";
+  tree_.answers = [] { return false; };
+  EXPECT_EQ(aol_.GetUserSN(), "[not online]") << "a welcome window that does not answer";
+  tree_.answers = nullptr;
+  EXPECT_EQ(aol_.GetUserSN(), "HiThere");
 }
 
 TEST_F(Aol8Test, AWelcomeWindowIsNotTakenForARoomNorARoomForWelcome) {
@@ -187,23 +193,6 @@ TEST_F(Aol8Test, NoEnterFollowsAMessageTheClientDidNotAnswer) {
   aol_.SendChat("late");
   EXPECT_EQ(SentTo(input).size(), 4u);
   EXPECT_EQ(reported.back(), "late") << "an Enter not answered in time may still arrive";
-}
-
-TEST_F(Aol8Test, AWelcomeWindowThatDoesNotAnswerMeansNotOnline) {
-  StartClient();
-  AddWelcome("Dorvin");
-  tree_.answers = [] { return false; };
-  EXPECT_EQ(aol_.GetUserSN(), "[not online]") << "not a signed-on user without a name";
-  tree_.answers = nullptr;
-  EXPECT_EQ(aol_.GetUserSN(), "Dorvin");
-}
-
-TEST_F(Aol8Test, AnEmptyOrNoWindowHasNoText) {
-  StartClient();
-  const WindowRef room = AddRoom("");
-  EXPECT_EQ(aol_.GetText(room), "");
-  EXPECT_EQ(aol_.GetCaption(room), "");
-  EXPECT_EQ(aol_.GetText(WindowRef{}), "");
 }
 
 }  // namespace

@@ -7,11 +7,14 @@ namespace {
 
 ParsedOptions Parse(std::vector<std::string> args) { return ParseOptions(args); }
 
-TEST(ParseOptions, NoArgumentsGiveNoOneSignedOnAndTheDefaultLimit) {
+TEST(ParseOptions, NoArgumentsGiveTheDefaultsAndSendCarriesItsCommandAsGiven) {
   const ParsedOptions parsed = Parse({});
   EXPECT_EQ(parsed.error, "");
   EXPECT_EQ(parsed.options, Options{});
   EXPECT_EQ(parsed.options.maxLines, 1000u);
+  const ParsedOptions send = Parse({"--send", "say Bob: <b>hi</b> "});
+  ASSERT_EQ(send.error, "");
+  EXPECT_EQ(send.options.send, "say Bob: <b>hi</b> ") << "carried as given";
 }
 
 TEST(ParseOptions, ReadsEveryOptionAndKeepsRoomsInOrder) {
@@ -40,12 +43,6 @@ TEST(ParseOptions, RefusesMistakes) {
        }) {
     EXPECT_NE(Parse(args).error, "") << args.front();
   }
-}
-
-TEST(ParseOptions, SendCarriesItsCommandAsGiven) {
-  const ParsedOptions parsed = Parse({"--send", "say Bob: <b>hi</b> "});
-  ASSERT_EQ(parsed.error, "");
-  EXPECT_EQ(parsed.options.send, "say Bob: <b>hi</b> ");
 }
 
 }  // namespace

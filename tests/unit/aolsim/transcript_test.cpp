@@ -46,7 +46,7 @@ TEST(Transcript, DropsTheOldestDownToFourFifthsWhenOverTheLimit) {
   EXPECT_EQ(transcript.Text(), NumberedText(202, 1001));
 }
 
-TEST(Transcript, ConfiguredLimitsTrimAtOnceAndNeverDropTheNewestLine) {
+TEST(Transcript, ConfiguredLimitsTrimAtOnceNeverDropTheNewestLineAndClearEmptiesIt) {
   Transcript transcript(10);
   AppendNumbered(transcript, 1, 11);
   EXPECT_EQ(transcript.Text(), NumberedText(4, 11));
@@ -58,16 +58,12 @@ TEST(Transcript, ConfiguredLimitsTrimAtOnceAndNeverDropTheNewestLine) {
   EXPECT_EQ(transcript.Text(), NumberedText(11, 11));
   transcript.Append("n", "12");
   EXPECT_EQ(transcript.Text(), NumberedText(12, 12));
-}
 
-TEST(Transcript, ClearEmptiesTextAndLinesAndLaterLinesStartAfresh) {
-  Transcript transcript;
-  AppendNumbered(transcript, 1, 3);
   transcript.Clear();
   EXPECT_EQ(transcript.Text(), "");
   EXPECT_TRUE(transcript.Lines().empty());
-  transcript.Append("n", "4");
-  EXPECT_EQ(transcript.Text(), NumberedText(4, 4));
+  transcript.Append("n", "13");
+  EXPECT_EQ(transcript.Text(), NumberedText(13, 13)) << "later lines start afresh";
 }
 
 TEST(LinesKeptAfterTrim, IsFourFifthsRoundedUp) {

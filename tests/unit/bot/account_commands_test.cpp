@@ -7,13 +7,8 @@
 namespace sonorix {
 namespace {
 
-using testing::BotRig;
+using namespace testing;
 using Lines = std::vector<std::string>;
-
-constexpr char kCondensed[] =
-    R"(<FONT COLOR=#FF9900><font  face="abadi mt condensed light">» <FONT COLOR=#FFFFFF>)";
-
-std::string Condensed(const std::string& rest) { return kCondensed + rest; }
 
 // The client's answer box, shown when a room request reaches the client.
 struct RefusingClient {

@@ -14,21 +14,18 @@
 namespace sonorix {
 namespace {
 
-using testing::BotRig;
+using namespace testing;
 using Lines = std::vector<std::string>;
-
-constexpr char kNarrow[] =
-    R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>)";
 
 TEST(ChatBot, AdvertisesInAnyLetterCaseButNotWithExtraCharacters) {
   BotRig rig;
   for (const char* line : {"adv", "ADV", "Adv"}) rig.Say(line);
   EXPECT_EQ(rig.client.Lines().size(), 6u);
   EXPECT_EQ(rig.client.Lines()[0],
-            std::string(kNarrow) +
+            kNarrow +
                 "Sønørix ... v<FONT COLOR=#FF9900>1.1 <FONT COLOR=#FFFFFF>by Dørvin › áøl "
                 "<font color=#FF9900>8.0");
-  EXPECT_EQ(rig.client.Lines()[1], std::string(kNarrow) + "this shit's tité, áint it?");
+  EXPECT_EQ(rig.client.Lines()[1], kNarrow + "this shit's tité, áint it?");
   EXPECT_EQ(rig.clock.pauses, (std::vector<double>{0.1, 0.1, 0.1}));
   for (const char* line : {"adv ", " adv", "advx"}) rig.Say(line);
   EXPECT_EQ(rig.client.Lines().size(), 6u);

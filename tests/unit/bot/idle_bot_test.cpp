@@ -7,15 +7,8 @@
 namespace sonorix {
 namespace {
 
-using testing::BotRig;
+using namespace testing;
 using Lines = std::vector<std::string>;
-
-constexpr char kNarrow[] =
-    R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>)";
-constexpr char kCondensed[] =
-    R"(<FONT COLOR=#FF9900><font  face="abadi mt condensed light">» <FONT COLOR=#FFFFFF>)";
-
-std::string Narrow(const std::string& rest) { return kNarrow + rest; }
 
 // Lets the idle bot's timer run for the given number of minutes.
 void Minutes(BotRig& rig, int count) {
@@ -120,9 +113,8 @@ TEST(AwayCommands, BrbAnnouncesWithOrWithoutAReasonAndChangesNothing) {
   BotRig rig;
   rig.Say("brb");
   rig.Say("brb Making Tea");
-  EXPECT_EQ(rig.client.Lines(),
-            (Lines{std::string(kCondensed) + "bé right báck...",
-                   std::string(kCondensed) + "brb yo... › <FONT COLOR=#FF9900>Máking Téá"}));
+  EXPECT_EQ(rig.client.Lines(), (Lines{kCondensed + "bé right báck...",
+                                       kCondensed + "brb yo... › <FONT COLOR=#FF9900>Máking Téá"}));
   EXPECT_FALSE(rig.bot.Idle().Enabled());
 }
 

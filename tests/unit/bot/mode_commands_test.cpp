@@ -8,14 +8,10 @@
 namespace sonorix {
 namespace {
 
-using testing::BotRig;
+using namespace testing;
 
-constexpr char kNarrow[] =
-    R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>)";
 constexpr char kCapital[] =
     R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <FONT COLOR=#FFFFFF>)";
-
-std::string Narrow(const std::string& rest) { return kNarrow + rest; }
 
 TEST(ModeCommands, TogglesKeepAtMostOneModeOnAndSayWhatChanged) {
   BotRig rig;
@@ -39,7 +35,7 @@ TEST(ModeCommands, TogglesKeepAtMostOneModeOnAndSayWhatChanged) {
   EXPECT_EQ(rig.modes.ContinuousCaption(), " cont. : off");
 }
 
-TEST(ModeCommands, ClearChatEmptiesTheTranscriptThenReplies) {
+TEST(ModeCommands, ClearChatEmptiesTheTranscriptThenRepliesAndIsSilentWithoutARoom) {
   BotRig rig;
   const WindowRef transcript = rig.client.aol.FindTranscript(rig.client.room);
   rig.client.tree.SetWindowText(transcript, "Bob:\thello\r\nDorvin:\tcc\r\n");
@@ -47,6 +43,10 @@ TEST(ModeCommands, ClearChatEmptiesTheTranscriptThenReplies) {
   EXPECT_EQ(rig.client.tree.Text(transcript), "");
   EXPECT_EQ(rig.client.Lines(),
             std::vector<std::string>{std::string(kCapital) + "chát cléáréd, før yøu átléást"});
+  rig.client.tree.Destroy(rig.client.room);
+  rig.client.tree.sent.clear();
+  rig.Say("cc");
+  EXPECT_TRUE(rig.client.tree.sent.empty()) << "no room, no reply";
 }
 
 // The room as the stand-in shows it, with a transcript that no clear empties.
@@ -62,13 +62,6 @@ TEST(ModeCommands, AClearTheClientIgnoresReplaysNoEarlierLine) {
   }
   EXPECT_EQ(rig.client.Lines(),
             std::vector<std::string>(2, std::string(kCapital) + "chát cléáréd, før yøu átléást"));
-}
-
-TEST(ModeCommands, ClearChatWithoutARoomIsSilent) {
-  BotRig rig;
-  rig.client.tree.Destroy(rig.client.room);
-  rig.Say("cc");
-  EXPECT_TRUE(rig.client.tree.sent.empty());
 }
 
 TEST(ModeCommands, CountsTheCommandListLines) {

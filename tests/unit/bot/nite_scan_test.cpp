@@ -17,17 +17,7 @@ class NiteScanTest : public ::testing::Test {
   void Say(WindowRef transcript, const std::string& line) {
     client_.tree.SetWindowText(transcript, client_.tree.Caption(transcript) + line + "\r\n");
   }
-  // A second room, below the first in z-order.
-  WindowRef AddRoomBelow() {
-    const WindowRef mdi =
-        client_.tree.FindChild(client_.tree.FindTopLevel("aol frame25"), {}, "mdiclient");
-    const WindowRef room = client_.tree.AddChild(mdi, "AOL Child", "Other");
-    for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
-                             "RICHCNTL", "_AOL_Image"}) {
-      client_.tree.AddChild(room, name);
-    }
-    return room;
-  }
+  WindowRef AddRoomBelow() { return client_.AddRoom("Other"); }
   void PollTimes(int n) {
     for (int i = 0; i < n; ++i) scan_.Poll();
   }
@@ -73,14 +63,8 @@ TEST_F(NiteScanTest, AClientThatQuitsAndComesBackIsFollowedAgain) {
   scan_.Start();
   client_.tree.Destroy(client_.tree.FindTopLevel("aol frame25"));
   PollTimes(3);
-  const WindowRef frame = client_.tree.AddTopLevel("AOL Frame25");
-  const WindowRef mdi = client_.tree.AddChild(frame, "MDIClient");
-  const WindowRef room = client_.tree.AddChild(mdi, "AOL Child", "Lobby");
-  for (const char* name : {"_AOL_Static", "RICHCNTLREADONLY", "_AOL_Combobox", "_AOL_Icon",
-                           "RICHCNTL", "_AOL_Image"}) {
-    client_.tree.AddChild(room, name);
-  }
-  const WindowRef transcript = client_.aol.FindTranscript(room);
+  client_.tree.AddChild(client_.tree.AddTopLevel("AOL Frame25"), "MDIClient");
+  const WindowRef transcript = client_.aol.FindTranscript(client_.AddRoom("Lobby"));
   Say(transcript, "Old:\tshown before we found it");
   scan_.Poll();
   Say(transcript, "Bob:\tback again");

@@ -7,44 +7,43 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(TranscriptFollower, ReportsOnlyLinesAddedSinceTheBaseline) {
+// One follower goes through every case, so each baseline also replaces
+// whatever the case before left.
+TEST(TranscriptFollower, ReportsOnlyWholeLinesAddedSinceTheBaseline) {
+  struct Step {
+    std::string transcript;
+    Lines added;
+  };
+  const struct {
+    const char* what;
+    std::string baseline;
+    std::vector<Step> steps;
+  } cases[] = {
+      {"new lines, once",
+       "A:\told\r\n",
+       {{"A:\told\r\n", {}},
+        {"A:\told\r\nB:\tnew\r\nA:\tnewer\r\n", {"B:\tnew", "A:\tnewer"}},
+        {"A:\told\r\nB:\tnew\r\nA:\tnewer\r\n", {}}}},
+      {"lines dropped from the top",
+       "1\r\n2\r\n3\r\n4\r\n",
+       {{"3\r\n4\r\n5\r\n", {"5"}}, {"4\r\n5\r\n", {}}}},
+      {"repeated lines", "x\r\n", {{"x\r\nx\r\n", {"x"}}, {"x\r\nx\r\nx\r\nx\r\n", {"x", "x"}}}},
+      {"an emptied transcript", "A:\tcc\r\n", {{"", {}}, {"A:\treply\r\n", {"A:\treply"}}}},
+      {"a replaced transcript",
+       "B:\tsomething\r\n",
+       {{"A:\tcleared and replaced\r\n", {"A:\tcleared and replaced"}}}},
+      {"a half-written line",
+       "a\r\npart",
+       {{"a\r\npartial\r\n", {"partial"}},
+        {"a\r\npartial\r\nnext", {}},
+        {"a\r\npartial\r\nnext line\r\n", {"next line"}}}},
+  };
   TranscriptFollower follower;
-  follower.Reset("A:\told\r\n");
-  EXPECT_EQ(follower.Advance("A:\told\r\n"), Lines{});
-  EXPECT_EQ(follower.Advance("A:\told\r\nB:\tnew\r\nA:\tnewer\r\n"),
-            (Lines{"B:\tnew", "A:\tnewer"}));
-  EXPECT_EQ(follower.Advance("A:\told\r\nB:\tnew\r\nA:\tnewer\r\n"), Lines{});
-}
-
-TEST(TranscriptFollower, LinesDroppedFromTheTopAreNotMistakenForNewOnes) {
-  TranscriptFollower follower;
-  follower.Reset("1\r\n2\r\n3\r\n4\r\n");
-  EXPECT_EQ(follower.Advance("3\r\n4\r\n5\r\n"), Lines{"5"});
-  EXPECT_EQ(follower.Advance("4\r\n5\r\n"), Lines{});
-}
-
-TEST(TranscriptFollower, RepeatedLinesAreEachReported) {
-  TranscriptFollower follower;
-  follower.Reset("x\r\n");
-  EXPECT_EQ(follower.Advance("x\r\nx\r\n"), Lines{"x"});
-  EXPECT_EQ(follower.Advance("x\r\nx\r\nx\r\nx\r\n"), (Lines{"x", "x"}));
-}
-
-TEST(TranscriptFollower, AnEmptiedTranscriptStartsAfresh) {
-  TranscriptFollower follower;
-  follower.Reset("A:\tcc\r\n");
-  EXPECT_EQ(follower.Advance(""), Lines{});
-  EXPECT_EQ(follower.Advance("A:\treply\r\n"), Lines{"A:\treply"});
-  follower.Reset("B:\tsomething\r\n");
-  EXPECT_EQ(follower.Advance("A:\tcleared and replaced\r\n"), Lines{"A:\tcleared and replaced"});
-}
-
-TEST(TranscriptFollower, AHalfWrittenLineWaitsForItsEnd) {
-  TranscriptFollower follower;
-  follower.Reset("a\r\npart");
-  EXPECT_EQ(follower.Advance("a\r\npartial\r\n"), Lines{"partial"});
-  EXPECT_EQ(follower.Advance("a\r\npartial\r\nnext"), Lines{});
-  EXPECT_EQ(follower.Advance("a\r\npartial\r\nnext line\r\n"), Lines{"next line"});
+  for (const auto& c : cases) {
+    follower.Reset(c.baseline);
+    for (const auto& step : c.steps)
+      EXPECT_EQ(follower.Advance(step.transcript), step.added) << c.what;
+  }
 }
 
 TEST(SplitTranscriptLine, SplitsAtTheFirstColonAndTab) {

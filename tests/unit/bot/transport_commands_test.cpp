@@ -8,13 +8,8 @@
 namespace sonorix {
 namespace {
 
-using testing::BotRig;
+using namespace testing;
 using Lines = std::vector<std::string>;
-
-constexpr char kCondensed[] =
-    R"(<FONT COLOR=#FF9900><font  face="abadi mt condensed light">» <FONT COLOR=#FFFFFF>)";
-
-std::string Condensed(const std::string& rest) { return kCondensed + rest; }
 
 class TransportTest : public ::testing::Test {
  protected:

