@@ -19,7 +19,7 @@ void ProgramTest::StartWith(const Songs& songs) {
   music_ = MakeMusicFolder(songs);
   folder_ = std::make_unique<ProgramFolder>(music_);
   app_ = std::make_unique<SonorixApp>(folder_->Path());
-  ASSERT_TRUE(app_->Start());
+  ASSERT_TRUE(app_->Start(SonorixApp::Splash::Skip));
   ASSERT_TRUE(Pump([&] { return Sent().size() == 2; }, 10s));
 }
 

@@ -27,15 +27,12 @@ SonorixApp::SonorixApp(std::string programFolder)
 
 SonorixApp::~SonorixApp() = default;
 
-bool SonorixApp::Start() {
+bool SonorixApp::Start(Splash splash) {
   // The splash plays for a fixed five seconds; a large music folder is read
   // meanwhile, so the list is full as soon as the player shows.
   const std::string folder = settings_.ReadMain(kMusicFolderKey);
   auto listing = std::async(std::launch::async, ListMp3Files, folder);
-  {
-    Form4 splash;
-    splash.Run(clock_);
-  }
+  if (splash == Splash::Play) Form4().Run(clock_);
   if (QuitRequested()) return false;
   form1_ = std::make_unique<Form1>(Form1Parts{settings_, aol_, mediaPlayer1_, clock_, random_,
                                               modes_, [this] { niteScan1_.Start(); },

@@ -31,9 +31,12 @@ class SonorixApp final : private BotWindows {
   explicit SonorixApp(std::string programFolder);
   ~SonorixApp() override;
 
+  // Whether Start plays the splash. Most whole-program tests skip its fixed
+  // five seconds; the first-start and installed-program runs play it.
+  enum class Splash { Play, Skip };
   // Splash, then the player's load; false if the program ended meanwhile.
   // Throws StartFailure when a part it cannot run without is not made.
-  bool Start();
+  bool Start(Splash splash = Splash::Play);
   // The message loop until the program ends; its exit code.
   int Run();
 
