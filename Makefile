@@ -33,7 +33,7 @@ fuzz-build: deps
 test: native installer fuzz-build
 	@scripts/run-tests.sh
 
-# Every fuzz target for FUZZ_SECONDS; what they find stays in build/fuzz/work
+# Every fuzz target for FUZZ_SECONDS; what they find stays in build/fuzz/campaigns
 # (FUZZ_MERGE=1 adds inputs that reach new code to fuzz/corpus).
 fuzz: fuzz-build
 	@scripts/run-fuzz.sh all $(BUILD)/fuzz $(FUZZ_SECONDS)

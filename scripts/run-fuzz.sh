@@ -43,15 +43,15 @@ all() {
   local build=$1 seconds=$2 failed=() target name log
   for target in "$build"/bin/*_fuzz; do
     name=$(basename "$target" _fuzz)
-    log=$build/work/$name.log
-    mkdir -p "$build/work"
+    log=$build/campaigns/$name.log
+    mkdir -p "$build/campaigns"
     echo "== $name: ${seconds} s"
     if /usr/bin/time -f "cpu: %U s user, %S s system" "$0" campaign "$target" \
-         "$build/work/$name" "$seconds" "$root/fuzz/corpus/$name" "$build/seeds/$name" \
+         "$build/campaigns/$name" "$seconds" "$root/fuzz/corpus/$name" "$build/seeds/$name" \
          >"$log" 2>&1; then
       grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|cpu:)' "$log"
       if [ "${FUZZ_MERGE:-0}" = 1 ]; then
-        "$target" -merge=1 "$root/fuzz/corpus/$name" "$build/work/$name/corpus" >/dev/null 2>&1
+        "$target" -merge=1 "$root/fuzz/corpus/$name" "$build/campaigns/$name/corpus" >/dev/null 2>&1
       fi
     else
       failed+=("$name")
@@ -60,7 +60,7 @@ all() {
     fi
   done
   if [ ${#failed[@]} -gt 0 ]; then
-    echo "fuzz findings in: ${failed[*]} (logs and reproducers in $build/work/)"
+    echo "fuzz findings in: ${failed[*]} (logs and reproducers in $build/campaigns/)"
     return 1
   fi
   echo "no fuzz findings"

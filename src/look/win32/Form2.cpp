@@ -11,14 +11,6 @@ namespace sonorix {
 
 namespace {
 
-constexpr int kWidth = 2385;  // twips
-constexpr int kHeight = 1260;
-constexpr int kIdList1 = 100;
-constexpr int kIdSwitch = 204;  // SSCommand4
-constexpr int kIdDelete = 205;  // SSCommand5
-constexpr int kIdMake = 201;    // SSCommand1
-constexpr int kIdClose = 202;   // SSCommand2
-
 constexpr char kMakeHelp[] =
     "preset make \\\\\r\nthe first 2 color boxes are for fade.\r\nthe third box is for the label "
     "color.\r\nthe fourth box is for the list color.\r\nthe fifth box is for the button color.";
@@ -26,18 +18,9 @@ constexpr char kMakeHelp[] =
 }  // namespace
 
 Form2::Form2(PresetWindowParts parts)
-    : LookForm(L"Sonorix Presets", L"interface presets", kWidth, kHeight),
-      parts_(std::move(parts)) {
-  if (!Hwnd()) return;
-  AddList(kIdList1, RECT{60, 300, 1200, 600});
-  text1_ = AddTextBox(101, L"title bar", RECT{1320, 300, 1005, 200}, true);
-  text2_ = AddTextBox(102, L"list item", RECT{1320, 500, 1005, 200}, true);
-  text3_ = AddTextBox(103, L"buttons", RECT{1320, 700, 1005, 200}, true);
-  AddButton(kIdSwitch, L"&switch", RECT{60, 960, 566, 240});
-  AddButton(kIdDelete, L"del", RECT{626, 960, 566, 240});
-  AddButton(kIdMake, L"make", RECT{1192, 960, 566, 240});
-  AddButton(kIdClose, L"&close", RECT{1758, 960, 566, 240});
-}
+    : LookListForm(L"Sonorix Presets", L"interface presets",
+                   {L"title bar", L"list item", L"buttons"}),
+      parts_(std::move(parts)) {}
 
 void Form2::Open() {
   Dress(parts_.settings.ReadCurrentPreset());
@@ -72,9 +55,9 @@ void Form2::OnListClick() {
   const std::optional<std::string> selected = Selected();
   if (!selected) return;
   const Preset preset = parts_.settings.ReadPreset(*selected);
-  SetTextColour(text1_, ToColorRef(preset.label.bgr));
-  SetTextColour(text2_, ToColorRef(preset.list.bgr));
-  SetTextColour(text3_, ToColorRef(preset.button.bgr));
+  SetTextColour(Text1(), ToColorRef(preset.label.bgr));
+  SetTextColour(Text2(), ToColorRef(preset.list.bgr));
+  SetTextColour(Text3(), ToColorRef(preset.button.bgr));
 }
 
 void Form2::Switch() {

@@ -7,7 +7,7 @@
 #include "aol/quenby_aol8.h"
 #include "core/clock.h"
 #include "core/settings.h"
-#include "look/win32/look_form.h"
+#include "look/win32/look_list_form.h"
 
 namespace sonorix {
 
@@ -22,7 +22,7 @@ struct PresetWindowParts {
   std::function<void()> onClosed;
 };
 
-class Form2 final : public LookForm {
+class Form2 final : public LookListForm {
  public:
   explicit Form2(PresetWindowParts parts);
 
@@ -31,10 +31,6 @@ class Form2 final : public LookForm {
   void Open();
   // Hides the window; the next Open loads it afresh.
   void Unload();
-
-  HWND Text1() const { return text1_; }
-  HWND Text2() const { return text2_; }
-  HWND Text3() const { return text3_; }
 
  private:
   void OnButton(int id) override;
@@ -46,9 +42,6 @@ class Form2 final : public LookForm {
   void Close();
 
   PresetWindowParts parts_;
-  HWND text1_ = nullptr;
-  HWND text2_ = nullptr;
-  HWND text3_ = nullptr;
 };
 
 }  // namespace sonorix

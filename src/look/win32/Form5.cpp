@@ -10,30 +10,9 @@
 
 namespace sonorix {
 
-namespace {
-
-constexpr int kWidth = 2385;  // twips
-constexpr int kHeight = 1260;
-constexpr int kIdList1 = 100;
-constexpr int kIdSwitch = 204;  // SSCommand4
-constexpr int kIdDelete = 205;  // SSCommand5
-constexpr int kIdMake = 201;    // SSCommand1
-constexpr int kIdClose = 202;   // SSCommand2
-
-}  // namespace
-
 Form5::Form5(StyleWindowParts parts)
-    : LookForm(L"Sonorix Styles", L"styles", kWidth, kHeight), parts_(std::move(parts)) {
-  if (!Hwnd()) return;
-  AddList(kIdList1, RECT{60, 300, 1200, 600});
-  text1_ = AddTextBox(101, L"ascii", RECT{1320, 300, 1005, 200}, true);
-  text2_ = AddTextBox(102, L"acolor", RECT{1320, 500, 1005, 200}, true);
-  text3_ = AddTextBox(103, L"fcolor", RECT{1320, 700, 1005, 200}, true);
-  AddButton(kIdSwitch, L"&switch", RECT{60, 960, 566, 240});
-  AddButton(kIdDelete, L"del", RECT{626, 960, 566, 240});
-  AddButton(kIdMake, L"make", RECT{1192, 960, 566, 240});
-  AddButton(kIdClose, L"&close", RECT{1758, 960, 566, 240});
-}
+    : LookListForm(L"Sonorix Styles", L"styles", {L"ascii", L"acolor", L"fcolor"}),
+      parts_(std::move(parts)) {}
 
 void Form5::Open() {
   Dress(parts_.settings.ReadCurrentPreset());
@@ -75,13 +54,13 @@ void Form5::OnListClick() {
   std::string acolor = parts_.settings.ReadIni("Styles", "acolor", file);
   const std::string ascii = parts_.settings.ReadIni("Styles", "ascii", file);
   std::string fcolor = parts_.settings.ReadIni("Styles", "fcolor", file);
-  SetWindowTextW(text1_, Utf8ToWide(ascii).c_str());
-  SetWindowTextW(text2_, Utf8ToWide(acolor).c_str());
-  SetWindowTextW(text3_, Utf8ToWide(fcolor).c_str());
+  SetWindowTextW(Text1(), Utf8ToWide(ascii).c_str());
+  SetWindowTextW(Text2(), Utf8ToWide(acolor).c_str());
+  SetWindowTextW(Text3(), Utf8ToWide(fcolor).c_str());
   const COLORREF accent = ToColorRef(HtmlToColor(acolor).bgr);
-  SetTextColour(text1_, accent);
-  SetTextColour(text2_, accent);
-  SetTextColour(text3_, ToColorRef(HtmlToColor(fcolor).bgr));
+  SetTextColour(Text1(), accent);
+  SetTextColour(Text2(), accent);
+  SetTextColour(Text3(), ToColorRef(HtmlToColor(fcolor).bgr));
 }
 
 void Form5::Switch() {

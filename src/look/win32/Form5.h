@@ -6,7 +6,7 @@
 
 #include "aol/quenby_aol8.h"
 #include "core/settings.h"
-#include "look/win32/look_form.h"
+#include "look/win32/look_list_form.h"
 
 namespace sonorix {
 
@@ -19,7 +19,7 @@ struct StyleWindowParts {
   std::function<void()> onClosed;
 };
 
-class Form5 final : public LookForm {
+class Form5 final : public LookListForm {
  public:
   explicit Form5(StyleWindowParts parts);
 
@@ -30,10 +30,6 @@ class Form5 final : public LookForm {
   // The style maker saved a style: the list reads the folder again.
   void Refill();
 
-  HWND Text1() const { return text1_; }
-  HWND Text2() const { return text2_; }
-  HWND Text3() const { return text3_; }
-
  private:
   void OnButton(int id) override;
   void OnListClick() override;
@@ -43,9 +39,6 @@ class Form5 final : public LookForm {
   void Close();
 
   StyleWindowParts parts_;
-  HWND text1_ = nullptr;
-  HWND text2_ = nullptr;
-  HWND text3_ = nullptr;
 };
 
 }  // namespace sonorix
