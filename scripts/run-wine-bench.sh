@@ -10,8 +10,8 @@ if [ ! -f "$folder/.done" ]; then
   touch "$folder/.done"
 fi
 wine "$bin/wine_bench.exe" program
-wine "$bin/wine_bench.exe" cpu
 wine "$bin/wine_bench.exe" calls
+wine "$bin/wine_bench.exe" steps
 wine "$bin/wine_bench.exe" playback
 wine "$bin/wine_bench.exe" floor
 wine "$bin/wine_bench.exe" listing "$(winepath -w "$folder")"

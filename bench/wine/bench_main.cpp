@@ -6,8 +6,8 @@
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   if (std::strcmp(argv[1], "program") == 0) sonorix::bench::RunProgramBench();
-  if (std::strcmp(argv[1], "cpu") == 0) sonorix::bench::RunProcessorBench();
   if (std::strcmp(argv[1], "calls") == 0) sonorix::bench::RunWindowApiBench();
+  if (std::strcmp(argv[1], "steps") == 0) sonorix::bench::RunReplyStepsBench();
   if (std::strcmp(argv[1], "playback") == 0) sonorix::bench::RunPlaybackBench();
   if (std::strcmp(argv[1], "listing") == 0 && argc > 2) sonorix::bench::RunListingBench(argv[2]);
   if (std::strcmp(argv[1], "floor") == 0) sonorix::bench::RunFloorBench();

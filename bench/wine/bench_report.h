@@ -30,8 +30,8 @@ PlaybackFigures MeasureFloor();
 
 void RunProgramBench();
 void RunFloorBench();
-void RunProcessorBench();
 void RunWindowApiBench();
+void RunReplyStepsBench();
 void RunPlaybackBench();
 // The folder is made beforehand: Wine creates files in a big folder slowly.
 void RunListingBench(const std::string& folder);

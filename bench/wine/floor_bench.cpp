@@ -28,19 +28,6 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kSettle = 2s;
 constexpr auto kSpan = 20s;
 
-// The program runs in this process here, so the wait keeps its messages
-// flowing, as its own loop would.
-double PumpedCpuShare(std::chrono::seconds span) {
-  const double before = CpuSeconds(GetCurrentProcess());
-  const auto start = Clock::now();
-  while (Clock::now() < start + span) {
-    PumpPendingMessages();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-  }
-  const std::chrono::duration<double> spent = Clock::now() - start;
-  return 100.0 * (CpuSeconds(GetCurrentProcess()) - before) / spent.count();
-}
-
 }  // namespace
 
 PlaybackFigures MeasureFloor() {

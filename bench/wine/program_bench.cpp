@@ -1,13 +1,17 @@
-// The whole program as a user runs it, beside a busy client: reply latency,
-// processor share and memory.
+// The whole program as a user runs it, beside a busy client: reply latency
+// and processor share, each beside a program that walks the client's
+// windows on every tick, and memory.
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <thread>
 
+#include "aol/quenby_aol8.h"
+#include "aol/win32/user32_window_api.h"
 #include "app/win32/sonorix_app.h"
-#include "core/win32/message_pump.h"
+#include "bot/transcript_follower.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
 #include "wine/bench_report.h"
@@ -19,11 +23,15 @@ namespace sonorix::bench {
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
 
 constexpr int kSongs = 10'000;
 constexpr int kOtherRooms = 30;
 constexpr int kCommands = 200;
+constexpr int kColdCommands = 10;
+// Longer than the chat-scan's quick pace lasts after a line, and the pace
+// it then keeps.
+constexpr auto kQuiet = 6s;
+constexpr auto kQuietTick = 100ms;
 
 std::string ClientArguments() {
   std::string arguments = "--name Dorvin";
@@ -41,41 +49,120 @@ std::string MusicFolder() {
   return folder;
 }
 
-// The program runs in this process here, so the wait must keep its
-// messages flowing, as its own loop would.
-double CpuShare(std::chrono::seconds span) {
-  const double before = CpuSeconds(GetCurrentProcess());
-  const auto end = Clock::now() + span;
-  while (Clock::now() < end) {
-    PumpPendingMessages();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+// The baseline: a program that, 20 times a second, walks the client's
+// windows to the room, reads its whole transcript, and for a new "date"
+// line walks to the welcome window to check the name, then answers.
+class EveryTickWalker {
+ public:
+  EveryTickWalker() : thread_([this] { Run(); }) {
+    testing::WaitUntil([&] { return threadId_.load() != 0; }, 10s);
   }
+  ~EveryTickWalker() {
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+  EveryTickWalker(const EveryTickWalker&) = delete;
+  EveryTickWalker& operator=(const EveryTickWalker&) = delete;
+
+ private:
+  void Run() {
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, for the quit
+    User32WindowApi windows;
+    Aol8 aol(windows);
+    TranscriptFollower follower;
+    follower.Reset(aol.GetText(aol.FindTranscript(aol.FindChatRoom())));
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, nullptr);
+    threadId_ = GetCurrentThreadId();
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+      if (message.message != WM_TIMER) continue;
+      for (const auto& line :
+           follower.Advance(aol.GetText(aol.FindTranscript(aol.FindChatRoom())))) {
+        const ChatLineEvent event = SplitTranscriptLine(line);
+        if (event.text == "date" && event.screenName == aol.GetUserSN()) aol.SendChat("today");
+      }
+    }
+    KillTimer(nullptr, timer);
+  }
+
+  std::atomic<DWORD> threadId_ = 0;
+  std::thread thread_;
+};
+
+struct Replies {
+  std::vector<double> talking;  // one command right after the other's reply
+  std::vector<double> cold;     // each after the room was quiet
+};
+
+Replies MeasureReplies(const testing::AolSimProcess& client, bool cold) {
+  Room room;
+  Replies replies;
+  replies.talking = ReplyLatencies(client, room, "date", kCommands);
+  // The pauses differ by a tenth of the quiet tick each, so the commands
+  // fall at every point of it rather than at one.
+  for (int i = 0; cold && i < kColdCommands; ++i) {
+    std::this_thread::sleep_for(kQuiet + i * kQuietTick / kColdCommands);
+    replies.cold.push_back(ReplyLatencies(client, room, "date", 1).front());
+  }
+  return replies;
+}
+
+// Processor share of this process while it only sleeps: the walker's.
+double SleepingCpuShare(std::chrono::seconds span) {
+  const double before = CpuSeconds(GetCurrentProcess());
+  std::this_thread::sleep_for(span);
   return 100.0 * (CpuSeconds(GetCurrentProcess()) - before) / static_cast<double>(span.count());
+}
+
+void Compare(const std::string& what, double ours, double baseline, const std::string& unit) {
+  Report(what + ", Sonorix", ours, unit);
+  Report(what + ", walking every tick (baseline)", baseline, unit);
+  Report(what + ", ratio", ours / baseline, "x");
 }
 
 }  // namespace
 
-void RunProcessorBench() {
-  testing::AolSimProcess client(ClientArguments());
-  const testing::ProgramFolder folder(MusicFolder());
-  SonorixApp app(folder.Path());
-  app.Start();
-  Report("processor share while idle in the room", CpuShare(10s), "% of a core");
-  client.Command("type p zz real tune");
-  Report("processor share while a song plays", CpuShare(10s), "% of a core");
-}
-
 void RunProgramBench() {
-  testing::AolSimProcess client(ClientArguments());
-  const testing::ProgramFolder folder(MusicFolder());
-  const ProgramProcess program(testing::Quoted(folder.InstallExe("Sonorix.exe")));
-  testing::WaitUntil([&] { return client.SentLines().size() >= 2; }, 120s);
-  Room room;
-
-  const auto latencies = ReplyLatencies(client, room, "date", kCommands);
-  Report("reply latency, median (30 rooms open, 10,000 songs)", Percentile(latencies, 0.5), "ms");
-  Report("reply latency, 99th percentile", Percentile(latencies, 0.99), "ms");
-  Report("resident memory with 10,000 songs", ResidentMiB(program.Handle()), "MiB");
+  Replies walker;
+  double walkerIdle = 0;
+  {
+    testing::AolSimProcess client(ClientArguments());
+    const EveryTickWalker baseline;
+    walker = MeasureReplies(client, false);
+    walkerIdle = SleepingCpuShare(10s);
+  }
+  Replies ours;
+  double resident = 0;
+  {
+    testing::AolSimProcess client(ClientArguments());
+    const testing::ProgramFolder folder(MusicFolder());
+    const ProgramProcess program(testing::Quoted(folder.InstallExe("Sonorix.exe")));
+    testing::WaitUntil([&] { return client.SentLines().size() >= 2; }, 120s);
+    ours = MeasureReplies(client, true);
+    resident = ResidentMiB(program.Handle());
+  }
+  double idle = 0;
+  {
+    // Wine tells a process's processor time only to itself: here the
+    // program runs in this process.
+    testing::AolSimProcess client(ClientArguments());
+    const testing::ProgramFolder folder(MusicFolder());
+    SonorixApp app(folder.Path());
+    app.Start(SonorixApp::Splash::Skip);
+    PumpedCpuShare(kQuiet);
+    idle = PumpedCpuShare(20s);
+  }
+  const double walkerMedian = Percentile(walker.talking, 0.5);
+  Compare("reply latency, median (30 rooms, 200 commands)", Percentile(ours.talking, 0.5),
+          walkerMedian, "ms");
+  Compare("reply latency, 99th percentile", Percentile(ours.talking, 0.99),
+          Percentile(walker.talking, 0.99), "ms");
+  Compare("reply latency, median, each after 6 s of quiet", Percentile(ours.cold, 0.5),
+          walkerMedian, "ms");
+  Compare("reply latency, slowest after 6 s of quiet", Percentile(ours.cold, 1),
+          Percentile(walker.talking, 1), "ms");
+  Compare("processor share, idle in the room", idle, walkerIdle, "% of a core");
+  Report("resident memory with 10,000 songs", resident, "MiB");
 }
 
 }  // namespace sonorix::bench

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ namespace sonorix::bench {
 
 double CpuSeconds(HANDLE process);
 double ResidentMiB(HANDLE process);
+// Percent of one core this process takes over the span while it handles
+// its messages as the program's own loop would, waking only for them:
+// the program runs in this process there, since Wine tells a process's
+// processor time only to itself.
+double PumpedCpuShare(std::chrono::seconds span);
 
 class ProgramProcess {
  public:

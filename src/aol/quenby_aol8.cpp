@@ -1,5 +1,6 @@
 #include "aol/quenby_aol8.h"
 
+#include <array>
 #include <utility>
 
 namespace sonorix {
@@ -12,6 +13,8 @@ constexpr std::string_view kDocumentClass = "aol child";
 constexpr std::string_view kInputClass = "richcntl";
 constexpr std::string_view kTranscriptClass = "richcntlreadonly";
 constexpr unsigned kEnter = 13;
+constexpr std::array<std::string_view, 3> kWelcomeChildren = {"_aol_icon", "_aol_glyph",
+                                                               "richcntlstatic"};
 
 void RemoveAll(std::string& text, std::string_view what) {
   for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at)) {
@@ -32,16 +35,20 @@ std::string Aol8::GetText(WindowRef window) { return windows_.Text(window); }
 
 std::string Aol8::GetCaption(WindowRef window) { return windows_.Caption(window); }
 
-bool Aol8::HasChildOfEach(WindowRef window, std::initializer_list<std::string_view> classes) {
+bool Aol8::HasChildOfEach(WindowRef window, Classes classes) {
   for (const auto className : classes) {
     if (!windows_.FindChild(window, {}, className)) return false;
   }
   return true;
 }
 
+WindowRef Aol8::FindDocumentWithChildren(std::initializer_list<std::string_view> classes) {
+  return FindDocumentWith(Classes(classes.begin(), classes.size()));
+}
+
 // Walks the document windows from the topmost down and takes the first that
 // owns a child of every class. Pending events are handled once per candidate.
-WindowRef Aol8::FindDocumentWithChildren(std::initializer_list<std::string_view> classes) {
+WindowRef Aol8::FindDocumentWith(Classes classes) {
   for (WindowRef candidate = FirstDocument(); candidate;
        candidate = windows_.GetSibling(candidate, Sibling::Next)) {
     windows_.DoEvents();
@@ -62,8 +69,12 @@ WindowRef Aol8::FindChatRoom() {
       {"_aol_static", kTranscriptClass, "_aol_combobox", "_aol_icon", kInputClass, "_aol_image"});
 }
 
-WindowRef Aol8::FindWelcome() {
-  return FindDocumentWithChildren({"_aol_icon", "_aol_glyph", "richcntlstatic"});
+WindowRef Aol8::FindWelcome() { return FindDocumentWith(kWelcomeChildren); }
+
+// A window gone, or a handle the system gave to another window since, no
+// longer has the welcome window's children.
+bool Aol8::IsWelcome(WindowRef window) {
+  return window && HasChildOfEach(window, kWelcomeChildren);
 }
 
 WindowRef Aol8::FindTranscript(WindowRef room) {
@@ -96,11 +107,13 @@ void Aol8::Type(std::string_view text) {
 
 // A welcome window that does not answer hides the name: nobody is signed
 // on as far as the program can tell, rather than someone with no name.
+// The walk past every open document costs more than the rest of a reply, so
+// the window found is kept while it still is a welcome window.
 std::string Aol8::GetUserSN() {
-  const WindowRef welcome = FindWelcome();
-  if (!welcome) return std::string(kNotOnline);
+  if (!IsWelcome(welcome_)) welcome_ = FindWelcome();
+  if (!welcome_) return std::string(kNotOnline);
   const std::uint64_t unanswered = windows_.UnansweredCalls();
-  std::string name = GetText(welcome);
+  std::string name = GetText(welcome_);
   if (windows_.UnansweredCalls() != unanswered) return std::string(kNotOnline);
   RemoveAll(name, "Welcome, ");
   RemoveAll(name, "!");

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,9 @@ namespace sonorix {
 
 inline constexpr std::string_view kNotOnline = "[not online]";
 
-// Searches the client's windows afresh on every call: nothing is cached, so
-// it always acts on the windows that exist at that moment.
+// Searches the client's windows afresh on every call, so it always acts on
+// the windows that exist at that moment; only the welcome window, read for
+// every line of the room, is kept while it still is one.
 class Aol8 {
  public:
   explicit Aol8(WindowApi& windows) : windows_(windows) {}
@@ -61,12 +63,17 @@ class Aol8 {
   }
 
  private:
-  bool HasChildOfEach(WindowRef window, std::initializer_list<std::string_view> classes);
+  using Classes = std::span<const std::string_view>;
+
+  WindowRef FindDocumentWith(Classes classes);
+  bool HasChildOfEach(WindowRef window, Classes classes);
+  bool IsWelcome(WindowRef window);
   void Type(std::string_view text);
 
   WindowApi& windows_;
   std::function<void(std::string_view)> sentObserver_;
   bool ended_ = false;
+  WindowRef welcome_;
 };
 
 }  // namespace sonorix

@@ -23,9 +23,8 @@ void NiteScan::FindRoom() {
   room_ = room;
   top_ = windows_.GetSibling(room, Sibling::First);
   transcript_ = aol_.FindTranscript(room);
-  const std::string text = windows_.Text(transcript_);
-  follower_.Reset(text);
-  length_ = windows_.TextLength(transcript_);
+  answered_.reset();
+  follower_.Reset(windows_.Text(transcript_));
   if (windows_.UnansweredCalls() != unanswered) transcript_ = {};
 }
 
@@ -34,45 +33,78 @@ void NiteScan::FollowClear(const std::function<void()>& clear) {
   clear();
   if (!transcript_) return;
   const std::uint64_t unanswered = windows_.UnansweredCalls();
+  answered_.reset();
   follower_.Reset(windows_.Text(transcript_));
-  length_ = windows_.TextLength(transcript_);
   // An unanswered read says nothing of what the room holds: the room is
   // taken afresh, from what it shows, once the client answers again.
   if (windows_.UnansweredCalls() != unanswered) transcript_ = {};
 }
 
-// One message a tick tells whether the room is still the topmost document;
+// One look a tick tells whether the room is still the topmost document;
 // a full walk runs when it is not, and once a second whatever happens.
 bool NiteScan::RoomMayHaveChanged() {
-  if (!transcript_ || ++ticks_ >= kTicksPerWalk) return true;
+  if (!transcript_ || sinceWalkMs_ >= kWalkEveryMs) return true;
   return windows_.GetSibling(room_, Sibling::First) != top_;
 }
 
 // A tick with a call the client did not answer is a tick without a client:
 // nothing read in it counts, and queued lines wait, since the command gate
-// could not tell who is signed on.
+// could not tell who is signed on. Between walks the client's answer to the
+// length question is what shows it awake.
 void NiteScan::Poll() {
   if (!started_) return;
+  const int tickMs = TickMs();
+  sinceWalkMs_ += tickMs;
+  SetQuickLeft(quickLeftMs_ > tickMs ? quickLeftMs_ - tickMs : 0);
   const std::uint64_t unanswered = windows_.UnansweredCalls();
   if (RoomMayHaveChanged()) {
-    ticks_ = 0;
+    sinceWalkMs_ = 0;
     FindRoom();
+    // The whole text, since a capped transcript can keep its length while
+    // a new line pushes out an old one.
+    ReadNewLines();
+    if (windows_.UnansweredCalls() == unanswered) DeliverQueued();
+  } else {
+    AskLength();
   }
-  ReadNewLines();
+}
+
+void NiteScan::AskLength() {
+  if (!transcript_) return;
+  windows_.AskTextLength(transcript_, [this, alive = std::weak_ptr<char>(alive_),
+                                       transcript = transcript_](std::size_t length) {
+    if (!alive.expired()) OnLength(transcript, length);
+  });
+}
+
+// An answer about a room no longer followed changes nothing.
+void NiteScan::OnLength(WindowRef transcript, std::size_t length) {
+  if (!started_ || transcript != transcript_) return;
+  const std::uint64_t unanswered = windows_.UnansweredCalls();
+  if (length != answered_ && ReadText()) answered_ = length;
   if (windows_.UnansweredCalls() == unanswered) DeliverQueued();
 }
 
 void NiteScan::ReadNewLines() {
-  if (!transcript_) return;
+  if (transcript_) ReadText();
+}
+
+// False if the client did not answer: nothing was read.
+bool NiteScan::ReadText() {
   const std::uint64_t unanswered = windows_.UnansweredCalls();
-  const std::size_t length = windows_.TextLength(transcript_);
-  if (length == length_ && ticks_ != 0) return;
   const std::string text = windows_.Text(transcript_);
-  if (windows_.UnansweredCalls() != unanswered) return;
-  length_ = length;
+  if (windows_.UnansweredCalls() != unanswered) return false;
   for (const std::string& line : follower_.Advance(text)) {
     queue_.push_back(SplitTranscriptLine(line));
+    SetQuickLeft(kQuickForMs);
   }
+  return true;
+}
+
+void NiteScan::SetQuickLeft(int ms) {
+  const int before = TickMs();
+  quickLeftMs_ = ms;
+  if (TickMs() != before && paceObserver_) paceObserver_(TickMs());
 }
 
 // Lines are handed over one at a time, in order. A handler that waits (and

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace sonorix::testing {
 
@@ -140,6 +141,20 @@ std::size_t FakeWindowTree::TextLength(WindowRef window) {
   if (!Answers(window)) return 0;
   const Node* node = Find(window);
   return node == nullptr ? 0 : node->text.size();
+}
+
+void FakeWindowTree::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
+  if (!Exists(window) || (answers && !answers())) return;
+  heldWindow_ = window;
+  heldAnswer_ = std::move(answer);
+  if (!holdQuestions) AnswerHeldQuestion();
+}
+
+void FakeWindowTree::AnswerHeldQuestion() {
+  if (!heldAnswer_) return;
+  const Node* node = Find(heldWindow_);
+  const auto answer = std::exchange(heldAnswer_, nullptr);
+  if (node != nullptr) answer(node->text.size());
 }
 
 std::string FakeWindowTree::Text(WindowRef window) {

@@ -44,6 +44,11 @@ class FakeWindowTree final : public WindowApi {
   // answered yields 0 or "" and counts as unanswered, as the bounded window
   // API gives it, and nothing of it reaches the tree.
   std::function<bool()> answers;
+  // A length question is answered at once, as if by the next tick's
+  // messages, unless held: then AnswerHeldQuestion answers the newest with
+  // the length at that moment. One the client does not answer is dropped.
+  bool holdQuestions = false;
+  void AnswerHeldQuestion();
 
   WindowRef FindTopLevel(std::string_view className) override;
   WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) override;
@@ -55,6 +60,7 @@ class FakeWindowTree final : public WindowApi {
   void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
             std::intptr_t lParam) override;
   std::size_t TextLength(WindowRef window) override;
+  void AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) override;
   std::string Text(WindowRef window) override;
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;
@@ -77,6 +83,8 @@ class FakeWindowTree final : public WindowApi {
   std::vector<std::uintptr_t> topLevel_;
   std::uintptr_t nextHandle_ = 0x100;
   std::uint64_t unanswered_ = 0;
+  WindowRef heldWindow_;
+  std::function<void(std::size_t)> heldAnswer_;
 };
 
 }  // namespace sonorix::testing

@@ -7,7 +7,9 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
+#include "core/win32/message_pump.h"
 #include "core/win32/win32_handle.h"
 #include "testutil.h"
 
@@ -95,6 +97,33 @@ TEST(BoundedWindowApi, AProgramThatStopsAnsweringIsAbsentUntilItWakes) {
   sleepy.Wake();
   EXPECT_TRUE(WaitUntil([&] { return api.Text(sleepy.Window()) == "awake"; }, 10s))
       << "answers again, and the refused text never arrived";
+}
+
+// The chat-scan's probe: a question that never blocks the asking thread,
+// answered only where it handles posted messages.
+TEST(BoundedWindowApi, LengthQuestionsAreAnsweredLaterAndNeverWaitForASleeper) {
+  SleepyWindow sleepy;
+  BoundedWindowApi api;
+  std::vector<std::size_t> answers;
+  const auto ask = [&](WindowRef window) {
+    api.AskTextLength(window, [&](std::size_t length) { answers.push_back(length); });
+  };
+  const auto answered = [&](std::size_t count) {
+    return WaitUntil([&] { return answers.size() >= count; }, 10s, [] { PumpPendingMessages(); });
+  };
+  ask(WindowRef{0xdead0});  // gone: nothing will answer, and nothing is left waiting
+  ask(sleepy.Window());
+  EXPECT_TRUE(answers.empty()) << "asking does not wait for the answer";
+  ASSERT_TRUE(answered(1));
+  EXPECT_EQ(answers, std::vector<std::size_t>{5});
+
+  ASSERT_TRUE(sleepy.FallAsleep());
+  ask(sleepy.Window());
+  ask(sleepy.Window());
+  sleepy.Wake();
+  ASSERT_TRUE(answered(2));
+  EXPECT_EQ(answers, (std::vector<std::size_t>{5, 5}));
+  EXPECT_EQ(api.UnansweredCalls(), 0u) << "a question is never an unanswered call";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "core/win32/message_pump.h"
 #include "core/win32/win32_handle.h"
 
@@ -70,6 +72,11 @@ void BoundedWindowApi::Post(WindowRef window, WindowMessage message, std::uintpt
 std::size_t BoundedWindowApi::TextLength(WindowRef window) {
   if (!window) return 0;
   return calls_.Call<std::size_t>([window] { return User32WindowApi().TextLength(window); }, 0);
+}
+
+// Asking never waits, so it needs no worker and no limit.
+void BoundedWindowApi::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
+  direct_.AskTextLength(window, std::move(answer));
 }
 
 std::string BoundedWindowApi::Text(WindowRef window) {

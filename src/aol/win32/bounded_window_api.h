@@ -24,8 +24,8 @@ namespace sonorix {
 //
 // Send's lParam must be a number: a pointer could be read after the caller
 // gave the call up. The window-manager reads (FindTopLevel, FindChild,
-// GetSibling, IsVisible, and Caption of another program's window) and Post
-// never wait for another program and run directly.
+// GetSibling, IsVisible, and Caption of another program's window), Post and
+// AskTextLength never wait for another program and run directly.
 class BoundedWindowApi final : public WindowApi {
  public:
   // Long enough for a busy client to answer a poll, short enough that one
@@ -44,6 +44,7 @@ class BoundedWindowApi final : public WindowApi {
   void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
             std::intptr_t lParam) override;
   std::size_t TextLength(WindowRef window) override;
+  void AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) override;
   std::string Text(WindowRef window) override;
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;

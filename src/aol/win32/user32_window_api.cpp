@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <utility>
+
+#include "aol/win32/length_questions.h"
 #include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
 
@@ -13,6 +16,9 @@ HWND ToHwnd(WindowRef window) { return reinterpret_cast<HWND>(window.handle); }
 WindowRef ToRef(HWND hwnd) { return WindowRef{reinterpret_cast<std::uintptr_t>(hwnd)}; }
 
 }  // namespace
+
+User32WindowApi::User32WindowApi() = default;
+User32WindowApi::~User32WindowApi() = default;
 
 WindowRef User32WindowApi::FindTopLevel(std::string_view className) {
   return ToRef(FindWindowA(Utf8ToAnsi(className).c_str(), nullptr));
@@ -58,6 +64,12 @@ void User32WindowApi::Post(WindowRef window, WindowMessage message, std::uintptr
 std::size_t User32WindowApi::TextLength(WindowRef window) {
   if (!window) return 0;
   return static_cast<std::size_t>(SendMessageA(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0));
+}
+
+void User32WindowApi::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
+  if (!window) return;
+  if (!questions_) questions_ = std::make_unique<LengthQuestions>();
+  questions_->Ask(ToHwnd(window), std::move(answer));
 }
 
 std::string User32WindowApi::Text(WindowRef window) {

@@ -2,12 +2,17 @@
 // program takes to answer.
 #pragma once
 
+#include <memory>
+
 #include "aol/window_api.h"
 
 namespace sonorix {
 
 class User32WindowApi final : public WindowApi {
  public:
+  User32WindowApi();
+  ~User32WindowApi() override;
+
   WindowRef FindTopLevel(std::string_view className) override;
   WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) override;
   WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
@@ -18,11 +23,16 @@ class User32WindowApi final : public WindowApi {
   void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
             std::intptr_t lParam) override;
   std::size_t TextLength(WindowRef window) override;
+  void AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) override;
   std::string Text(WindowRef window) override;
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;
   void DoEvents() override;
   std::uint64_t UnansweredCalls() const override { return 0; }
+
+ private:
+  // Made on the first question: most instances only ever send.
+  std::unique_ptr<class LengthQuestions> questions_;
 };
 
 }  // namespace sonorix

@@ -42,6 +42,7 @@ bool SonorixApp::Start(Splash splash) {
   bot_ = std::make_unique<ChatBot>(BotParts{
       settings_, aol_, mediaPlayer1_, mediaPlayer1_, form1_->File1(), form1_->Picture1(), clock_,
       random_, form1_->PlayerActions(), form1_->Choice(), *this, modes_, niteScan1_});
+  niteScan1_.SetPaceObserver([this](int ms) { form1_->PaceChatScan(ms); });
   form1_->File1().UseEarlyListing(folder, std::move(listing));
   Win32StartupDialogs dialogs(form1_->Hwnd());
   form1_->Load(dialogs);
@@ -65,7 +66,8 @@ void SonorixApp::OpenMenu(bool secondMenu) {
                                 form1_->Hwnd());
 }
 
-// The chat-scan's timer also spaces the lines of a "/scroll" listing.
+// The chat-scan's timer also spaces the lines of a "/scroll" listing and
+// the idle bot's, which keep their own time.
 void SonorixApp::OnChatTimer() {
   niteScan1_.Poll();
   if (bot_) bot_->Tick();

@@ -23,9 +23,9 @@ constexpr int kIdMenu = 202;
 constexpr int kIdStop = 203;
 constexpr int kIdRandom = 204;
 constexpr int kIdClose = 205;
-// Twenty reads a second: the chat-scan promises at least ten.
+// The chat-scan starts at its quiet pace and sets its own afterwards.
 constexpr UINT_PTR kTimerChatScan = 2;
-constexpr UINT kChatScanInterval = 50;
+constexpr UINT kFirstChatScan = 100;
 constexpr const wchar_t* kCaptions[] = {L"play", L"m&enu", L"stop", L"random", L"&close"};
 
 // Near the top right corner of the screen, clear of the client's rooms.
@@ -84,9 +84,16 @@ void Form1::Load(StartupDialogs& dialogs) {
   AnnounceStart(parts_.settings, parts_.aol, parts_.clock, file1_->Count());
   parts_.startChatScan();
   // Without its timer the chat-scan never reads the room: no command works.
-  if (SetTimer(Hwnd(), kTimerChatScan, kChatScanInterval, nullptr) == 0) {
+  if (SetTimer(Hwnd(), kTimerChatScan, kFirstChatScan, nullptr) == 0) {
     throw StartFailure("the chat-scan timer");
   }
+  chatScanStarted_ = true;
+}
+
+// Setting a running timer again only changes its pace (and starts the new
+// period now); should that fail, the old pace goes on.
+void Form1::PaceChatScan(int ms) {
+  if (chatScanStarted_) SetTimer(Hwnd(), kTimerChatScan, static_cast<UINT>(ms), nullptr);
 }
 
 void Form1::ApplyPreset(const Preset& preset) {

@@ -54,6 +54,8 @@ class Form1 final : public Window {
   // The media player's end-of-stream event.
   void EndOfSong();
   void ApplyPreset(const Preset& preset);
+  // Milliseconds between the chat-scan's ticks, as the scan asks.
+  void PaceChatScan(int ms);
 
   SongListBox& File1() { return *file1_; }
   SongChoice& Choice() { return choice_; }
@@ -76,6 +78,7 @@ class Form1 final : public Window {
   std::unique_ptr<ProgressBar> picture1_;
   std::vector<ThreeDButton> buttons_;  // SSCommand1 .. SSCommand5
   HWND cmd_ = nullptr;
+  bool chatScanStarted_ = false;
   std::unique_ptr<Player> player_;
   // The search commands' working state, kept for the whole run.
   SongChoice choice_;

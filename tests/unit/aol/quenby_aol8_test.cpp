@@ -133,6 +133,20 @@ TEST_F(Aol8Test, SignedOnNameComesFromTheWelcomeCaptionWhileItAnswers) {
   EXPECT_EQ(aol_.GetUserSN(), "HiThere");
 }
 
+TEST_F(Aol8Test, TheWelcomeWindowIsWalkedToOnceAndLookedForAgainWhenGone) {
+  StartClient();
+  AddWelcome("Dorvin");
+  for (int i = 0; i < 30; ++i) AddRoom("Room " + std::to_string(i));
+  EXPECT_EQ(aol_.GetUserSN(), "Dorvin");
+  const int walked = tree_.lookups;
+  EXPECT_EQ(aol_.GetUserSN(), "Dorvin");
+  EXPECT_EQ(tree_.lookups, walked + 3) << "a look at its three children";
+  tree_.Destroy(aol_.FindWelcome());
+  const WindowRef again = AddWelcome("Ann");
+  tree_.RaiseToTop(again);
+  EXPECT_EQ(aol_.GetUserSN(), "Ann");
+}
+
 TEST_F(Aol8Test, AWelcomeWindowIsNotTakenForARoomNorARoomForWelcome) {
   StartClient();
   AddRoom("Lobby");

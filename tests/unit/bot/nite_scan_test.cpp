@@ -196,6 +196,7 @@ TEST_F(NiteScanTest, AClearTheClientSleptThroughReplaysNothingOnceItAnswers) {
   EXPECT_EQ(Heard(), (std::vector<std::string>{"Dorvin|cc", "Ann|after"}));
 }
 
+// A second of ticks at the quiet pace: 10 of 100 ms.
 TEST_F(NiteScanTest, AnIdleRoomCostsOneLookupATickBetweenTheOncePerSecondWalks) {
   scan_.Start();
   PollTimes(10);
@@ -204,6 +205,39 @@ TEST_F(NiteScanTest, AnIdleRoomCostsOneLookupATickBetweenTheOncePerSecondWalks) 
   EXPECT_EQ(client_.tree.lookups, before + 9);
   scan_.Poll();
   EXPECT_GT(client_.tree.lookups, before + 12);
+}
+
+TEST_F(NiteScanTest, ThePaceQuickensForFiveSecondsAfterANewLine) {
+  scan_.Start();
+  EXPECT_EQ(scan_.TickMs(), 100);
+  Say(transcript_, "Bob:	hi");
+  scan_.Poll();
+  EXPECT_EQ(scan_.TickMs(), 10);
+  PollTimes(499);
+  EXPECT_EQ(scan_.TickMs(), 10);
+  scan_.Poll();
+  EXPECT_EQ(scan_.TickMs(), 100);
+}
+
+// The answer to a length question comes later; what changed meanwhile
+// decides what it still means.
+TEST_F(NiteScanTest, ALateAnswerReadsTheNewLinesUnlessTheRoomChanged) {
+  scan_.Start();
+  client_.tree.holdQuestions = true;
+  Say(transcript_, "Bob:	one");
+  PollTimes(2);
+  EXPECT_TRUE(Heard().empty());
+  client_.tree.AnswerHeldQuestion();
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Bob|one"});
+
+  Say(transcript_, "Bob:	two");
+  scan_.Poll();
+  const WindowRef other = AddRoomBelow();
+  client_.tree.RaiseToTop(other);
+  PollTimes(1);  // the walk: the other room is followed now
+  Say(transcript_, "Bob:	three");
+  client_.tree.AnswerHeldQuestion();
+  EXPECT_EQ(Heard(), std::vector<std::string>{"Bob|one"});
 }
 
 }  // namespace
