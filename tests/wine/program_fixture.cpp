@@ -1,6 +1,8 @@
 #include "wine/program_fixture.h"
 
+#include "chattext/text_helpers.h"
 #include "core/win32/code_page.h"
+#include "core/win32/win32_clock.h"
 #include "core/win32/message_pump.h"
 #include "testutil.h"
 
@@ -29,14 +31,33 @@ Lines ProgramTest::Sent() const {
   return lines;
 }
 
+// The program handles the room's lines one after another, so once "date",
+// typed after the command, is answered, every reply to the command is in,
+// even one that came after "date" itself. The answer is told by its end,
+// today's date.
 Lines ProgramTest::Replies(const std::string& command, std::size_t expected) {
   const std::size_t before = Sent().size();
   EXPECT_TRUE(client_.Command("type " + command));
   Pump([&] { return Sent().size() >= before + 1 + expected; }, 15s);
-  Pump([] { return false; }, 300ms);  // and nothing more arrives
-  const Lines all = Sent();
-  if (all.size() <= before) return {};
-  return Lines(all.begin() + static_cast<std::ptrdiff_t>(before + 1), all.end());
+  EXPECT_TRUE(client_.Command("type date"));
+  const std::string today = ">" + LowerCase(Win32Clock().ShortDateText());
+  Lines replies;
+  const auto answered = [&] {
+    const Lines sent = Sent();
+    replies.clear();
+    bool marked = false;
+    for (std::size_t i = before + 1; i < sent.size(); ++i) {
+      if (marked && sent[i].ends_with(today)) return true;
+      if (!marked && sent[i] == "date") {
+        marked = true;
+      } else {
+        replies.push_back(sent[i]);
+      }
+    }
+    return false;
+  };
+  EXPECT_TRUE(Pump(answered, 15s)) << "\"date\" after \"" << command << "\" was not answered";
+  return replies;
 }
 
 void ProgramTest::Click(const wchar_t* caption) {
