@@ -27,6 +27,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr auto kSettle = 2s;
 constexpr auto kSpan = 20s;
+constexpr auto kQuietAgain = 6s;
 
 }  // namespace
 
@@ -54,12 +55,15 @@ PlaybackFigures MeasureProgram() {
   testing::AolSimProcess client("--name Dorvin --room Lobby");
   const testing::ProgramFolder folder(testing::MakeMusicFolder({{"bench192.mp3", "tune.mp3"}}));
   SonorixApp app(folder.Path());
-  app.Start();
+  app.Start(SonorixApp::Splash::Skip);
   PlaybackFigures figures;
   figures.idle = PumpedCpuShare(kSpan);
   client.Command("type p tune");
   testing::WaitUntil([&] { return client.SentLines().size() >= 3; }, 60s,
                      [] { PumpPendingMessages(); });
+  // The command quickens the chat-scan for five seconds; what is measured
+  // is the playing, beside a quiet room.
+  PumpedCpuShare(kQuietAgain);
   figures.playing = PumpedCpuShare(kSpan);
   return figures;
 }
