@@ -26,7 +26,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kSettle = 2s;
-constexpr auto kSpan = 20s;
+constexpr auto kSpan = 30s;
 constexpr auto kQuietAgain = 6s;
 
 }  // namespace
