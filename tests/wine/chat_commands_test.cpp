@@ -99,6 +99,8 @@ TEST_F(ChatCommandsTest, CancelIsAnsweredAtOnceAndEndsAListingInProgress) {
   ASSERT_TRUE(client_.Command("type /cancel"));
   const std::string cancelled = Condensed("multi › <FONT COLOR=#FF9900>cáncéléd");
   ASSERT_TRUE(Pump([&] { return Sent().back() == cancelled; }, 10s));
+  // A listing's next line is due a second after the last, whatever else
+  // happens: only more than that much time can show that none comes.
   Pump([] { return false; }, 2500ms);
   EXPECT_EQ(Sent().back(), cancelled) << "no listing line and no prompt after it";
 }
@@ -110,7 +112,7 @@ TEST_F(ChatCommandsTest, CloseDuringAListingHasTheLastWord) {
   ASSERT_TRUE(Pump([&] { return Sent().size() == before + 2; }, 10s));
   Click(L"&close");
   ASSERT_TRUE(Pump([&] { return Sent().size() >= before + 4; }, 10s));
-  Pump([] { return false; }, 2500ms);
+  Pump([] { return false; }, 2500ms);  // past the listing's next line, as above
   const Lines sent = Sent();
   ASSERT_EQ(sent.size(), before + 4);
   EXPECT_EQ(sent[before + 2], ClosingBanner(kTestStyle));
