@@ -38,7 +38,7 @@ double MillisecondsSince(Clock::time_point start) {
 }
 
 bool ListHolds(const ProgramProcess& program, int songs) {
-  const HWND list = program.SongList();
+  const HWND list = program.Songs();
   return list != nullptr && SendMessageW(list, LB_GETCOUNT, 0, 0) == songs;
 }
 

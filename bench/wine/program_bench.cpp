@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "aol/win32/user32_window_api.h"
 #include "app/win32/sonorix_app.h"
 #include "bot/transcript_follower.h"
@@ -69,7 +69,7 @@ class EveryTickWalker {
     MSG message;
     PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, for the quit
     User32WindowApi windows;
-    Aol8 aol(windows);
+    AolClient aol(windows);
     TranscriptFollower follower;
     follower.Reset(aol.GetText(aol.FindTranscript(aol.FindChatRoom())));
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, nullptr);

@@ -76,7 +76,7 @@ ProgramProcess::~ProgramProcess() {
   CloseHandle(info_.hProcess);
 }
 
-HWND ProgramProcess::SongList() const {
+HWND ProgramProcess::Songs() const {
   PlayerSearch search{info_.dwProcessId, nullptr};
   EnumWindows(FindPlayer, reinterpret_cast<LPARAM>(&search));
   return search.found ? FindWindowExW(search.found, nullptr, L"LISTBOX", nullptr) : nullptr;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "aol/win32/user32_window_api.h"
 #include "wine/aolsim_process.h"
 
@@ -32,7 +32,7 @@ class ProgramProcess {
 
   HANDLE Handle() const { return info_.hProcess; }
   // The player's song list, or null while its window is not made yet.
-  HWND SongList() const;
+  HWND Songs() const;
 
  private:
   PROCESS_INFORMATION info_{};
@@ -45,7 +45,7 @@ class Room {
 
  private:
   User32WindowApi windows_;
-  Aol8 aol_{windows_};
+  AolClient aol_{windows_};
   WindowRef transcript_;
 };
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <utility>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "aol/win32/bounded_window_api.h"
 #include "aol/win32/user32_window_api.h"
-#include "bot/nite_scan.h"
+#include "bot/chat_scan.h"
 #include "wine/aolsim_process.h"
 #include "wine/bench_report.h"
 #include "wine/program_process.h"
@@ -70,7 +70,7 @@ void RunReplyStepsBench() {
   testing::AolSimProcess client(ClientArguments());
   User32WindowApi direct;
   BoundedWindowApi bounded;
-  Aol8 aol(bounded);
+  AolClient aol(bounded);
   const WindowRef room = aol.FindChatRoom();
   const WindowRef transcript = aol.FindTranscript(room);
   Time("GetSibling (the z-order look)", [&] { bounded.GetSibling(room, Sibling::First); });
@@ -88,7 +88,7 @@ void RunReplyStepsBench() {
   Time("GetUserSN (the welcome window kept)", [&] { aol.GetUserSN(); });
   Time("SendChat", [&] { aol.SendChat("x"); });
 
-  NiteScan scan(aol, bounded, [](const ChatLineEvent&) {});
+  ChatScan scan(aol, bounded, [](const ChatLineEvent&) {});
   scan.Start();
   const double bare = TickShare(nullptr);
   Report("a 50 ms timer alone (floor)", bare, "% of a core");

@@ -2,7 +2,7 @@
 // to the stand-in client, sent directly and through the bounded window API.
 #include <chrono>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "aol/win32/bounded_window_api.h"
 #include "aol/win32/user32_window_api.h"
 #include "wine/aolsim_process.h"
@@ -16,7 +16,7 @@ constexpr int kCalls = 5'000;
 
 // Microseconds per TextLength of the room's transcript, the chat-scan's poll.
 double MicrosecondsPerCall(WindowApi& windows) {
-  Aol8 aol(windows);
+  AolClient aol(windows);
   const WindowRef transcript = aol.FindTranscript(aol.FindChatRoom());
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < kCalls; ++i) windows.TextLength(transcript);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "core/clock.h"
 
 namespace sonorix {
@@ -30,7 +30,7 @@ class ClientActions {
   static constexpr double kImWindowWait = 5.0;   // the instant message window to open
   static constexpr double kImAnswerWait = 10.0;  // the client to answer a sent message
 
-  ClientActions(WindowApi& windows, Aol8& aol, Clock& clock)
+  ClientActions(WindowApi& windows, AolClient& aol, Clock& clock)
       : windows_(windows), aol_(aol), clock_(clock) {}
 
   void Keyword(std::string_view text);
@@ -66,7 +66,7 @@ class ClientActions {
   bool WaitFor(double bound, double poll, const std::function<bool()>& done);
 
   WindowApi& windows_;
-  Aol8& aol_;
+  AolClient& aol_;
   Clock& clock_;
 };
 

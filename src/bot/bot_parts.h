@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "aol/quenby_aol8.h"
-#include "bot/nite_scan.h"
+#include "aol/aol_client.h"
+#include "bot/chat_scan.h"
 #include "player/song_choice.h"
 #include "core/clock.h"
 #include "core/settings.h"
@@ -48,7 +48,7 @@ enum class Flow { Continue, EndLine };
 
 struct BotParts {
   Settings& settings;
-  Aol8& aol;
+  AolClient& aol;
   MediaPlayer& media;
   VolumeControl& volume;
   SongList& songs;
@@ -59,7 +59,7 @@ struct BotParts {
   SongChoice& choice;
   BotWindows& windows;
   EndOfSongModes& modes;
-  NiteScan& scan;
+  ChatScan& scan;
 };
 
 }  // namespace sonorix

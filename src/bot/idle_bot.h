@@ -14,7 +14,7 @@ class IdleBot {
  public:
   static constexpr double kIntervalSeconds = 60.0;
 
-  IdleBot(Settings& settings, Aol8& aol, ClientActions& actions, Clock& clock)
+  IdleBot(Settings& settings, AolClient& aol, ClientActions& actions, Clock& clock)
       : settings_(settings), aol_(aol), actions_(actions), clock_(clock) {}
 
   bool Enabled() const { return enabled_; }
@@ -36,7 +36,7 @@ class IdleBot {
   std::string FileLine(const Style& style) const;
 
   Settings& settings_;
-  Aol8& aol_;
+  AolClient& aol_;
   ClientActions& actions_;
   Clock& clock_;
   bool enabled_ = false;

@@ -27,7 +27,7 @@ std::vector<MenuItem> SecondMenu(const EndOfSongModes& modes) {
           {MenuEntry::Separator, "-"}};
 }
 
-void ChooseAutoRandomEntry(EndOfSongModes& modes, const Settings& settings, Aol8& aol) {
+void ChooseAutoRandomEntry(EndOfSongModes& modes, const Settings& settings, AolClient& aol) {
   if (modes.AutoRandomCaption() != kAutoRandomOff) {
     modes.SetAutoRandomCaption(kAutoRandomOff);
     return;
@@ -37,7 +37,7 @@ void ChooseAutoRandomEntry(EndOfSongModes& modes, const Settings& settings, Aol8
   modes.SetContinuousCaption(kContinuousOff);
 }
 
-void ChooseContinuousEntry(EndOfSongModes& modes, const Settings& settings, Aol8& aol) {
+void ChooseContinuousEntry(EndOfSongModes& modes, const Settings& settings, AolClient& aol) {
   if (modes.ContinuousCaption() != kContinuousOff) {
     modes.SetContinuousCaption(kContinuousOff);
     return;

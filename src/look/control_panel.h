@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "core/settings.h"
 #include "look/look_lines.h"
 #include "player/end_of_song_modes.h"
@@ -29,8 +29,8 @@ std::vector<MenuItem> SecondMenu(const EndOfSongModes& modes);
 
 // Choosing an "off" mode entry turns it on, says so and turns the other
 // mode off; choosing it while on turns it off without a word.
-void ChooseAutoRandomEntry(EndOfSongModes& modes, const Settings& settings, Aol8& aol);
-void ChooseContinuousEntry(EndOfSongModes& modes, const Settings& settings, Aol8& aol);
+void ChooseAutoRandomEntry(EndOfSongModes& modes, const Settings& settings, AolClient& aol);
+void ChooseContinuousEntry(EndOfSongModes& modes, const Settings& settings, AolClient& aol);
 
 // The tray tip: the playing song's name, or the program's name alone.
 std::string MinimizeTip(PlayState state, std::string_view selectedFile);

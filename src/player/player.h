@@ -1,7 +1,7 @@
 // What the player window's buttons, list, bar and end of song do.
 #pragma once
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "core/clock.h"
 #include "core/settings.h"
 #include "player/end_of_song_modes.h"
@@ -15,7 +15,7 @@ namespace sonorix {
 // The outside things a player action reaches; all owned elsewhere.
 struct PlayerParts {
   Settings& settings;
-  Aol8& aol;
+  AolClient& aol;
   MediaPlayer& media;
   SongList& songs;
   ProgressDisplay& progress;

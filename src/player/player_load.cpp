@@ -24,7 +24,7 @@ void NameDefaultLook(Settings& settings) {
   if (settings.ReadMain(kStyleKey).empty()) settings.WriteMain(kStyleKey, "sonorix");
 }
 
-void AnnounceStart(const Settings& settings, Aol8& aol, Clock& clock, int songCount) {
+void AnnounceStart(const Settings& settings, AolClient& aol, Clock& clock, int songCount) {
   const Style style = settings.ReadCurrentStyle();
   aol.SendChat(StartupBanner(style));
   clock.Pause(0.1);

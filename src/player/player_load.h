@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "core/clock.h"
 #include "core/settings.h"
 #include "player/song_list.h"
@@ -30,6 +30,6 @@ void LoadMusicFolder(Settings& settings, SongList& songs, StartupDialogs& dialog
 void NameDefaultLook(Settings& settings);
 
 // The start-up banner, a short pause, then the summary line.
-void AnnounceStart(const Settings& settings, Aol8& aol, Clock& clock, int songCount);
+void AnnounceStart(const Settings& settings, AolClient& aol, Clock& clock, int songCount);
 
 }  // namespace sonorix

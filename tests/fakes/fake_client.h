@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "fakes/fake_window_tree.h"
 
 namespace sonorix::testing {
@@ -72,7 +72,7 @@ class FakeClient {
 
   std::string name;
   FakeWindowTree tree;
-  Aol8 aol{tree};
+  AolClient aol{tree};
   WindowRef room, welcome, input;
 };
 

@@ -8,8 +8,8 @@
 #include "fakes/memory_settings_store.h"
 #include "ui/command_list.h"
 #include "ui/form_fade.h"
-#include "ui/win32/Form7.h"
-#include "ui/win32/frmAbout.h"
+#include "ui/win32/command_list_window.h"
+#include "ui/win32/about_box.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/twips.h"
 #include "wine/canvas.h"
@@ -103,67 +103,67 @@ std::vector<std::string> ItemsOf(HWND list) {
 class CommandListTest : public ::testing::Test {
  protected:
   void ExpectLook(const PresetColours& preset, const char* when) {
-    const int width = ClientOf(form7_.Picture2().Hwnd()).right;
-    EXPECT_EQ(StripEdges(form7_.Picture2()), ExpectedEdges(preset, width)) << when;
-    EXPECT_GT(LabelPixelsIn(form7_.Picture2(), form7_.Label1(), preset.label), 0) << when;
-    EXPECT_GT(ListPixelsIn(form7_.Lstcoms().Hwnd(), preset.list), 0) << when;
+    const int width = ClientOf(commandListWindow_.Strip().Hwnd()).right;
+    EXPECT_EQ(StripEdges(commandListWindow_.Strip()), ExpectedEdges(preset, width)) << when;
+    EXPECT_GT(LabelPixelsIn(commandListWindow_.Strip(), commandListWindow_.StripLabel(), preset.label), 0) << when;
+    EXPECT_GT(ListPixelsIn(commandListWindow_.List().Hwnd(), preset.list), 0) << when;
   }
 
   MemorySettingsStore store_;
   Settings settings_{store_, "C:\\prog"};
   int systemCloses_ = 0;
-  Form7 form7_{settings_, [this] { ++systemCloses_; }};
+  CommandListWindow commandListWindow_{settings_, [this] { ++systemCloses_; }};
 };
 
 TEST_F(CommandListTest, CountingLoadsTheFortyLinesUnseenAndHidingOrClosingUnloads) {
   UsePreset(settings_, kRedToBlue);
-  EXPECT_EQ(form7_.ListCount(), 40);
-  EXPECT_TRUE(form7_.IsLoaded());
-  EXPECT_FALSE(IsWindowVisible(form7_.Hwnd()));
+  EXPECT_EQ(commandListWindow_.ListCount(), 40);
+  EXPECT_TRUE(commandListWindow_.IsLoaded());
+  EXPECT_FALSE(IsWindowVisible(commandListWindow_.Hwnd()));
   ExpectLook(kRedToBlue, "the load routine coloured the hidden window");
 
   // In the data's order: a sorted list box would put "r : ..." after "r * ...".
-  EXPECT_EQ(ItemsOf(form7_.Lstcoms().Hwnd()),
+  EXPECT_EQ(ItemsOf(commandListWindow_.List().Hwnd()),
             std::vector<std::string>(CommandListLines().begin(), CommandListLines().end()));
 
   // Hiding unloads it without a word; a system close is reported to the
   // owner, which must show the player again; either way it loads again.
-  form7_.Show();
-  form7_.Unload();
-  EXPECT_FALSE(form7_.IsVisible());
-  EXPECT_FALSE(form7_.IsLoaded());
+  commandListWindow_.Show();
+  commandListWindow_.Unload();
+  EXPECT_FALSE(commandListWindow_.IsVisible());
+  EXPECT_FALSE(commandListWindow_.IsLoaded());
   EXPECT_EQ(systemCloses_, 0);
-  form7_.Show();
-  SendMessageW(form7_.Hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_FALSE(form7_.IsVisible());
-  EXPECT_FALSE(form7_.IsLoaded());
+  commandListWindow_.Show();
+  SendMessageW(commandListWindow_.Hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(commandListWindow_.IsVisible());
+  EXPECT_FALSE(commandListWindow_.IsLoaded());
   EXPECT_EQ(systemCloses_, 1);
-  EXPECT_EQ(form7_.ListCount(), 40);
+  EXPECT_EQ(commandListWindow_.ListCount(), 40);
 }
 
 TEST_F(CommandListTest, OpensSizedOnTopAndKeepsTheLookOfItsOpeningUntilReopened) {
   UsePreset(settings_, kRedToBlue);
-  SetWindowPos(form7_.Hwnd(), nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
-  form7_.Show();
-  ASSERT_TRUE(form7_.IsVisible());
+  SetWindowPos(commandListWindow_.Hwnd(), nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+  commandListWindow_.Show();
+  ASSERT_TRUE(commandListWindow_.IsVisible());
   RECT rect{};
-  GetWindowRect(form7_.Hwnd(), &rect);
+  GetWindowRect(commandListWindow_.Hwnd(), &rect);
   EXPECT_EQ(rect.right - rect.left, TwipsToPixelsX(2880));
   EXPECT_EQ(rect.bottom - rect.top, TwipsToPixelsY(1815));
-  EXPECT_NE(GetWindowLongPtrW(form7_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-  EXPECT_NE(GetWindowLongPtrW(form7_.Hwnd(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
-  EXPECT_EQ(TextOf(form7_.Label1()), L"Sonorix - commands");
-  EXPECT_EQ(GetParent(form7_.Label1()), form7_.Picture2().Hwnd()) << "the label sits on the strip";
+  EXPECT_NE(GetWindowLongPtrW(commandListWindow_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_NE(GetWindowLongPtrW(commandListWindow_.Hwnd(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
+  EXPECT_EQ(TextOf(commandListWindow_.StripLabel()), L"Sonorix - commands");
+  EXPECT_EQ(GetParent(commandListWindow_.StripLabel()), commandListWindow_.Strip().Hwnd()) << "the label sits on the strip";
   ExpectLook(kRedToBlue, "opened with the first preset");
 
   UsePreset(settings_, kGreenToWhite);
-  form7_.Show();
+  commandListWindow_.Show();
   ExpectLook(kRedToBlue, "switching while open does not re-colour it");
-  EXPECT_EQ(LabelPixelsIn(form7_.Picture2(), form7_.Label1(), kGreenToWhite.label), 0);
-  EXPECT_EQ(ListPixelsIn(form7_.Lstcoms().Hwnd(), kGreenToWhite.list), 0);
+  EXPECT_EQ(LabelPixelsIn(commandListWindow_.Strip(), commandListWindow_.StripLabel(), kGreenToWhite.label), 0);
+  EXPECT_EQ(ListPixelsIn(commandListWindow_.List().Hwnd(), kGreenToWhite.list), 0);
 
-  form7_.Unload();
-  form7_.Show();
+  commandListWindow_.Unload();
+  commandListWindow_.Show();
   ExpectLook(kGreenToWhite, "reopened after the switch");
 }
 
@@ -177,16 +177,16 @@ class AboutBoxTest : public ::testing::Test {
   // Stands in for the player window, which " about" hides.
   OwnedWindow player_{CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"player", WS_POPUP, 0, 0, 80,
                                       40, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)};
-  frmAbout about_{[this] { ShowWindow(player_.get(), SW_SHOW); }};
+  AboutBox about_{[this] { ShowWindow(player_.get(), SW_SHOW); }};
 };
 
 TEST_F(AboutBoxTest, OpensOnTopAsAFixedDialogWithTheProgramsTitleAndClosesToThePlayer) {
   about_.Open();
   ASSERT_TRUE(about_.IsOpen());
   EXPECT_EQ(TextOf(about_.Hwnd()), L"About Sonorix");
-  EXPECT_EQ(TextOf(about_.LblTitle()), L"Sonorix");
-  EXPECT_FALSE(TextOf(about_.LblDescription()).empty());
-  EXPECT_NE(SendMessageW(about_.PicIcon(), STM_GETICON, 0, 0), 0) << "the program's icon";
+  EXPECT_EQ(TextOf(about_.Title()), L"Sonorix");
+  EXPECT_FALSE(TextOf(about_.Description()).empty());
+  EXPECT_NE(SendMessageW(about_.Icon(), STM_GETICON, 0, 0), 0) << "the program's icon";
   EXPECT_EQ(FindWindowExW(about_.Hwnd(), nullptr, L"Button", nullptr), nullptr) << "no buttons";
 
   const LONG_PTR style = GetWindowLongPtrW(about_.Hwnd(), GWL_STYLE);

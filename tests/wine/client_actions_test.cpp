@@ -37,7 +37,7 @@ class ClientActionsTest : public ::testing::Test {
 
   AolSimProcess client_{"--name \"Dorvin Q\" --room Lobby"};
   BoundedWindowApi windows_;
-  Aol8 aol_{windows_};
+  AolClient aol_{windows_};
   Win32Clock clock_;
   ClientActions actions_{windows_, aol_, clock_};
 };

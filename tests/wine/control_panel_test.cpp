@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "aol/win32/user32_window_api.h"
 #include "aolsim/chat_markup.h"
 #include "chattext/announcements.h"
@@ -56,7 +56,7 @@ TEST_F(ControlPanelTest, MenuButtonOpensTheFirstMenuWhoseUnloadEndsTheProgramWit
 TEST_F(ControlPanelTest, RightPressOnTheListOpensTheSecondMenuAndItsModeEntriesSwitch) {
   {
     MenuDriver driver({VK_DOWN, VK_DOWN, VK_RETURN});
-    const HWND list = app_->Player()->File1().Hwnd();
+    const HWND list = app_->Player()->Songs().Hwnd();
     SendMessageW(app_->Player()->Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), 0);
     EXPECT_EQ(driver.captions, (Lines{"-", " about", "-", " auto rand : off", " cont. : off", "-",
                                       " cancel ...", "-"}));
@@ -79,7 +79,7 @@ TEST_F(ControlPanelTest, RightPressOnTheListOpensTheSecondMenuAndItsModeEntriesS
 
 TEST_F(ControlPanelTest, ChatTogglesDriveRealEndsOfSongs) {
   EXPECT_EQ(Type("cont"), ChatLine(kStyle, "auto play threw enabled"));
-  app_->Player()->File1().Select(0);
+  app_->Player()->Songs().Select(0);
   const std::size_t before = Sent().size();
   Click(L"play");
   ASSERT_TRUE(Pump([&] { return Sent().size() == before + 2; }, 15s)) << "play, then the next song";
@@ -98,7 +98,7 @@ TEST_F(ControlPanelTest, ClearChatLeavesTheReplyAsTheFirstLineAndComsCountsForty
   const std::string reply = Type("cc");
   EXPECT_EQ(reply, NarrowCapitalLine(kStyle, "chat cleared, for you atleast"));
   User32WindowApi windows;
-  Aol8 aol(windows);
+  AolClient aol(windows);
   EXPECT_TRUE(aol.GetText(aol.FindTranscript(aol.FindChatRoom()))
                   .starts_with("Dorvin Q:\t" + aolsim::StripTags(reply) + "\r\n"));
   EXPECT_EQ(Type("coms?"),
@@ -179,14 +179,14 @@ TEST_F(ControlPanelTest,
   app_->ControlPanel()->Choose(MenuEntry::SetupDir);
   cancel.join();
   EXPECT_EQ(ProfileStore().Read("Sonorix", "mp3 dir", folder_->SettingsFile()), "");
-  EXPECT_EQ(app_->Player()->File1().Count(), 0);
+  EXPECT_EQ(app_->Player()->Songs().Count(), 0);
 
   const std::string music = MakeMusicFolder({{"cbr128.mp3", "one.mp3"}});
-  app_->Player()->File1().SetFolder(music);
+  app_->Player()->Songs().SetFolder(music);
   CopyFileA(TestMp3("mono.mp3").c_str(), (music + "\\two.mp3").c_str(), FALSE);
-  EXPECT_EQ(app_->Player()->File1().Count(), 1);
+  EXPECT_EQ(app_->Player()->Songs().Count(), 1);
   app_->ControlPanel()->Choose(MenuEntry::RefreshDir);
-  EXPECT_EQ(app_->Player()->File1().Count(), 2);
+  EXPECT_EQ(app_->Player()->Songs().Count(), 2);
 
   app_->ControlPanel()->Choose(MenuEntry::Presets);
   app_->ControlPanel()->Choose(MenuEntry::Cancel);
@@ -215,7 +215,7 @@ TEST_F(ControlPanelTest, MinimizeGoesToTheTrayAndTheIconBringsThePlayerBack) {
   SendMessageW(player, WM_MOUSEMOVE, 0, MAKELPARAM(WM_RBUTTONDOWN, 0));
   EXPECT_TRUE(IsWindowVisible(player));
 
-  app_->Player()->File1().Select(1);
+  app_->Player()->Songs().Select(1);
   Click(L"play");
   ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 10s));
   app_->ControlPanel()->Choose(MenuEntry::Minimize);

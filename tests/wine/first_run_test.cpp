@@ -138,7 +138,7 @@ TEST_F(FirstRunTest, TheFolderPickedOnAFirstStartServesTheNextStart) {
     EXPECT_EQ(driver.boxesAnswered, 3);
     EXPECT_EQ(driver.confirmation,
               kThanks + music + "\r\n\r\nSong's found : " + (music.empty() ? "0" : "3"));
-    EXPECT_EQ(app.Player()->File1().Count(), music.empty() ? 0 : 3);
+    EXPECT_EQ(app.Player()->Songs().Count(), music.empty() ? 0 : 3);
     EXPECT_EQ(ReadMain("mp3 dir"), music);
   }
   EXPECT_TRUE(WaitUntil([&] { return client_.SentLines().size() == 4; }, 10s,
@@ -150,7 +150,7 @@ TEST_F(FirstRunTest, TheFolderPickedOnAFirstStartServesTheNextStart) {
   SonorixApp app(folder_.Path());
   ASSERT_TRUE(app.Start());
   EXPECT_EQ(none.boxesAnswered, 0);
-  EXPECT_EQ(app.Player()->File1().Count(), 3);
+  EXPECT_EQ(app.Player()->Songs().Count(), 3);
 }
 
 }  // namespace

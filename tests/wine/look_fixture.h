@@ -93,11 +93,11 @@ class LookWindowsTest : public ProgramTest {
     answer.join();
     return text;
   }
-  static void PressButton(LookForm& form, const wchar_t* caption) {
+  static void PressButton(LookFrame& form, const wchar_t* caption) {
     SendMessageW(form.Button(caption), BM_CLICK, 0, 0);
   }
-  static void Select(LookForm& form, const std::string& entry) {
-    const HWND list = form.List1()->Hwnd();
+  static void Select(LookFrame& form, const std::string& entry) {
+    const HWND list = form.List()->Hwnd();
     const std::wstring text = Utf8ToWide(entry);
     SendMessageW(list, LB_SETCURSEL,
                  SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

@@ -63,10 +63,10 @@ TEST_F(LookWindowsTest, MissingOrGarbledLookFilesKeepEveryWindowUsable) {
   EXPECT_EQ(Replies("lp brok", 1).size(), 1u);
   EXPECT_EQ(ListTextColour(Player()), RGB(0, 0, 0)) << "colours that are none show black";
   Replies("vpre", 1);
-  Form2& presets = *app_->Presets();
-  EXPECT_EQ(presets.List1()->Texts(), (Lines{"broken", "default", "night"}));
+  PresetWindow& presets = *app_->Presets();
+  EXPECT_EQ(presets.List()->Texts(), (Lines{"broken", "default", "night"}));
   Select(presets, "broken");
-  EXPECT_EQ(presets.TextColour(presets.Text2()), RGB(0, 0, 0));
+  EXPECT_EQ(presets.TextColour(presets.Preview(1)), RGB(0, 0, 0));
   ProfileStore().Write("Sonorix", "preset", "gone", folder_->SettingsFile());
   EXPECT_EQ(SaysOnce([&] { PressButton(presets, L"&close"); }),
             PresetsClosedAnnouncement(kTestStyle));
@@ -80,9 +80,9 @@ TEST_F(LookWindowsTest, MissingOrGarbledLookFilesKeepEveryWindowUsable) {
   const Style odd{"odd", "odd", "zz", "", ""};
   EXPECT_EQ(Replies("ls odd", 1), Lines{Condensed(odd, "stylé sét › <FONT COLOR=#zz>ødd")});
   Replies("vsty", 1);
-  Form5& styles = *app_->Styles();
+  StyleListWindow& styles = *app_->Styles();
   Select(styles, "odd");
-  EXPECT_EQ(LookForm::TextOf(styles.Text2()), "zz");
+  EXPECT_EQ(LookFrame::TextOf(styles.Preview(1)), "zz");
   EXPECT_EQ(SaysOnce([&] { PressButton(styles, L"&close"); }), StylesClosedAnnouncement(odd));
   EXPECT_TRUE(IsWindowVisible(Player()));
 }

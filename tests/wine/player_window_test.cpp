@@ -47,7 +47,7 @@ COLORREF PaintedBarPixel(const ProgressBar& bar, double along = 0) {
 class PlayerWindowTest : public ProgramTest {
  protected:
   COLORREF Bar(double along = 0) const {
-    return PaintedBarPixel(app_->Player()->Picture1(), along);
+    return PaintedBarPixel(app_->Player()->Progress(), along);
   }
 };
 
@@ -56,7 +56,7 @@ TEST_F(PlayerWindowTest, RandomPlaysARealSongAndStopClearsTheBar) {
   Click(L"random");
   ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 10s));
   EXPECT_EQ(Sent()[2], RandomAnnouncement(kStyle, 0, "Love Song.mp3"));
-  EXPECT_EQ(TipText(app_->Player()->File1()), "Love Song.mp3") << "the tip follows the selection";
+  EXPECT_EQ(TipText(app_->Player()->Songs()), "Love Song.mp3") << "the tip follows the selection";
   ASSERT_TRUE(Pump([&] { return Bar() == kTestButtonColour; }, 10s))
       << "the bar grows in the preset's button colour";
 
@@ -80,7 +80,7 @@ TEST_F(PlayerWindowTest, AutoRandomStartsAndAnnouncesTheNextSongAtTheEnd) {
       20s));
   EXPECT_TRUE(barPassedTwoThirds) << "the song really played";
   EXPECT_EQ(Sent()[3], EndOfSongRandomAnnouncement(kStyle, "three.mp3"));
-  EXPECT_EQ(TipText(app_->Player()->File1()), "three.mp3");
+  EXPECT_EQ(TipText(app_->Player()->Songs()), "three.mp3");
 }
 
 // A name outside the client's code page is listed and played, and announced
@@ -88,12 +88,12 @@ TEST_F(PlayerWindowTest, AutoRandomStartsAndAnnouncesTheNextSongAtTheEnd) {
 TEST_F(PlayerWindowTest, PlayButtonAnnouncesTheSelectionWithoutTrailingBlankAndCloseSaysGoodbye) {
   const std::string bjork = "Bj\xC3\xB6rk \xE4\xB8\xAD.mp3";  // Björk 中.mp3
   StartWith({{"cbr128.mp3", "a.mp3"}, {"mono.mp3", "b.mp3"}, {"cbr128.mp3", bjork}});
-  app_->Player()->File1().Select(1);
+  app_->Player()->Songs().Select(1);
   Click(L"play");
   ASSERT_TRUE(Pump([&] { return Sent().size() == 3; }, 10s));
   EXPECT_EQ(Sent()[2], PlayAnnouncement(kStyle, PlayWord::Button, 1, "b.mp3"));
-  ASSERT_EQ(app_->Player()->File1().Name(2), bjork);
-  app_->Player()->File1().Select(2);
+  ASSERT_EQ(app_->Player()->Songs().Name(2), bjork);
+  app_->Player()->Songs().Select(2);
   Click(L"play");
   ASSERT_TRUE(Pump([&] { return Sent().size() == 4; }, 10s));
   EXPECT_EQ(client_.SentLines()[3],
@@ -111,7 +111,7 @@ TEST_F(PlayerWindowTest, PlayButtonAnnouncesTheSelectionWithoutTrailingBlankAndC
 // with it, in either case, round from the top; arrows move as ever.
 TEST_F(PlayerWindowTest, ALetterTypedInTheListSelectsTheNextSongStartingWithIt) {
   StartWith({{"cbr128.mp3", "a.mp3"}, {"cbr128.mp3", "b one.mp3"}, {"cbr128.mp3", "B two.mp3"}});
-  SongListBox& list = app_->Player()->File1();
+  SongListBox& list = app_->Player()->Songs();
   const auto type = [&](wchar_t key) {
     SendMessageW(list.Hwnd(), WM_CHAR, key, 0);
     return list.Selected();

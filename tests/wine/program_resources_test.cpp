@@ -61,7 +61,7 @@ TEST_F(ProgramIconTest, ShowsInThePlayersClassTheTrayAndTheAboutBox) {
   StartWith({{"cbr128.mp3", "a.mp3"}});
   EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(Player(), GCLP_HICON)), ProgramIcon());
   EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(Player(), GCLP_HICONSM)), ProgramSmallIcon());
-  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(app_->About().PicIcon(), STM_GETICON, 0, 0)),
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(app_->About().Icon(), STM_GETICON, 0, 0)),
             ProgramIcon());
   {
     const MenuDriver closer({VK_ESCAPE});

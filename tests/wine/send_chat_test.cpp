@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "core/win32/code_page.h"
 #include "aol/win32/user32_window_api.h"
 #include "chattext/announcements.h"
@@ -23,7 +23,7 @@ class SendChatTest : public ::testing::Test {
   std::string Transcript() { return aol_.GetText(aol_.FindTranscript(aol_.FindChatRoom())); }
 
   User32WindowApi windows_;
-  Aol8 aol_{windows_};
+  AolClient aol_{windows_};
 };
 
 TEST_F(SendChatTest, BannerReachesTheRoomByteForByte) {

@@ -1,4 +1,4 @@
-// File1 on its own: what it lists, in which order, and how it draws a row.
+// The song list on its own: what it lists, in which order, and how it draws a row.
 #include <gtest/gtest.h>
 
 #include <windows.h>

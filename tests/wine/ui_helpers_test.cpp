@@ -13,9 +13,9 @@
 #include "core/win32/win32_clock.h"
 #include "testutil.h"
 #include "ui/win32/drag_window.h"
-#include "ui/win32/frmMsg.h"
+#include "ui/win32/timed_message_box.h"
 #include "ui/win32/msg_box_ex.h"
-#include "ui/win32/tray_module.h"
+#include "ui/win32/tray_icon.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/window.h"
 #include "wine/dialogs.h"
@@ -38,9 +38,9 @@ std::wstring Caption(HWND window) {
 
 // Boxes that keep coming would hold the test's thread in their event loops
 // for good; closing their owner takes them all away.
-void CloseCarrier() { PostMessageW(FindWindowW(kFrmMsgClass, nullptr), WM_CLOSE, 0, 0); }
+void CloseCarrier() { PostMessageW(FindWindowW(kTimedMessageBoxClass, nullptr), WM_CLOSE, 0, 0); }
 
-bool CarrierLoaded() { return FindWindowW(kFrmMsgClass, nullptr) != nullptr; }
+bool CarrierLoaded() { return FindWindowW(kTimedMessageBoxClass, nullptr) != nullptr; }
 
 // A window of the test's thread. Its 1 ms timer shows, seen from another
 // thread, that the thread's timers (the carrier's among them) keep falling
@@ -104,7 +104,7 @@ TEST(MsgBoxEx, TwoCallsInOneActionShowOneBoxWithTheSecondTextsALaterCallAnother)
   MsgBoxEx("first message", "first title");
   MsgBoxEx("Preset \"night\" saved", "Sonorix");
   EXPECT_TRUE(Dialogs().empty());
-  const HWND carrier = FindWindowW(kFrmMsgClass, nullptr);
+  const HWND carrier = FindWindowW(kTimedMessageBoxClass, nullptr);
   ASSERT_NE(carrier, nullptr);
   RECT rect{};
   GetWindowRect(carrier, &rect);
@@ -228,7 +228,7 @@ TEST(SnapToEdges, StopsWhenAHandlerClosesTheWindowDuringTheSlide) {
 // Also run under a Cyrillic and a Japanese system code page (see the test
 // list): the ANSI record holds the tip in the system's own code page, and a
 // tip too long for it loses whole characters only.
-TEST(TrayModule, FillsTheRecordInTheSystemsCodePageAndHidesTheWindowUntilRestored) {
+TEST(TrayIcon, FillsTheRecordInTheSystemsCodePageAndHidesTheWindowUntilRestored) {
   struct Case {
     unsigned codePage;
     const char* word;
@@ -250,7 +250,7 @@ TEST(TrayModule, FillsTheRecordInTheSystemsCodePageAndHidesTheWindowUntilRestore
 
   Plain window(5000, 5000);
   const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
-  TrayModule tray;
+  TrayIcon tray;
   const bool added = tray.TrayAdd(icon, tip, window.Hwnd());
   const NOTIFYICONDATAA& data = tray.TrayIconData();
   EXPECT_EQ(data.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);

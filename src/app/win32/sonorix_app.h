@@ -4,24 +4,24 @@
 
 #include <memory>
 
-#include "aol/quenby_aol8.h"
+#include "aol/aol_client.h"
 #include "aol/win32/bounded_window_api.h"
 #include "bot/chat_bot.h"
-#include "bot/nite_scan.h"
-#include "bot/win32/Form8.h"
-#include "look/win32/Form2.h"
-#include "look/win32/Form3.h"
-#include "look/win32/Form5.h"
-#include "look/win32/Form6.h"
-#include "ui/win32/Form7.h"
-#include "ui/win32/frmAbout.h"
-#include "ui/win32/tray_module.h"
+#include "bot/chat_scan.h"
+#include "bot/win32/match_list_window.h"
+#include "look/win32/preset_window.h"
+#include "look/win32/control_panel_window.h"
+#include "look/win32/style_list_window.h"
+#include "look/win32/style_maker_window.h"
+#include "ui/win32/command_list_window.h"
+#include "ui/win32/about_box.h"
+#include "ui/win32/tray_icon.h"
 #include "core/settings.h"
 #include "core/win32/profile_store.h"
 #include "core/win32/win32_clock.h"
 #include "player/end_of_song_modes.h"
 #include "player/random_song.h"
-#include "player/win32/Form1.h"
+#include "player/win32/player_window.h"
 #include "player/win32/mp3_media_player.h"
 
 namespace sonorix {
@@ -40,16 +40,16 @@ class SonorixApp final : private BotWindows {
   // The message loop until the program ends; its exit code.
   int Run();
 
-  Form1* Player() { return form1_.get(); }
-  Form8* Results() { return form8_.get(); }
-  Form3* ControlPanel() { return form3_.get(); }
+  PlayerWindow* Player() { return playerWindow_.get(); }
+  MatchListWindow* Results() { return matchListWindow_.get(); }
+  ControlPanelWindow* ControlPanel() { return controlPanelWindow_.get(); }
   // The look windows, once opened.
-  Form2* Presets() { return form2_.get(); }
-  Form5* Styles() { return form5_.get(); }
-  Form6* StyleMaker() { return form6_.get(); }
-  Form7& CommandList() { return form7_; }
-  frmAbout& About() { return about_; }
-  TrayModule& Tray() { return tray_; }
+  PresetWindow* Presets() { return presetWindow_.get(); }
+  StyleListWindow* Styles() { return styleListWindow_.get(); }
+  StyleMakerWindow* StyleMaker() { return styleMakerWindow_.get(); }
+  CommandListWindow& CommandList() { return commandListWindow_; }
+  AboutBox& About() { return about_; }
+  TrayIcon& Tray() { return tray_; }
   EndOfSongModes& Modes() { return modes_; }
 
  private:
@@ -61,9 +61,9 @@ class SonorixApp final : private BotWindows {
   bool IsShown(LookWindow window) override;
   void Open(LookWindow window) override;
   void Close(LookWindow window) override;
-  Form3& LoadedControlPanel();
-  LookForm* Made(LookWindow window);
-  LookForm* Existing(LookWindow window);
+  ControlPanelWindow& LoadedControlPanel();
+  LookFrame* Made(LookWindow window);
+  LookFrame* Existing(LookWindow window);
   void OpenStyleMaker();
   void BackToStyles();
   bool HasResultWindow() const;
@@ -77,24 +77,24 @@ class SonorixApp final : private BotWindows {
   ProfileStore store_;
   Settings settings_;
   BoundedWindowApi windows_;
-  Aol8 aol_{windows_};
+  AolClient aol_{windows_};
   Win32Clock clock_;
   StdRandomness random_;
   EndOfSongModes modes_;
-  Mp3MediaPlayer mediaPlayer1_;
-  std::unique_ptr<Form1> form1_;
-  std::unique_ptr<Form8> form8_;
-  std::unique_ptr<Form3> form3_;
-  std::unique_ptr<Form2> form2_;
-  std::unique_ptr<Form5> form5_;
-  std::unique_ptr<Form6> form6_;
-  Form7 form7_{settings_, [this] { ShowPlayer(); }};
-  frmAbout about_{[this] { ShowPlayer(); }};
-  TrayModule tray_;
+  Mp3MediaPlayer mediaPlayer_;
+  std::unique_ptr<PlayerWindow> playerWindow_;
+  std::unique_ptr<MatchListWindow> matchListWindow_;
+  std::unique_ptr<ControlPanelWindow> controlPanelWindow_;
+  std::unique_ptr<PresetWindow> presetWindow_;
+  std::unique_ptr<StyleListWindow> styleListWindow_;
+  std::unique_ptr<StyleMakerWindow> styleMakerWindow_;
+  CommandListWindow commandListWindow_{settings_, [this] { ShowPlayer(); }};
+  AboutBox about_{[this] { ShowPlayer(); }};
+  TrayIcon tray_;
   std::unique_ptr<ChatBot> bot_;
   // The chat-scan reports each new line of the room once the player has
   // announced itself.
-  NiteScan niteScan1_{aol_, windows_, [this](const ChatLineEvent& line) { OnChatLine(line); }};
+  ChatScan chatScan_{aol_, windows_, [this](const ChatLineEvent& line) { OnChatLine(line); }};
 };
 
 }  // namespace sonorix

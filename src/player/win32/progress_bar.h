@@ -1,4 +1,4 @@
-// Picture1 and Timer1: the bar that follows the playing song, and the
+// The progress bar and its timer: the bar that follows the playing song, and the
 // press on it that seeks.
 #pragma once
 

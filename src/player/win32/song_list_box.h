@@ -1,4 +1,4 @@
-// File1: the music folder's ".mp3" files in a list box that holds no
+// The song list: the music folder's ".mp3" files in a list box that holds no
 // strings of its own. The names stay in one SongNames and the box draws
 // only the rows in view, so a folder of any size lists at once.
 #pragma once

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "ui/win32/frmMsg.h"
+#include "ui/win32/timed_message_box.h"
 
 namespace sonorix {
 
@@ -11,16 +11,16 @@ namespace {
 // The program's one carrier. Windows belong to the thread that made them,
 // so each thread has its own. An unloaded carrier's object lingers until
 // the next call replaces it: it cannot free itself inside its own handler.
-frmMsg& LoadedCarrier() {
-  thread_local std::unique_ptr<frmMsg> carrier;
-  if (!carrier || !carrier->Loaded()) carrier = std::make_unique<frmMsg>();
+TimedMessageBox& LoadedCarrier() {
+  thread_local std::unique_ptr<TimedMessageBox> carrier;
+  if (!carrier || !carrier->Loaded()) carrier = std::make_unique<TimedMessageBox>();
   return *carrier;
 }
 
 }  // namespace
 
 void MsgBoxEx(std::string_view message, std::string_view title) {
-  frmMsg& carrier = LoadedCarrier();
+  TimedMessageBox& carrier = LoadedCarrier();
   carrier.SetType("msgbox");
   carrier.SetMessage(message);
   carrier.SetTitle(title);

@@ -1,0 +1,49 @@
+#include "app/win32/splash_window.h"
+
+#include "core/win32/code_page.h"
+#include "app/splash.h"
+#include "core/win32/stay_on_top.h"
+#include "ui/win32/twips.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr int kWidth = 3000;  // twips
+constexpr int kHeight = 1485;
+
+RECT Centred(int widthTwips, int heightTwips) {
+  const RECT size = TwipsRect(0, 0, widthTwips, heightTwips);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - size.right) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - size.bottom) / 2;
+  return RECT{left, top, left + size.right, top + size.bottom};
+}
+
+}  // namespace
+
+// Without its window the splash only keeps its time: the program needs
+// nothing of it.
+SplashWindow::SplashWindow() {
+  if (!CreateWindowOfClass(L"Sonorix Splash", WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER,
+                           Centred(kWidth, kHeight), nullptr, L"Sonorix")) {
+    return;
+  }
+  picture_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 900), L"Sonorix");
+  picture_->SetColours(Colour::FromRgb(20, 30, 70), Colour::FromRgb(60, 140, 200),
+                       Colour::FromRgb(255, 255, 255));
+  lbIntro_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 0,
+                             TwipsToPixelsY(1000), TwipsToPixelsX(kWidth), TwipsToPixelsY(300),
+                             Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(lbIntro_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+}
+
+void SplashWindow::Run(Clock& clock) {
+  ShowWindow(Hwnd(), SW_SHOWNOACTIVATE);
+  StayOnTop(Hwnd());
+  for (const SplashStep& step : SplashSteps()) {
+    SetWindowTextW(lbIntro_, Utf8ToWide(step.caption).c_str());
+    clock.Pause(step.pause);
+  }
+}
+
+}  // namespace sonorix

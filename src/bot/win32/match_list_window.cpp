@@ -1,0 +1,68 @@
+#include "bot/win32/match_list_window.h"
+
+#include "core/win32/stay_on_top.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/preset_look.h"
+#include "ui/win32/twips.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr int kWidth = 3600;  // twips
+constexpr int kHeight = 2400;
+constexpr int kIdMatchList = 100;
+
+}  // namespace
+
+MatchListWindow::MatchListWindow(PickHandler onPick, CloseHandler onClose)
+    : onPick_(std::move(onPick)), onClose_(std::move(onClose)) {
+  if (!CreateWindowOfClass(L"Sonorix Results", WS_EX_TOOLWINDOW,
+                           WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
+                           TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"multi search view")) {
+    return;
+  }
+  picture_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"multi search view");
+  matchList_ = std::make_unique<ListBox>(Hwnd(), kIdMatchList,
+                                     TwipsRect(60, 300, kWidth - 150, kHeight - 390), LBS_NOTIFY);
+}
+
+void MatchListWindow::Load(const Preset& preset) {
+  StayOnTop(Hwnd());
+  ApplyPreset(preset, *picture_, matchList_.get());
+}
+
+void MatchListWindow::AddMatches(const std::vector<std::string>& matches) {
+  for (const auto& match : matches) matchList_->Add(match);
+}
+
+std::vector<std::string> MatchListWindow::Matches() const { return matchList_->Texts(); }
+
+void MatchListWindow::Unload() {
+  SendMessageW(matchList_->Hwnd(), LB_RESETCONTENT, 0, 0);
+  ShowWindow(Hwnd(), SW_HIDE);
+}
+
+void MatchListWindow::OnDoubleClick() {
+  const auto selected = static_cast<int>(SendMessageW(matchList_->Hwnd(), LB_GETCURSEL, 0, 0));
+  if (selected < 0) return;
+  onPick_(matchList_->Text(selected));
+}
+
+LRESULT MatchListWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kIdMatchList && HIWORD(wParam) == LBN_DBLCLK) OnDoubleClick();
+      return 0;
+    case WM_CTLCOLORLISTBOX:
+      return matchList_->OnCtlColor(reinterpret_cast<HDC>(wParam));
+    case WM_CLOSE:
+      Unload();
+      onClose_();
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+}  // namespace sonorix

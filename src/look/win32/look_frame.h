@@ -1,0 +1,74 @@
+// What the preset window, the style list and the style maker share: a
+// top-most window without a title bar whose title strip drags it, 3-D
+// buttons, the focus button `cmd`, and the current preset's colours taken
+// each time it opens.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "look/look_lists.h"
+#include "ui/win32/list_box.h"
+#include "ui/win32/three_d_button.h"
+#include "ui/win32/title_strip.h"
+#include "ui/win32/window.h"
+
+namespace sonorix {
+
+class LookFrame : public Window {
+ public:
+  TitleStrip& Strip() { return *titleStrip_; }
+  HWND StripLabel() const { return titleStrip_->Label(); }
+  // Null for a window without a list.
+  ListBox* List() { return list_.get(); }
+  // The button with the caption, or null.
+  HWND Button(const std::wstring& caption) const;
+  bool IsShown() const { return IsWindowVisible(Hwnd()) != FALSE; }
+  // The text colour a read-only box or label is drawn in.
+  COLORREF TextColour(HWND control) const;
+  static std::string TextOf(HWND control);
+
+ protected:
+  // Sizes are in twips; a window the system could not make has no Hwnd().
+  LookFrame(const wchar_t* className, const wchar_t* caption, int width, int height);
+
+  void AddButton(int id, const wchar_t* caption, const RECT& twips);
+  void AddList(int id, const RECT& twips);
+  // A text box, read-only for previews; its colour is set by SetTextColour.
+  HWND AddTextBox(int id, const wchar_t* text, const RECT& twips, bool readOnly);
+  HWND AddLabel(const wchar_t* text, const RECT& twips);
+  void SetTextColour(HWND control, COLORREF colour);
+
+  // Size, top-most and the preset's colours: every opening starts so.
+  void Dress(const Preset& preset);
+  void FocusHiddenButton() const { SetFocus(focusButton_); }
+  // The list shows the display names of the kind's files afresh, each name
+  // once.
+  void FillList(const Settings& settings, const LookKind& kind);
+  // The selected entry's text; nothing when none is selected.
+  std::optional<std::string> Selected() const;
+
+  virtual void OnButton(int id) = 0;
+  virtual void OnListClick() {}
+  // The system's close (Alt+F4) does what the window's own close does.
+  virtual void OnSystemClose() = 0;
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  LRESULT OnControlColour(HWND control, HDC dc);
+  void OnCommand(int id, int code);
+
+  int width_;
+  int height_;
+  std::unique_ptr<TitleStrip> titleStrip_;
+  std::unique_ptr<ListBox> list_;
+  std::vector<ThreeDButton> buttons_;
+  std::map<HWND, COLORREF> textColours_;
+  HWND focusButton_ = nullptr;
+};
+
+}  // namespace sonorix

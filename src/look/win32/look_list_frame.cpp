@@ -1,0 +1,26 @@
+#include "look/win32/look_list_frame.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr int kWidth = 2385;  // twips
+constexpr int kHeight = 1260;
+
+}  // namespace
+
+LookListFrame::LookListFrame(const wchar_t* className, const wchar_t* caption,
+                           const std::array<const wchar_t*, 3>& previewLabels)
+    : LookFrame(className, caption, kWidth, kHeight) {
+  if (!Hwnd()) return;
+  AddList(kIdList, RECT{60, 300, 1200, 600});
+  previews_[0] = AddTextBox(101, previewLabels[0], RECT{1320, 300, 1005, 200}, true);
+  previews_[1] = AddTextBox(102, previewLabels[1], RECT{1320, 500, 1005, 200}, true);
+  previews_[2] = AddTextBox(103, previewLabels[2], RECT{1320, 700, 1005, 200}, true);
+  AddButton(kIdSwitch, L"&switch", RECT{60, 960, 566, 240});
+  AddButton(kIdDelete, L"del", RECT{626, 960, 566, 240});
+  AddButton(kIdMake, L"make", RECT{1192, 960, 566, 240});
+  AddButton(kIdClose, L"&close", RECT{1758, 960, 566, 240});
+}
+
+}  // namespace sonorix

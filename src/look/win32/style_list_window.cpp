@@ -1,0 +1,91 @@
+#include "look/win32/style_list_window.h"
+
+#include "chattext/text_helpers.h"
+#include "core/win32/code_page.h"
+#include "look/look_files.h"
+#include "look/look_lines.h"
+#include "look/win32/look_helpers.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/msg_box_ex.h"
+
+namespace sonorix {
+
+StyleListWindow::StyleListWindow(StyleWindowParts parts)
+    : LookListFrame(L"Sonorix Styles", L"styles", {L"ascii", L"acolor", L"fcolor"}),
+      parts_(std::move(parts)) {}
+
+void StyleListWindow::Open() {
+  Dress(parts_.settings.ReadCurrentPreset());
+  Refill();
+  ShowWindow(Hwnd(), SW_SHOW);
+}
+
+void StyleListWindow::Unload() { ShowWindow(Hwnd(), SW_HIDE); }
+
+void StyleListWindow::Refill() { FillList(parts_.settings, kStyleKind); }
+
+void StyleListWindow::OnButton(int id) {
+  FocusHiddenButton();
+  switch (id) {
+    case kIdSwitch:
+      Switch();
+      break;
+    case kIdDelete:
+      Delete();
+      break;
+    case kIdMake:
+      ShowWindow(Hwnd(), SW_HIDE);
+      parts_.openMaker();
+      break;
+    case kIdClose:
+      Close();
+      break;
+    default:
+      break;
+  }
+}
+
+// The decoration and the accent colour's text show in the accent colour,
+// the main colour's text in the main colour.
+void StyleListWindow::OnListClick() {
+  const std::optional<std::string> selected = Selected();
+  if (!selected) return;
+  const std::string file = parts_.settings.StyleFile(*selected);
+  std::string acolor = parts_.settings.ReadIni("Styles", "acolor", file);
+  const std::string ascii = parts_.settings.ReadIni("Styles", "ascii", file);
+  std::string fcolor = parts_.settings.ReadIni("Styles", "fcolor", file);
+  SetWindowTextW(Preview(0), Utf8ToWide(ascii).c_str());
+  SetWindowTextW(Preview(1), Utf8ToWide(acolor).c_str());
+  SetWindowTextW(Preview(2), Utf8ToWide(fcolor).c_str());
+  const COLORREF accent = ToColorRef(HtmlToColor(acolor).bgr);
+  SetTextColour(Preview(0), accent);
+  SetTextColour(Preview(1), accent);
+  SetTextColour(Preview(2), ToColorRef(HtmlToColor(fcolor).bgr));
+}
+
+void StyleListWindow::Switch() {
+  const std::optional<std::string> selected = Selected();
+  if (!selected) return;
+  parts_.settings.WriteMain(kStyleKey, *selected);
+  parts_.aol.SendChat(StyleSwitchAnnouncement(parts_.settings.ReadCurrentStyle(), *selected));
+}
+
+// As with presets: a listed name that is no plain file name deletes nothing.
+void StyleListWindow::Delete() {
+  const std::optional<std::string> selected = Selected();
+  if (!selected) return;
+  const Deletion deletion = StyleDeletion(*selected, parts_.settings.ReadMain(kStyleKey));
+  if (deletion.remove && IsUsableLookName(*selected)) {
+    DeleteIfExists(parts_.settings.StyleFile(*selected));
+  }
+  MsgBoxEx(deletion.message, "style");
+  Refill();
+}
+
+void StyleListWindow::Close() {
+  Unload();
+  parts_.aol.SendChat(StylesClosedAnnouncement(parts_.settings.ReadCurrentStyle()));
+  parts_.onClosed();
+}
+
+}  // namespace sonorix

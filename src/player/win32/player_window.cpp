@@ -1,0 +1,171 @@
+#include "player/win32/player_window.h"
+
+#include <windowsx.h>
+
+#include "core/win32/start_failure.h"
+#include "core/win32/stay_on_top.h"
+#include "player/player_load.h"
+#include "ui/tray.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/preset_look.h"
+#include "ui/win32/twips.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr int kWidth = 2950;  // twips
+constexpr int kHeight = 1515;
+constexpr int kIdSongList = 100;
+constexpr int kIdFocusButton = 101;
+constexpr int kIdPlay = 201;  // play; menu, stop, random and close follow in order
+constexpr int kIdMenu = 202;
+constexpr int kIdStop = 203;
+constexpr int kIdRandom = 204;
+constexpr int kIdClose = 205;
+// The chat-scan starts at its quiet pace and sets its own afterwards.
+constexpr UINT_PTR kTimerChatScan = 2;
+constexpr UINT kFirstChatScan = 100;
+constexpr const wchar_t* kCaptions[] = {L"play", L"m&enu", L"stop", L"random", L"&close"};
+
+// Near the top right corner of the screen, clear of the client's rooms.
+RECT StartingPlace() {
+  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
+  const int left = GetSystemMetrics(SM_CXSCREEN) - size.right - TwipsToPixelsX(300);
+  const int top = TwipsToPixelsY(600);
+  return RECT{left, top, left + size.right, top + size.bottom};
+}
+
+}  // namespace
+
+PlayerWindow::PlayerWindow(PlayerWindowParts parts)
+    : parts_(std::move(parts)) {
+  if (!CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(),
+                           nullptr, L"Sonorix")) {
+    throw StartFailure("the player window");
+  }
+  CreateControls();
+  if (!ControlsMade()) throw StartFailure("a control of the player window");
+  player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media, *songList_,
+                                                 *progressBar_, parts_.clock, parts_.random,
+                                                 parts_.modes});
+}
+
+PlayerWindow::~PlayerWindow() = default;
+
+void PlayerWindow::CreateControls() {
+  titleStrip_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"Sonorix");
+  songList_ = std::make_unique<SongListBox>(Hwnd(), kIdSongList, TwipsRect(60, 270, 2830, 720));
+  progressBar_ = std::make_unique<ProgressBar>(
+      Hwnd(), TwipsRect(60, 1010, 2830, 135), parts_.settings, parts_.media,
+      [this](int x, int width, bool left) { player_->SeekPress(x, width, left); });
+  buttons_.reserve(5);
+  for (int i = 0; i < 5; ++i) {
+    buttons_.emplace_back(Hwnd(), kIdPlay + i, kCaptions[i], TwipsRect(60 + i * 566, 1185, 566, 270));
+  }
+  focusButton_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
+                         Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdFocusButton)),
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+bool PlayerWindow::ControlsMade() const {
+  bool made = titleStrip_->Hwnd() && songList_->Hwnd() && progressBar_->Hwnd() && focusButton_;
+  for (const auto& button : buttons_) made = made && button.Hwnd();
+  return made;
+}
+
+void PlayerWindow::Load(StartupDialogs& dialogs) {
+  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
+  SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER);
+  StayOnTop(Hwnd());
+  LoadMusicFolder(parts_.settings, *songList_, dialogs);
+  NameDefaultLook(parts_.settings);
+  ApplyPreset(parts_.settings.ReadCurrentPreset());
+  AnnounceStart(parts_.settings, parts_.aol, parts_.clock, songList_->Count());
+  parts_.startChatScan();
+  // Without its timer the chat-scan never reads the room: no command works.
+  if (SetTimer(Hwnd(), kTimerChatScan, kFirstChatScan, nullptr) == 0) {
+    throw StartFailure("the chat-scan timer");
+  }
+  chatScanStarted_ = true;
+}
+
+// Setting a running timer again only changes its pace (and starts the new
+// period now); should that fail, the old pace goes on.
+void PlayerWindow::PaceChatScan(int ms) {
+  if (chatScanStarted_) SetTimer(Hwnd(), kTimerChatScan, static_cast<UINT>(ms), nullptr);
+}
+
+void PlayerWindow::ApplyPreset(const Preset& preset) {
+  sonorix::ApplyPreset(preset, *titleStrip_, &songList_->List(), buttons_);
+}
+
+void PlayerWindow::EndOfSong() { player_->EndOfSong(); }
+
+ThreeDButton* PlayerWindow::ButtonById(int id) {
+  for (auto& button : buttons_) {
+    if (GetDlgCtrlID(button.Hwnd()) == id) return &button;
+  }
+  return nullptr;
+}
+
+void PlayerWindow::OnButton(int id) {
+  SetFocus(focusButton_);
+  switch (id) {
+    case kIdPlay: player_->PlayButton(); break;
+    case kIdStop: player_->StopButton(); break;
+    case kIdRandom: player_->RandomButton(); break;
+    case kIdMenu: parts_.openMenu(false); break;
+    case kIdClose:
+      player_->CloseButton();
+      PostQuitMessage(0);
+      break;
+    default: break;
+  }
+}
+
+void PlayerWindow::OnCommand(int id, int code) {
+  if (id == kIdSongList && code == LBN_DBLCLK) player_->PlaySelection();
+  if (id == kIdSongList && code == LBN_SELCHANGE) songList_->ShowSelectionTip();
+  if (id >= kIdPlay && id <= kIdClose && code == BN_CLICKED) OnButton(id);
+}
+
+LRESULT PlayerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item.CtlID == kIdSongList) songList_->Draw(item);
+      if (ThreeDButton* button = ButtonById(static_cast<int>(item.CtlID))) button->Draw(item);
+      return TRUE;
+    }
+    case WM_CTLCOLORLISTBOX:
+      return songList_->List().OnCtlColor(reinterpret_cast<HDC>(wParam));
+    // The song list holds no strings, so it asks here where a typed letter
+    // leads; every other key keeps its usual meaning.
+    case WM_CHARTOITEM:
+      return songList_->RowStartingWith(static_cast<wchar_t>(LOWORD(wParam)));
+    case WM_VKEYTOITEM:
+      return -1;
+    // The shell reports the tray icon's mouse activity as a mouse move
+    // whose x is the mouse message.
+    case WM_MOUSEMOVE:
+      if (TrayMessage(GET_X_LPARAM(lParam)) != kTrayNothing) parts_.restoreFromTray();
+      return 0;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) == songList_->Hwnd()) parts_.openMenu(true);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kTimerChatScan) parts_.pollChatScan();
+      return 0;
+    case WM_CLOSE:
+      OnButton(kIdClose);
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+}  // namespace sonorix

@@ -1,0 +1,87 @@
+// The player window: title strip, song list, progress bar and the buttons.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "aol/aol_client.h"
+#include "player/song_choice.h"
+#include "core/clock.h"
+#include "core/settings.h"
+#include "player/end_of_song_modes.h"
+#include "player/media_player.h"
+#include "player/player.h"
+#include "player/player_load.h"
+#include "player/win32/progress_bar.h"
+#include "player/win32/song_list_box.h"
+#include "ui/win32/three_d_button.h"
+#include "ui/win32/title_strip.h"
+#include "ui/win32/window.h"
+
+namespace sonorix {
+
+// What the player window works with; all of it outlives the window.
+struct PlayerWindowParts {
+  Settings& settings;
+  AolClient& aol;
+  MediaPlayer& media;
+  Clock& clock;
+  Randomness& random;
+  const EndOfSongModes& modes;
+  // The chat-scan: started once the player has announced itself, then
+  // polled from the player's timer.
+  std::function<void()> startChatScan;
+  std::function<void()> pollChatScan;
+  // The "m&enu" button opens the first of the control panel's menus, a
+  // right-press on the song list the second.
+  std::function<void(bool secondMenu)> openMenu;
+  // A double-click or right-press on the notification-area icon.
+  std::function<void()> restoreFromTray;
+};
+
+class PlayerWindow final : public Window {
+ public:
+  explicit PlayerWindow(PlayerWindowParts parts);
+  ~PlayerWindow() override;
+
+  // The player's load: music folder, default look, colours, the two
+  // start-up lines and the start of the chat scan; then it shows itself.
+  // The dialogs ask for the music folder on a first start. Throws
+  // StartFailure when the chat-scan cannot be started, as the constructor
+  // does when the window or a control of it cannot be made.
+  void Load(StartupDialogs& dialogs);
+  // The media player's end-of-stream event.
+  void EndOfSong();
+  void ApplyPreset(const Preset& preset);
+  // Milliseconds between the chat-scan's ticks, as the scan asks.
+  void PaceChatScan(int ms);
+
+  SongListBox& Songs() { return *songList_; }
+  SongChoice& Choice() { return choice_; }
+  ProgressBar& Progress() { return *progressBar_; }
+  Player& PlayerActions() { return *player_; }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateControls();
+  bool ControlsMade() const;
+  void OnCommand(int id, int code);
+  void OnButton(int id);
+  ThreeDButton* ButtonById(int id);
+
+  PlayerWindowParts parts_;
+  std::unique_ptr<TitleStrip> titleStrip_;
+  std::unique_ptr<SongListBox> songList_;
+  std::unique_ptr<ProgressBar> progressBar_;
+  std::vector<ThreeDButton> buttons_;  // play, menu, stop, random, close
+  HWND focusButton_ = nullptr;
+  bool chatScanStarted_ = false;
+  std::unique_ptr<Player> player_;
+  // The search commands' working state, kept for the whole run.
+  SongChoice choice_;
+};
+
+}  // namespace sonorix

@@ -1,0 +1,86 @@
+#include "ui/win32/about_box.h"
+
+#include <string>
+
+#include "core/win32/stay_on_top.h"
+#include "ui/win32/program_icon.h"
+#include "ui/win32/twips.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr int kWidth = 4800;  // twips, the whole window with its frame
+constexpr int kHeight = 2400;
+constexpr wchar_t kProgramTitle[] = L"Sonorix";
+constexpr wchar_t kDescription[] =
+    L"Plays the songs of your music folder, announces each one in the chat room that is open, "
+    L"and obeys the short commands you type there yourself.";
+// A fixed-size dialog: a title bar with only the close box.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+RECT Centred() {
+  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - size.right) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - size.bottom) / 2;
+  return RECT{left, top, left + size.right, top + size.bottom};
+}
+
+Font BoldLargerFont() {
+  LOGFONTW font{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfHeight = font.lfHeight * 3 / 2;
+  font.lfWeight = FW_BOLD;
+  return Font(CreateFontIndirectW(&font));
+}
+
+HWND CreateStatic(HWND parent, DWORD style, const RECT& rect) {
+  return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                         rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace
+
+AboutBox::AboutBox(CloseHandler onClose)
+    : onClose_(std::move(onClose)), titleFont_(BoldLargerFont()) {
+  // Without a window it has no Hwnd(), and whoever would open it checks that.
+  if (CreateWindowOfClass(L"Sonorix About", WS_EX_DLGMODALFRAME, kStyle, Centred(), nullptr)) {
+    CreateControls();
+  }
+}
+
+// The title label still holds the font while the window outlives the
+// members; it must let go before the font is deleted.
+AboutBox::~AboutBox() {
+  if (title_ != nullptr) SendMessageW(title_, WM_SETFONT, 0, FALSE);
+}
+
+void AboutBox::CreateControls() {
+  icon_ = CreateStatic(Hwnd(), SS_ICON, TwipsRect(240, 240, 480, 480));
+  SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon()), 0);
+  title_ = CreateStatic(Hwnd(), SS_LEFT | SS_NOPREFIX, TwipsRect(960, 240, 3480, 420));
+  SendMessageW(title_, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), FALSE);
+  description_ = CreateStatic(Hwnd(), SS_LEFT | SS_NOPREFIX, TwipsRect(960, 780, 3480, 1080));
+  SendMessageW(description_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  SetWindowTextW(description_, kDescription);
+}
+
+void AboutBox::Open() {
+  StayOnTop(Hwnd());
+  SetWindowTextW(Hwnd(), (std::wstring(L"About ") + kProgramTitle).c_str());
+  SetWindowTextW(title_, kProgramTitle);
+  ShowWindow(Hwnd(), SW_SHOW);
+}
+
+bool AboutBox::IsOpen() const { return IsWindowVisible(Hwnd()) != FALSE; }
+
+LRESULT AboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_CLOSE) return Default(message, wParam, lParam);
+  ShowWindow(Hwnd(), SW_HIDE);
+  if (onClose_) onClose_();
+  return 0;
+}
+
+}  // namespace sonorix

@@ -1,0 +1,90 @@
+#include "ui/win32/command_list_window.h"
+
+#include "ui/command_list.h"
+#include "core/win32/stay_on_top.h"
+#include "ui/win32/preset_look.h"
+#include "ui/win32/twips.h"
+
+namespace sonorix {
+
+namespace {
+
+constexpr int kWidth = 2880;  // twips
+constexpr int kHeight = 1815;
+constexpr int kStripHeight = 240;
+constexpr int kIdLstcoms = 100;
+
+RECT Centred() {
+  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - size.right) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - size.bottom) / 2;
+  return RECT{left, top, left + size.right, top + size.bottom};
+}
+
+}  // namespace
+
+CommandListWindow::CommandListWindow(const Settings& settings, CloseHandler onClose)
+    : settings_(settings), onClose_(std::move(onClose)) {
+  // Without a window the list is neither shown nor filled, and counts 0.
+  static_cast<void>(CreateWindowOfClass(L"Sonorix Commands", WS_EX_TOOLWINDOW,
+                                        WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, Centred(), nullptr,
+                                        L"Sonorix - commands"));
+  CreateControls();
+}
+
+void CommandListWindow::CreateControls() {
+  RECT client{};
+  GetClientRect(Hwnd(), &client);
+  const int stripHeight = TwipsToPixelsY(kStripHeight);
+  titleStrip_ = std::make_unique<TitleStrip>(Hwnd(), RECT{0, 0, client.right, stripHeight},
+                                           L"Sonorix - commands");
+  commandList_ = std::make_unique<ListBox>(Hwnd(), kIdLstcoms,
+                                       RECT{0, stripHeight, client.right, client.bottom});
+  // The list's order is the data's: a sorting list box would reorder lines
+  // such as "r * ..." and "r : ..." by the locale's rules.
+  for (const std::string_view line : CommandListLines()) commandList_->Add(line);
+}
+
+void CommandListWindow::Load() {
+  if (loaded_) return;
+  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
+  SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  StayOnTop(Hwnd());
+  ApplyPreset(settings_.ReadCurrentPreset(), *titleStrip_, commandList_.get());
+  loaded_ = true;
+}
+
+void CommandListWindow::Show() {
+  Load();
+  ShowWindow(Hwnd(), SW_SHOW);
+}
+
+bool CommandListWindow::IsVisible() const { return IsWindowVisible(Hwnd()) != FALSE; }
+
+void CommandListWindow::Unload() {
+  ShowWindow(Hwnd(), SW_HIDE);
+  loaded_ = false;
+}
+
+int CommandListWindow::ListCount() {
+  Load();
+  return commandList_->Count();
+}
+
+LRESULT CommandListWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CTLCOLORLISTBOX:
+      // The list may ask for colours before its wrapper exists.
+      if (!commandList_) return Default(message, wParam, lParam);
+      return commandList_->OnCtlColor(reinterpret_cast<HDC>(wParam));
+    case WM_CLOSE:
+      Unload();
+      if (onClose_) onClose_();
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+}  // namespace sonorix
