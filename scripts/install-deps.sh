@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64
           locales wine wine64 xvfb xauth x11-apps imagemagick pulseaudio lame sox libsox-fmt-mp3
-          nsis clang libclang-rt-dev)
+          nsis clang clang-format libclang-rt-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -26,7 +26,8 @@ BENCHMARK(BM_DispatchOwnerLineNoCommand);
 // One new line at the bottom of a full transcript.
 void BM_TranscriptAdvance(benchmark::State& state) {
   std::string transcript;
-  for (int i = 0; i < 1000; ++i) transcript += "Member" + std::to_string(i) + ":\tsome line of chat\r\n";
+  for (int i = 0; i < 1000; ++i)
+    transcript += "Member" + std::to_string(i) + ":\tsome line of chat\r\n";
   TranscriptFollower follower;
   for (auto _ : state) {
     state.PauseTiming();

@@ -92,7 +92,8 @@ void RunReplyStepsBench() {
   scan.Start();
   const double bare = TickShare(nullptr);
   Report("a 50 ms timer alone (floor)", bare, "% of a core");
-  Report("  with TextLength, direct", TickShare([&] { direct.TextLength(transcript); }), "% of a core");
+  Report("  with TextLength, direct", TickShare([&] { direct.TextLength(transcript); }),
+         "% of a core");
   Report("  with TextLength, bounded", TickShare([&] { bounded.TextLength(transcript); }),
          "% of a core");
   Report("  with a length question",

@@ -14,7 +14,7 @@ constexpr std::string_view kInputClass = "richcntl";
 constexpr std::string_view kTranscriptClass = "richcntlreadonly";
 constexpr unsigned kEnter = 13;
 constexpr std::array<std::string_view, 3> kWelcomeChildren = {"_aol_icon", "_aol_glyph",
-                                                               "richcntlstatic"};
+                                                              "richcntlstatic"};
 
 void RemoveAll(std::string& text, std::string_view what) {
   for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at)) {
@@ -29,7 +29,9 @@ void AolClient::SetText(WindowRef window, std::string_view text) {
   windows_.SendText(window, WindowMessage::SetText, text);
 }
 
-void AolClient::ClearText(WindowRef window) { windows_.SendText(window, WindowMessage::SetText, ""); }
+void AolClient::ClearText(WindowRef window) {
+  windows_.SendText(window, WindowMessage::SetText, "");
+}
 
 std::string AolClient::GetText(WindowRef window) { return windows_.Text(window); }
 

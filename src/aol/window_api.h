@@ -46,15 +46,15 @@ class WindowApi {
   // The first top-level window of the class, whatever its caption.
   virtual WindowRef FindTopLevel(std::string_view className) = 0;
   // The first top-level window of the class with exactly this caption.
-  virtual WindowRef FindTopLevelCaptioned(std::string_view className,
-                                          std::string_view caption) = 0;
+  virtual WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) = 0;
   // The first direct child of parent of the class after `after` (null: from
   // the first child). A null parent yields null: the desktop is never searched.
   virtual WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) = 0;
   virtual WindowRef GetSibling(WindowRef window, Sibling which) = 0;
 
   // Sends a message whose lParam is a text, such as SetText.
-  virtual std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) = 0;
+  virtual std::intptr_t SendText(WindowRef window, WindowMessage message,
+                                 std::string_view text) = 0;
   virtual std::intptr_t Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
   virtual void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,

@@ -6,7 +6,6 @@
 
 #include "aol/aol_client.h"
 #include "bot/chat_scan.h"
-#include "player/song_choice.h"
 #include "core/clock.h"
 #include "core/settings.h"
 #include "player/end_of_song_modes.h"
@@ -14,6 +13,7 @@
 #include "player/player.h"
 #include "player/progress.h"
 #include "player/random_song.h"
+#include "player/song_choice.h"
 #include "player/song_list.h"
 
 namespace sonorix {

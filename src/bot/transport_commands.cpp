@@ -21,9 +21,7 @@ std::string PlainItem(std::string_view item) { return " › " + AccentText(item)
 
 std::string RawItem(std::string_view item) { return " › " + std::string(item); }
 
-std::string TransportCommands::SelectedFile() const {
-  return p_.songs.Name(p_.songs.Selected());
-}
+std::string TransportCommands::SelectedFile() const { return p_.songs.Name(p_.songs.Selected()); }
 
 void TransportCommands::Stop(const Style& style) {
   if (p_.media.State() != PlayState::Playing) return;

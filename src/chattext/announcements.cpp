@@ -15,8 +15,8 @@ std::string PositionAndSong(const Style& style, int position, std::string_view f
 }
 
 std::string Banner(const Style& style, std::string_view first, std::string_view rest) {
-  return ChatLine(style, "Sonorix ...  v") + AccentTag(style) + "1.1 <FONT COLOR=#" +
-         style.fcolor + ">" + AccentText("by Dorvin › ") + "<font color=#" + style.acolor + ">" +
+  return ChatLine(style, "Sonorix ...  v") + AccentTag(style) + "1.1 <FONT COLOR=#" + style.fcolor +
+         ">" + AccentText("by Dorvin › ") + "<font color=#" + style.acolor + ">" +
          AccentText(first) + "<font color=#" + style.fcolor + ">" + AccentText(rest);
 }
 
@@ -53,9 +53,9 @@ std::string SummaryLine(const Style& style, int songCount, std::string_view pres
                         std::string_view styleName) {
   return ChatLine(style, "pList › ") + "<font color=#" + style.acolor + ">" +
          std::to_string(songCount) + " <font color=#" + style.fcolor + ">" +
-         AccentText("preset › ") + "<font color=#" + style.acolor + "> " +
-         AccentText(presetName) + " <font color=#" + style.fcolor + ">" + AccentText("style › ") +
-         "<font color=#" + style.acolor + ">" + AccentText(styleName);
+         AccentText("preset › ") + "<font color=#" + style.acolor + "> " + AccentText(presetName) +
+         " <font color=#" + style.fcolor + ">" + AccentText("style › ") + "<font color=#" +
+         style.acolor + ">" + AccentText(styleName);
 }
 
 }  // namespace sonorix

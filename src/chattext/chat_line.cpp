@@ -17,9 +17,7 @@ std::string Head(const Style& style, std::string_view faceTag, std::string_view 
 
 }  // namespace
 
-std::string NarrowHead(const Style& style) {
-  return Head(style, kNarrowFaceTag, " <font color=#");
-}
+std::string NarrowHead(const Style& style) { return Head(style, kNarrowFaceTag, " <font color=#"); }
 
 std::string NarrowHeadCapital(const Style& style) {
   return Head(style, kNarrowFaceTag, " <FONT COLOR=#");

@@ -9,8 +9,7 @@
 namespace sonorix {
 
 inline constexpr std::string_view kNarrowFaceTag = R"(><font  face="arial narrow">)";
-inline constexpr std::string_view kCondensedFaceTag =
-    R"(><font  face="abadi mt condensed light">)";
+inline constexpr std::string_view kCondensedFaceTag = R"(><font  face="abadi mt condensed light">)";
 
 std::string NarrowHead(const Style& style);
 std::string NarrowHeadCapital(const Style& style);

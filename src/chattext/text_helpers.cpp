@@ -12,10 +12,18 @@ std::string AccentText(std::string_view text) {
   result.reserve(text.size() + text.size() / 2);
   for (const char c : text) {
     switch (c) {
-      case 'a': result += "\xC3\xA1"; break;  // á
-      case 'e': result += "\xC3\xA9"; break;  // é
-      case 'o': result += "\xC3\xB8"; break;  // ø
-      default: result += c; break;
+      case 'a':
+        result += "\xC3\xA1";
+        break;  // á
+      case 'e':
+        result += "\xC3\xA9";
+        break;  // é
+      case 'o':
+        result += "\xC3\xB8";
+        break;  // ø
+      default:
+        result += c;
+        break;
     }
   }
   return result;
@@ -76,8 +84,8 @@ std::string_view Right(std::string_view text, std::size_t n) {
 
 Colour HtmlToColor(std::string& text) {
   if (!text.empty() && text.front() == '#') text = std::string(Right(text, 6));
-  const std::string digits =
-      "00" + std::string(Right(text, 2)) + std::string(Mid(text, 2, 2)) + std::string(Left(text, 2));
+  const std::string digits = "00" + std::string(Right(text, 2)) + std::string(Mid(text, 2, 2)) +
+                             std::string(Left(text, 2));
   // from_chars stops at the first non-hex digit and keeps what it read.
   std::uint32_t value = 0;
   std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);

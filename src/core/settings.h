@@ -26,8 +26,8 @@ struct Style {
 
 // The current interface preset with its colour texts already converted.
 struct Preset {
-  std::string name;  // "preset" of the main settings file
-  std::string title; // "name" of the preset file
+  std::string name;   // "preset" of the main settings file
+  std::string title;  // "name" of the preset file
   Colour fade1;
   Colour fade2;
   Colour label;

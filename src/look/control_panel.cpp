@@ -6,13 +6,20 @@
 namespace sonorix {
 
 std::vector<MenuItem> FirstMenu() {
-  return {{MenuEntry::Separator, "-"},  {MenuEntry::Presets, " presets"},
-          {MenuEntry::Styles, " styles"}, {MenuEntry::Separator, "-"},
-          {MenuEntry::SetupDir, " setup dir"}, {MenuEntry::RefreshDir, " refresh dir"},
-          {MenuEntry::Separator, "-"},  {MenuEntry::SetupFade, " setup fade"},
-          {MenuEntry::SetupColor, " setup color"}, {MenuEntry::Separator, "-"},
-          {MenuEntry::Minimize, " minimize"}, {MenuEntry::Unload, " unload me"},
-          {MenuEntry::Separator, "-"},  {MenuEntry::Cancel, " cancel ..."},
+  return {{MenuEntry::Separator, "-"},
+          {MenuEntry::Presets, " presets"},
+          {MenuEntry::Styles, " styles"},
+          {MenuEntry::Separator, "-"},
+          {MenuEntry::SetupDir, " setup dir"},
+          {MenuEntry::RefreshDir, " refresh dir"},
+          {MenuEntry::Separator, "-"},
+          {MenuEntry::SetupFade, " setup fade"},
+          {MenuEntry::SetupColor, " setup color"},
+          {MenuEntry::Separator, "-"},
+          {MenuEntry::Minimize, " minimize"},
+          {MenuEntry::Unload, " unload me"},
+          {MenuEntry::Separator, "-"},
+          {MenuEntry::Cancel, " cancel ..."},
           {MenuEntry::Separator, "-"}};
 }
 

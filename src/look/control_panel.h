@@ -16,8 +16,19 @@ namespace sonorix {
 
 // The entries of the two menus, in order; "-" is a separator.
 enum class MenuEntry {
-  Separator, Presets, Styles, SetupDir, RefreshDir, SetupFade, SetupColor, Minimize, Unload, Cancel,
-  About, AutoRandom, Continuous,
+  Separator,
+  Presets,
+  Styles,
+  SetupDir,
+  RefreshDir,
+  SetupFade,
+  SetupColor,
+  Minimize,
+  Unload,
+  Cancel,
+  About,
+  AutoRandom,
+  Continuous,
 };
 struct MenuItem {
   MenuEntry entry;

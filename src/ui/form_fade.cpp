@@ -20,7 +20,8 @@ struct Channel {
 };
 
 Channel MakeChannel(std::uint8_t from, std::uint8_t to, int width) {
-  return Channel{static_cast<float>(from), static_cast<float>(to - from) / static_cast<float>(width)};
+  return Channel{static_cast<float>(from),
+                 static_cast<float>(to - from) / static_cast<float>(width)};
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include "fakes/memory_settings_store.h"
 #include "ui/command_list.h"
 #include "ui/form_fade.h"
-#include "ui/win32/command_list_window.h"
 #include "ui/win32/about_box.h"
+#include "ui/win32/command_list_window.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/twips.h"
 #include "wine/canvas.h"
@@ -105,7 +105,9 @@ class CommandListTest : public ::testing::Test {
   void ExpectLook(const PresetColours& preset, const char* when) {
     const int width = ClientOf(commandListWindow_.Strip().Hwnd()).right;
     EXPECT_EQ(StripEdges(commandListWindow_.Strip()), ExpectedEdges(preset, width)) << when;
-    EXPECT_GT(LabelPixelsIn(commandListWindow_.Strip(), commandListWindow_.StripLabel(), preset.label), 0) << when;
+    EXPECT_GT(
+        LabelPixelsIn(commandListWindow_.Strip(), commandListWindow_.StripLabel(), preset.label), 0)
+        << when;
     EXPECT_GT(ListPixelsIn(commandListWindow_.List().Hwnd(), preset.list), 0) << when;
   }
 
@@ -151,15 +153,19 @@ TEST_F(CommandListTest, OpensSizedOnTopAndKeepsTheLookOfItsOpeningUntilReopened)
   EXPECT_EQ(rect.right - rect.left, TwipsToPixelsX(2880));
   EXPECT_EQ(rect.bottom - rect.top, TwipsToPixelsY(1815));
   EXPECT_NE(GetWindowLongPtrW(commandListWindow_.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-  EXPECT_NE(GetWindowLongPtrW(commandListWindow_.Hwnd(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
+  EXPECT_NE(GetWindowLongPtrW(commandListWindow_.Hwnd(), GWL_STYLE) & WS_CAPTION, WS_CAPTION)
+      << "no title bar";
   EXPECT_EQ(TextOf(commandListWindow_.StripLabel()), L"Sonorix - commands");
-  EXPECT_EQ(GetParent(commandListWindow_.StripLabel()), commandListWindow_.Strip().Hwnd()) << "the label sits on the strip";
+  EXPECT_EQ(GetParent(commandListWindow_.StripLabel()), commandListWindow_.Strip().Hwnd())
+      << "the label sits on the strip";
   ExpectLook(kRedToBlue, "opened with the first preset");
 
   UsePreset(settings_, kGreenToWhite);
   commandListWindow_.Show();
   ExpectLook(kRedToBlue, "switching while open does not re-colour it");
-  EXPECT_EQ(LabelPixelsIn(commandListWindow_.Strip(), commandListWindow_.StripLabel(), kGreenToWhite.label), 0);
+  EXPECT_EQ(LabelPixelsIn(commandListWindow_.Strip(), commandListWindow_.StripLabel(),
+                          kGreenToWhite.label),
+            0);
   EXPECT_EQ(ListPixelsIn(commandListWindow_.List().Hwnd(), kGreenToWhite.list), 0);
 
   commandListWindow_.Unload();

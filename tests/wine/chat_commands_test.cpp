@@ -18,8 +18,10 @@ std::string Condensed(const std::string& rest) { return testing::Condensed(kTest
 class ChatCommandsTest : public ProgramTest {
  protected:
   void SetUp() override {
-    StartWith({{"long.mp3", "Another Day.mp3"}, {"vbr.mp3", "My Song.mp3"},
-               {"mono.mp3", "mysong remix.mp3"}, {"cbr128.mp3", "song three.mp3"}});
+    StartWith({{"long.mp3", "Another Day.mp3"},
+               {"vbr.mp3", "My Song.mp3"},
+               {"mono.mp3", "mysong remix.mp3"},
+               {"cbr128.mp3", "song three.mp3"}});
   }
 };
 
@@ -36,7 +38,8 @@ TEST_F(ChatCommandsTest, OwnCommandsAreAnsweredByteForByte) {
   EXPECT_EQ(Replies("ff 9:00", 1), Lines{Condensed("érrør › 9:00 is to high")});
   EXPECT_EQ(Replies("songs?", 1),
             Lines{Condensed("mp3 infø › <FONT COLOR=#FF9900>4 <FONT COLOR=#003366>mp3's in "
-                            "<FONT COLOR=#FF9900>" + AccentText(music_))});
+                            "<FONT COLOR=#FF9900>" +
+                            AccentText(music_))});
   EXPECT_EQ(Replies("stop", 1), Lines{StopAnnouncement(kTestStyle, "Another Day.mp3")});
   const Lines time = Replies("time", 1);
   ASSERT_EQ(time.size(), 1u);
@@ -75,7 +78,8 @@ TEST_F(ChatCommandsTest, ViewShowsTheResultWindowAndAPickPlaysFromIt) {
   Replies("p song", 1);
   const Lines viewing = Replies("/view", 1);
   ASSERT_EQ(viewing.size(), 1u);
-  EXPECT_EQ(viewing[0], Condensed("viéwing <b>3</b> mátchés før › <FONT COLOR=#FF9900><u>søng</u>"));
+  EXPECT_EQ(viewing[0],
+            Condensed("viéwing <b>3</b> mátchés før › <FONT COLOR=#FF9900><u>søng</u>"));
   ASSERT_NE(app_->Results(), nullptr);
   EXPECT_TRUE(IsWindowVisible(app_->Results()->Hwnd()));
   EXPECT_FALSE(IsWindowVisible(app_->Player()->Hwnd()));

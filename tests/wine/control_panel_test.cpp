@@ -88,7 +88,8 @@ TEST_F(ControlPanelTest, ChatTogglesDriveRealEndsOfSongs) {
   const std::string random = ChatLine(kStyle, "random ›") + " <FONT COLOR=#";
   const auto randomStarted = [&] {
     const Lines sent = Sent();
-    return std::any_of(sent.begin(), sent.end(), [&](const auto& l) { return l.starts_with(random); });
+    return std::any_of(sent.begin(), sent.end(),
+                       [&](const auto& l) { return l.starts_with(random); });
   };
   EXPECT_TRUE(Pump(randomStarted, 15s)) << "b ends, a random one starts";
   EXPECT_EQ(Type("xarand"), ChatLine(kStyle, "auto random disabled"));

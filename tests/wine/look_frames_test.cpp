@@ -115,7 +115,8 @@ TEST_F(LookWindowsTest, StyleListAndMakerMakeSwitchAndDeleteStyles) {
   EXPECT_FALSE(list.IsShown());
   EXPECT_EQ(BoxOf([&] { PressButton(maker, L"make"); }), L"Please fill in the name of your style.");
   const char* const typed[] = {"sea", "¤ ", "0000FF", "00ffff"};
-  const HWND fields[] = {maker.NameField(), maker.AsciiField(), maker.AccentField(), maker.FontColourField()};
+  const HWND fields[] = {maker.NameField(), maker.AsciiField(), maker.AccentField(),
+                         maker.FontColourField()};
   for (int i = 0; i < 4; ++i) SetWindowTextW(fields[i], Utf8ToWide(typed[i]).c_str());
   const Style sea{"", "", "0000FF", "¤ ", "00ffff"};
   EXPECT_EQ(SaysOnce([&] { PressButton(maker, L"preview"); }), StylePreviewLine(sea, "sea"));

@@ -2,8 +2,8 @@
 
 #include "chattext/text_helpers.h"
 #include "core/win32/code_page.h"
-#include "core/win32/win32_clock.h"
 #include "core/win32/message_pump.h"
+#include "core/win32/win32_clock.h"
 #include "testutil.h"
 
 namespace sonorix::testing {
@@ -40,7 +40,8 @@ Lines ProgramTest::Replies(const std::string& command, std::size_t expected) {
   EXPECT_TRUE(client_.Command("type " + command));
   Pump([&] { return Sent().size() >= before + 1 + expected; }, 15s);
   EXPECT_TRUE(client_.Command("type date"));
-  const std::string today = ">" + LowerCase(Win32Clock().ShortDateText());
+  std::string today(1, '>');  // appended, not "+": GCC 12 misreads that as an overlapping copy
+  today += LowerCase(Win32Clock().ShortDateText());
   Lines replies;
   const auto answered = [&] {
     const Lines sent = Sent();

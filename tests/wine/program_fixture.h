@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/settings.h"
 #include "app/win32/sonorix_app.h"
+#include "core/settings.h"
 #include "wine/aolsim_process.h"
 #include "wine/program_folder.h"
 

@@ -25,10 +25,11 @@ ProgramFolder::ProgramFolder(const std::string& musicFolder, const std::string& 
   }
   WriteAnsiFile(path_ + "\\presets\\default.ini",
                 "[preset]\r\nNAME=default\r\nFADE1=0\r\nFADE2=16777215\r\nLABEL=255\r\n"
-                "LIST=0\r\nBUTTON=" + std::to_string(kTestButtonColour) + "\r\n");
-  WriteAnsiFile(path_ + "\\styles\\sonorix.ini", std::string("[styles]\r\nSTYLE=sonorix\r\nASCII=") +
-                                                     kTestAscii + "\r\nACOLOR=" + kTestAcolor +
-                                                     "\r\nFCOLOR=" + kTestFcolor + "\r\n");
+                "LIST=0\r\nBUTTON=" +
+                    std::to_string(kTestButtonColour) + "\r\n");
+  WriteAnsiFile(path_ + "\\styles\\sonorix.ini",
+                std::string("[styles]\r\nSTYLE=sonorix\r\nASCII=") + kTestAscii +
+                    "\r\nACOLOR=" + kTestAcolor + "\r\nFCOLOR=" + kTestFcolor + "\r\n");
   if (!musicFolder.empty()) {
     WriteAnsiFile(SettingsFile(), "[Sonorix]\r\nMP3 DIR=" + musicFolder +
                                       "\r\nPRESET=default\r\nSTYLE=sonorix\r\n");

@@ -3,9 +3,9 @@
 #include <chrono>
 
 #include "aol/aol_client.h"
-#include "core/win32/code_page.h"
 #include "aol/win32/user32_window_api.h"
 #include "chattext/announcements.h"
+#include "core/win32/code_page.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/win32/code_page.h"
 #include "aolsim/chat_room_window.h"
 #include "aolsim/client_windows.h"
 #include "aolsim/document_window.h"
@@ -12,6 +11,7 @@
 #include "aolsim/transcript_view.h"
 #include "aolsim/welcome_window.h"
 #include "aolsim/window_support.h"
+#include "core/win32/code_page.h"
 
 namespace sonorix::aolsim {
 

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "aolsim/client_windows.h"
 #include "aolsim/commands.h"
 #include "aolsim/document_window.h"
 #include "aolsim/file_io.h"
-#include "aolsim/client_windows.h"
 #include "aolsim/frame_window.h"
-#include "aolsim/toolbar.h"
 #include "aolsim/input_box.h"
 #include "aolsim/options.h"
 #include "aolsim/small_controls.h"
+#include "aolsim/toolbar.h"
 #include "aolsim/transcript_view.h"
 #include "aolsim/window_classes.h"
 

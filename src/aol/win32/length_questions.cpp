@@ -44,7 +44,8 @@ void LengthQuestions::Ask(HWND window, Answer answer) {
   ++asked_;
   askedAt_ = now;
   answer_ = std::move(answer);
-  if (!SendMessageCallbackW(window, WM_GETTEXTLENGTH, 0, 0, Answered, Pack(mailbox_.get(), asked_))) {
+  if (!SendMessageCallbackW(window, WM_GETTEXTLENGTH, 0, 0, Answered,
+                            Pack(mailbox_.get(), asked_))) {
     answer_ = nullptr;  // a window gone: nothing will answer
   }
 }

@@ -33,7 +33,8 @@ WindowRef User32WindowApi::FindChild(WindowRef parent, WindowRef after,
                                      std::string_view className) {
   // FindWindowEx with no parent searches the desktop: never what a walk means.
   if (!parent) return {};
-  return ToRef(FindWindowExA(ToHwnd(parent), ToHwnd(after), Utf8ToAnsi(className).c_str(), nullptr));
+  return ToRef(
+      FindWindowExA(ToHwnd(parent), ToHwnd(after), Utf8ToAnsi(className).c_str(), nullptr));
 }
 
 WindowRef User32WindowApi::GetSibling(WindowRef window, Sibling which) {
@@ -77,8 +78,8 @@ std::string User32WindowApi::Text(WindowRef window) {
   if (length == 0) return {};
   std::string buffer(length + 1, ' ');
   // The text may shrink between the two messages: keep only what was copied.
-  const auto copied = static_cast<std::size_t>(
-      SendMessageA(ToHwnd(window), WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(buffer.data())));
+  const auto copied = static_cast<std::size_t>(SendMessageA(
+      ToHwnd(window), WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(buffer.data())));
   buffer.resize(copied < length ? copied : length);
   return AnsiToUtf8(buffer);
 }

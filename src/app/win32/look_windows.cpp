@@ -35,7 +35,8 @@ LookFrame* SonorixApp::Made(LookWindow window) {
         settings_, aol_, clock_,
         // Owned by the top-most preset window, the picker shows above it.
         [this] { return LoadedControlPanel().CommonDialog().Show(presetWindow_->Hwnd()); },
-        [this](const Preset& preset) { playerWindow_->ApplyPreset(preset); }, [this] { ShowPlayer(); }});
+        [this](const Preset& preset) { playerWindow_->ApplyPreset(preset); },
+        [this] { ShowPlayer(); }});
   }
   if (window == LookWindow::Styles && !styleListWindow_) {
     styleListWindow_ = std::make_unique<StyleListWindow>(
@@ -81,7 +82,8 @@ void SonorixApp::Close(LookWindow window) {
 
 void SonorixApp::OpenStyleMaker() {
   if (!styleMakerWindow_) {
-    styleMakerWindow_ = std::make_unique<StyleMakerWindow>(StyleMakerParts{settings_, aol_, [this] { BackToStyles(); }});
+    styleMakerWindow_ = std::make_unique<StyleMakerWindow>(
+        StyleMakerParts{settings_, aol_, [this] { BackToStyles(); }});
   }
   if (styleMakerWindow_->Hwnd()) {
     styleMakerWindow_->Open();

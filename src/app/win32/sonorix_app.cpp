@@ -34,14 +34,14 @@ bool SonorixApp::Start(Splash splash) {
   auto listing = std::async(std::launch::async, ListMp3Files, folder);
   if (splash == Splash::Play) SplashWindow().Run(clock_);
   if (QuitRequested()) return false;
-  playerWindow_ = std::make_unique<PlayerWindow>(PlayerWindowParts{settings_, aol_, mediaPlayer_, clock_, random_,
-                                              modes_, [this] { chatScan_.Start(); },
-                                              [this] { OnChatTimer(); },
-                                              [this](bool secondMenu) { OpenMenu(secondMenu); },
-                                              [this] { tray_.TrayRestore(playerWindow_->Hwnd()); }});
-  bot_ = std::make_unique<ChatBot>(BotParts{
-      settings_, aol_, mediaPlayer_, mediaPlayer_, playerWindow_->Songs(), playerWindow_->Progress(), clock_,
-      random_, playerWindow_->PlayerActions(), playerWindow_->Choice(), *this, modes_, chatScan_});
+  playerWindow_ = std::make_unique<PlayerWindow>(PlayerWindowParts{
+      settings_, aol_, mediaPlayer_, clock_, random_, modes_, [this] { chatScan_.Start(); },
+      [this] { OnChatTimer(); }, [this](bool secondMenu) { OpenMenu(secondMenu); },
+      [this] { tray_.TrayRestore(playerWindow_->Hwnd()); }});
+  bot_ = std::make_unique<ChatBot>(BotParts{settings_, aol_, mediaPlayer_, mediaPlayer_,
+                                            playerWindow_->Songs(), playerWindow_->Progress(),
+                                            clock_, random_, playerWindow_->PlayerActions(),
+                                            playerWindow_->Choice(), *this, modes_, chatScan_});
   chatScan_.SetPaceObserver([this](int ms) { playerWindow_->PaceChatScan(ms); });
   playerWindow_->Songs().UseEarlyListing(folder, std::move(listing));
   Win32StartupDialogs dialogs(playerWindow_->Hwnd());
@@ -82,8 +82,9 @@ void SonorixApp::OnChatLine(const ChatLineEvent& line) {
 // is tried again at the next search.
 void SonorixApp::FillResults(const std::vector<std::string>& matches) {
   if (!HasResultWindow()) {
-    matchListWindow_ = std::make_unique<MatchListWindow>([this](const std::string& picked) { OnResultPicked(picked); },
-                                     [this] { ShowWindow(playerWindow_->Hwnd(), SW_SHOW); });
+    matchListWindow_ = std::make_unique<MatchListWindow>(
+        [this](const std::string& picked) { OnResultPicked(picked); },
+        [this] { ShowWindow(playerWindow_->Hwnd(), SW_SHOW); });
   }
   if (!HasResultWindow()) return;
   matchListWindow_->Load(settings_.ReadCurrentPreset());

@@ -1,7 +1,7 @@
 #include "app/win32/splash_window.h"
 
-#include "core/win32/code_page.h"
 #include "app/splash.h"
+#include "core/win32/code_page.h"
 #include "core/win32/stay_on_top.h"
 #include "ui/win32/twips.h"
 

@@ -1,7 +1,7 @@
 #include "app/win32/startup_dialogs.h"
 
-#include "core/win32/code_page.h"
 #include "core/win32/browse_for_folder.h"
+#include "core/win32/code_page.h"
 
 namespace sonorix {
 

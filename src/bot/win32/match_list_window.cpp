@@ -22,9 +22,10 @@ MatchListWindow::MatchListWindow(PickHandler onPick, CloseHandler onClose)
                            TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"multi search view")) {
     return;
   }
-  picture_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"multi search view");
-  matchList_ = std::make_unique<ListBox>(Hwnd(), kIdMatchList,
-                                     TwipsRect(60, 300, kWidth - 150, kHeight - 390), LBS_NOTIFY);
+  picture_ =
+      std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"multi search view");
+  matchList_ = std::make_unique<ListBox>(
+      Hwnd(), kIdMatchList, TwipsRect(60, 300, kWidth - 150, kHeight - 390), LBS_NOTIFY);
 }
 
 void MatchListWindow::Load(const Preset& preset) {

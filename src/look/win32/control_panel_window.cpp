@@ -55,8 +55,8 @@ HMENU ControlPanelWindow::BuildMenu(const std::vector<MenuItem>& items, bool fir
     const bool pictured = firstMenu ? (i >= 1 && i <= 13) : (i <= 11);
     if (!pictured) continue;
     const HBITMAP picture = firstMenu ? image1_.get() : image2_.get();
-    SetMenuItemBitmaps(menu, i, MF_BYPOSITION,
-                       !firstMenu && i == 0 ? image1_.get() : picture, picture);
+    SetMenuItemBitmaps(menu, i, MF_BYPOSITION, !firstMenu && i == 0 ? image1_.get() : picture,
+                       picture);
   }
   if (!firstMenu) SetMenuDefaultItem(menu, 1, TRUE);
   return menu;
@@ -70,7 +70,8 @@ void ControlPanelWindow::ShowMenu(PopupMenu which, HWND player) {
   SetForegroundWindow(player);
   const auto chosen = static_cast<UINT>(TrackPopupMenuEx(
       menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, player, nullptr));
-  if (chosen >= kFirstId && chosen < kFirstId + items.size()) Choose(items[chosen - kFirstId].entry);
+  if (chosen >= kFirstId && chosen < kFirstId + items.size())
+    Choose(items[chosen - kFirstId].entry);
 }
 
 void ControlPanelWindow::SetUpMusicFolder() {
@@ -90,8 +91,12 @@ void ControlPanelWindow::Choose(MenuEntry entry) {
       parts_.showStyles();
       parts_.aol.SendChat(StylesAnnouncement(parts_.settings.ReadCurrentStyle()));
       break;
-    case MenuEntry::SetupDir: SetUpMusicFolder(); break;
-    case MenuEntry::RefreshDir: parts_.songs.SetFolder(parts_.songs.Folder()); break;
+    case MenuEntry::SetupDir:
+      SetUpMusicFolder();
+      break;
+    case MenuEntry::RefreshDir:
+      parts_.songs.SetFolder(parts_.songs.Folder());
+      break;
     case MenuEntry::SetupFade:
       parts_.applyPreset(PickPresetColours(parts_.settings, {"fade1", "fade2"}, pick));
       break;
@@ -99,16 +104,24 @@ void ControlPanelWindow::Choose(MenuEntry entry) {
       parts_.applyPreset(PickPresetColours(parts_.settings, {"label", "list", "button"}, pick));
       break;
     case MenuEntry::Minimize:
-      parts_.minimize(MinimizeTip(parts_.media.State(), parts_.songs.Name(parts_.songs.Selected())));
+      parts_.minimize(
+          MinimizeTip(parts_.media.State(), parts_.songs.Name(parts_.songs.Selected())));
       break;
     case MenuEntry::Unload:
       parts_.aol.EndChat();
       PostQuitMessage(0);
       break;
-    case MenuEntry::About: parts_.showAbout(); break;
-    case MenuEntry::AutoRandom: ChooseAutoRandomEntry(parts_.modes, parts_.settings, parts_.aol); break;
-    case MenuEntry::Continuous: ChooseContinuousEntry(parts_.modes, parts_.settings, parts_.aol); break;
-    default: break;
+    case MenuEntry::About:
+      parts_.showAbout();
+      break;
+    case MenuEntry::AutoRandom:
+      ChooseAutoRandomEntry(parts_.modes, parts_.settings, parts_.aol);
+      break;
+    case MenuEntry::Continuous:
+      ChooseContinuousEntry(parts_.modes, parts_.settings, parts_.aol);
+      break;
+    default:
+      break;
   }
 }
 

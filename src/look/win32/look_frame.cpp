@@ -38,7 +38,8 @@ LookFrame::LookFrame(const wchar_t* className, const wchar_t* caption, int width
   }
   titleStrip_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, width, kStripHeight), caption);
   buttons_.reserve(kMaxButtons);  // the buttons are handed out as one span
-  focusButton_ = MakeChild(Hwnd(), L"BUTTON", L"", BS_PUSHBUTTON, 0, kIdFocusButton, RECT{0, 0, 0, 0});
+  focusButton_ =
+      MakeChild(Hwnd(), L"BUTTON", L"", BS_PUSHBUTTON, 0, kIdFocusButton, RECT{0, 0, 0, 0});
 }
 
 void LookFrame::AddButton(int id, const wchar_t* caption, const RECT& twips) {

@@ -10,7 +10,7 @@ constexpr int kHeight = 1260;
 }  // namespace
 
 LookListFrame::LookListFrame(const wchar_t* className, const wchar_t* caption,
-                           const std::array<const wchar_t*, 3>& previewLabels)
+                             const std::array<const wchar_t*, 3>& previewLabels)
     : LookFrame(className, caption, kWidth, kHeight) {
   if (!Hwnd()) return;
   AddList(kIdList, RECT{60, 300, 1200, 600});

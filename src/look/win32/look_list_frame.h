@@ -23,7 +23,7 @@ class LookListFrame : public LookFrame {
 
   // The preview boxes are labelled, top to bottom, as given.
   LookListFrame(const wchar_t* className, const wchar_t* caption,
-               const std::array<const wchar_t*, 3>& previewLabels);
+                const std::array<const wchar_t*, 3>& previewLabels);
 
  private:
   std::array<HWND, 3> previews_{};

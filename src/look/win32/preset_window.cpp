@@ -19,7 +19,7 @@ constexpr char kMakeHelp[] =
 
 PresetWindow::PresetWindow(PresetWindowParts parts)
     : LookListFrame(L"Sonorix Presets", L"interface presets",
-                   {L"title bar", L"list item", L"buttons"}),
+                    {L"title bar", L"list item", L"buttons"}),
       parts_(std::move(parts)) {}
 
 void PresetWindow::Open() {

@@ -43,7 +43,8 @@ StyleFields StyleMakerWindow::Fields() const {
 }
 
 void StyleMakerWindow::EmptyFields() {
-  for (const HWND field : {nameField_, asciiField_, accentField_, fontColourField_}) SetWindowTextW(field, L"");
+  for (const HWND field : {nameField_, asciiField_, accentField_, fontColourField_})
+    SetWindowTextW(field, L"");
 }
 
 void StyleMakerWindow::OnButton(int id) {

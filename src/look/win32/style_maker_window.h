@@ -25,9 +25,9 @@ class StyleMakerWindow final : public LookFrame {
   // The window's load, with empty fields; announced in the room.
   void Open();
 
-  HWND NameField() const { return nameField_; }  // name
-  HWND AsciiField() const { return asciiField_; }  // ascii
-  HWND AccentField() const { return accentField_; }  // acolor
+  HWND NameField() const { return nameField_; }              // name
+  HWND AsciiField() const { return asciiField_; }            // ascii
+  HWND AccentField() const { return accentField_; }          // acolor
   HWND FontColourField() const { return fontColourField_; }  // fcolor
 
  private:

@@ -38,17 +38,16 @@ RECT StartingPlace() {
 
 }  // namespace
 
-PlayerWindow::PlayerWindow(PlayerWindowParts parts)
-    : parts_(std::move(parts)) {
+PlayerWindow::PlayerWindow(PlayerWindowParts parts) : parts_(std::move(parts)) {
   if (!CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(),
                            nullptr, L"Sonorix")) {
     throw StartFailure("the player window");
   }
   CreateControls();
   if (!ControlsMade()) throw StartFailure("a control of the player window");
-  player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media, *songList_,
-                                                 *progressBar_, parts_.clock, parts_.random,
-                                                 parts_.modes});
+  player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media,
+                                                 *songList_, *progressBar_, parts_.clock,
+                                                 parts_.random, parts_.modes});
 }
 
 PlayerWindow::~PlayerWindow() = default;
@@ -61,11 +60,13 @@ void PlayerWindow::CreateControls() {
       [this](int x, int width, bool left) { player_->SeekPress(x, width, left); });
   buttons_.reserve(5);
   for (int i = 0; i < 5; ++i) {
-    buttons_.emplace_back(Hwnd(), kIdPlay + i, kCaptions[i], TwipsRect(60 + i * 566, 1185, 566, 270));
+    buttons_.emplace_back(Hwnd(), kIdPlay + i, kCaptions[i],
+                          TwipsRect(60 + i * 566, 1185, 566, 270));
   }
-  focusButton_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0,
-                         Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdFocusButton)),
-                         GetModuleHandleW(nullptr), nullptr);
+  focusButton_ =
+      CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0, Hwnd(),
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdFocusButton)),
+                      GetModuleHandleW(nullptr), nullptr);
 }
 
 bool PlayerWindow::ControlsMade() const {
@@ -112,15 +113,24 @@ ThreeDButton* PlayerWindow::ButtonById(int id) {
 void PlayerWindow::OnButton(int id) {
   SetFocus(focusButton_);
   switch (id) {
-    case kIdPlay: player_->PlayButton(); break;
-    case kIdStop: player_->StopButton(); break;
-    case kIdRandom: player_->RandomButton(); break;
-    case kIdMenu: parts_.openMenu(false); break;
+    case kIdPlay:
+      player_->PlayButton();
+      break;
+    case kIdStop:
+      player_->StopButton();
+      break;
+    case kIdRandom:
+      player_->RandomButton();
+      break;
+    case kIdMenu:
+      parts_.openMenu(false);
+      break;
     case kIdClose:
       player_->CloseButton();
       PostQuitMessage(0);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -6,13 +6,13 @@
 #include <optional>
 
 #include "aol/aol_client.h"
-#include "player/song_choice.h"
 #include "core/clock.h"
 #include "core/settings.h"
 #include "player/end_of_song_modes.h"
 #include "player/media_player.h"
 #include "player/player.h"
 #include "player/player_load.h"
+#include "player/song_choice.h"
 #include "player/win32/progress_bar.h"
 #include "player/win32/song_list_box.h"
 #include "ui/win32/three_d_button.h"

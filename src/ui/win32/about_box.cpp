@@ -62,8 +62,8 @@ void AboutBox::CreateControls() {
   title_ = CreateStatic(Hwnd(), SS_LEFT | SS_NOPREFIX, TwipsRect(960, 240, 3480, 420));
   SendMessageW(title_, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), FALSE);
   description_ = CreateStatic(Hwnd(), SS_LEFT | SS_NOPREFIX, TwipsRect(960, 780, 3480, 1080));
-  SendMessageW(description_, WM_SETFONT,
-               reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  SendMessageW(description_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
   SetWindowTextW(description_, kDescription);
 }
 

@@ -1,7 +1,7 @@
 #include "ui/win32/command_list_window.h"
 
-#include "ui/command_list.h"
 #include "core/win32/stay_on_top.h"
+#include "ui/command_list.h"
 #include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"
 
@@ -37,9 +37,9 @@ void CommandListWindow::CreateControls() {
   GetClientRect(Hwnd(), &client);
   const int stripHeight = TwipsToPixelsY(kStripHeight);
   titleStrip_ = std::make_unique<TitleStrip>(Hwnd(), RECT{0, 0, client.right, stripHeight},
-                                           L"Sonorix - commands");
+                                             L"Sonorix - commands");
   commandList_ = std::make_unique<ListBox>(Hwnd(), kIdLstcoms,
-                                       RECT{0, stripHeight, client.right, client.bottom});
+                                           RECT{0, stripHeight, client.right, client.bottom});
   // The list's order is the data's: a sorting list box would reorder lines
   // such as "r * ..." and "r : ..." by the locale's rules.
   for (const std::string_view line : CommandListLines()) commandList_->Add(line);

@@ -5,11 +5,10 @@
 namespace sonorix {
 
 ThreeDButton::ThreeDButton(HWND parent, int id, const std::wstring& caption, const RECT& rect)
-    : hwnd_(CreateWindowExW(0, L"BUTTON", caption.c_str(),
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, rect.left, rect.top,
-                            rect.right - rect.left, rect.bottom - rect.top, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr)) {
+    : hwnd_(CreateWindowExW(
+          0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+          rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr)) {
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
 }
 

@@ -118,13 +118,14 @@ TEST(ChatBot, SurvivesTenThousandRandomLines) {
   rig.songs.names = {"a.mp3", "b b.mp3", ".mp3", "Love Song.mp3", "x.MP3"};
   rig.songs.selected = 1;
   std::mt19937 random(42);
-  const std::vector<std::string> starts = {"p ", "r ", "v ", "ff ", "rr ", "/scroll", "/cancel",
-                                           "/view", "stop", "pause", "xpause", "rst", "r", "adv",
-                                           "songs?", "p 1", "p 99999", "p -1", "ff 1:", "rr :"};
+  const std::vector<std::string> starts = {
+      "p ",     "r ",  "v ", "ff ", "rr ",    "/scroll", "/cancel", "/view", "stop",  "pause",
+      "xpause", "rst", "r",  "adv", "songs?", "p 1",     "p 99999", "p -1",  "ff 1:", "rr :"};
   const std::string alphabet = "ab .:-0123456789e+mp3%<>&;\xC3\xA9\xE2\x80\xBA";
   for (int i = 0; i < 10000; ++i) {
     std::string line = starts[random() % starts.size()];
-    for (int k = static_cast<int>(random() % 6); k > 0; --k) line += alphabet[random() % alphabet.size()];
+    for (int k = static_cast<int>(random() % 6); k > 0; --k)
+      line += alphabet[random() % alphabet.size()];
     const bool owner = random() % 2 == 0;
     const std::size_t before = rig.client.tree.sent.size();
     const std::size_t opened = rig.media.opened.size();

@@ -30,7 +30,8 @@ class ChatScanTest : public ::testing::Test {
   FakeClient client_;
   WindowRef transcript_;
   std::vector<ChatLineEvent> heard_;
-  ChatScan scan_{client_.aol, client_.tree, [this](const ChatLineEvent& e) { heard_.push_back(e); }};
+  ChatScan scan_{client_.aol, client_.tree,
+                 [this](const ChatLineEvent& e) { heard_.push_back(e); }};
 };
 
 TEST_F(ChatScanTest, OldLinesAreNeverReplayedAndNewOnesComeOnce) {

@@ -25,12 +25,10 @@ TEST(ModeCommands, TogglesKeepAtMostOneModeOnAndSayWhatChanged) {
   rig.Say("xarand");
   rig.Say("xarand");
   EXPECT_EQ(rig.client.Lines(),
-            (std::vector<std::string>{Narrow("áutø pláy thréw énábléd"),
-                                      Narrow("áutø pláy thréw álréády énábléd"),
-                                      Narrow("áutø rándøm énábléd"),
-                                      Narrow("áutø pláy thréw álréády disábléd"),
-                                      Narrow("áutø rándøm disábléd"),
-                                      Narrow("áutø rándøm álréády disábléd")}));
+            (std::vector<std::string>{
+                Narrow("áutø pláy thréw énábléd"), Narrow("áutø pláy thréw álréády énábléd"),
+                Narrow("áutø rándøm énábléd"), Narrow("áutø pláy thréw álréády disábléd"),
+                Narrow("áutø rándøm disábléd"), Narrow("áutø rándøm álréády disábléd")}));
   EXPECT_EQ(rig.modes.AutoRandomCaption(), " auto rand : off");
   EXPECT_EQ(rig.modes.ContinuousCaption(), " cont. : off");
 }
@@ -69,8 +67,9 @@ TEST(ModeCommands, CountsTheCommandListLines) {
   rig.Say("coms?");
   rig.Say("comsz");
   rig.Say("coms");
-  EXPECT_EQ(rig.client.Lines(),
-            (std::vector<std::string>(2, std::string(kCapital) + "this prøg hás <b>40</b> cømmánds")));
+  EXPECT_EQ(
+      rig.client.Lines(),
+      (std::vector<std::string>(2, std::string(kCapital) + "this prøg hás <b>40</b> cømmánds")));
 }
 
 }  // namespace

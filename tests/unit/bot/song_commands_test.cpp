@@ -130,15 +130,13 @@ TEST_F(SongCommandsTest, ViewHandsTheMatchesToTheResultWindowAndAPickPlaysOne) {
   rig_.Say("p song");
   rig_.Say("/view");
   EXPECT_TRUE(rig_.windows.resultsShown);
-  EXPECT_EQ(rig_.windows.results,
-            (Lines{"My Song.mp3", "mysong remix.mp3", "song three.mp3"}));
+  EXPECT_EQ(rig_.windows.results, (Lines{"My Song.mp3", "mysong remix.mp3", "song three.mp3"}));
   EXPECT_EQ(Sent().back(),
             Condensed("viéwing <b>3</b> mátchés før › <FONT COLOR=#FF9900><u>søng</u>"));
   EXPECT_FALSE(rig_.choice.pending);
   rig_.bot.Songs().PickFromResults("song three.mp3");
   EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\song three.mp3"});
-  EXPECT_EQ(Sent().back(),
-            Condensed("pláying › <b>4</b> › <FONT COLOR=#FF9900><u>søng thréé</u>"));
+  EXPECT_EQ(Sent().back(), Condensed("pláying › <b>4</b> › <FONT COLOR=#FF9900><u>søng thréé</u>"));
   EXPECT_TRUE(rig_.choice.matches.empty());
 }
 

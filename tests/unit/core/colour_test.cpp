@@ -13,8 +13,8 @@ TEST(ColourFromText, ReadsTheDecimalTextOfAColourPicker) {
 }
 
 TEST(ColourFromText, FallsBackOnTextThatIsNoColour) {
-  for (const char* text : {"", "  ", "blue", "12abc", "-1", "16777216", "99999999999999999999",
-                           "1.5", "0x00FF"}) {
+  for (const char* text :
+       {"", "  ", "blue", "12abc", "-1", "16777216", "99999999999999999999", "1.5", "0x00FF"}) {
     EXPECT_EQ(ParseColour(text), std::nullopt) << text;
     EXPECT_EQ(ColourFromText(text), kFallbackColour) << text;
   }

@@ -97,8 +97,9 @@ TEST_F(PlayerLoadTest, AnnouncesBannerThenSummaryWithAPauseBetween) {
   clock.duringPause = [&] { EXPECT_EQ(client.Lines().size(), 1u); };
   AnnounceStart(settings_, client.aol, clock, 0);
   const Style style = settings_.ReadCurrentStyle();
-  EXPECT_EQ(client.Lines(), (std::vector<std::string>{StartupBanner(style),
-                                                      SummaryLine(style, 0, "default", "sonorix")}));
+  EXPECT_EQ(client.Lines(),
+            (std::vector<std::string>{StartupBanner(style),
+                                      SummaryLine(style, 0, "default", "sonorix")}));
   EXPECT_EQ(clock.pauses, std::vector<double>{0.1});
 }
 
