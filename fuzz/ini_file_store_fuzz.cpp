@@ -74,7 +74,7 @@ class RoundTrip {
   explicit RoundTrip(std::string file) : file_(std::move(file)) {}
 
   void Write(const std::string& section, const std::string& key, const std::string& value) {
-    store_.Write(section, key, value, file_);
+    Require(store_.Write(section, key, value, file_), "a write to a writable folder is kept");
     written_[{AsciiLower(section), AsciiLower(key)}] = AsRead(value);
   }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "bot/transport_commands.h"
+#include "chattext/announcements.h"
 #include "chattext/chat_line.h"
 #include "chattext/text_helpers.h"
 
@@ -23,11 +24,14 @@ std::string Coloured(const Style& style, std::string_view label, std::string_vie
 void AccountCommands::Mail(const Style& style, std::string_view kind) {
   p_.aol.SendChat(CondensedLine(style, "viewing") + " <u>" + AccentText(kind) + "</u> " +
                   AccentText("spam"));
-  actions_.OpenMailbox(kind);
+  if (!actions_.OpenMailbox(kind)) p_.aol.SendChat(ClientActionFailedLine(style, "mail"));
 }
 
 void AccountCommands::InstantMessages(const Style& style, bool on) {
-  actions_.SendIM("$IMs_Off", on ? "ON!" : "OFF!");
+  if (!actions_.SendIM("$IMs_Off", on ? "ON!" : "OFF!")) {
+    p_.aol.SendChat(ClientActionFailedLine(style, "instant messages"));
+    return;
+  }
   p_.aol.SendChat(CondensedLine(style, "instant messages") +
                   UnderlinedItem(style, on ? "on" : "off"));
 }

@@ -5,6 +5,7 @@
 #include "bot/transport_commands.h"
 #include "chattext/chat_line.h"
 #include "chattext/text_helpers.h"
+#include "core/look_name.h"
 #include "look/look_lists.h"
 
 namespace sonorix {
@@ -13,7 +14,10 @@ namespace {
 
 std::optional<std::string> Find(BotParts& p, const LookKind& kind, std::string_view query) {
   const std::vector<std::string> files = p.windows.ListIniFiles(LookFolder(p.settings, kind));
-  return FirstHolding(DisplayNames(p.settings, kind, files), query);
+  std::vector<std::string> names = DisplayNames(p.settings, kind, files);
+  // A name that may not become a file is never made current.
+  std::erase_if(names, [](const std::string& name) { return !IsUsableLookName(name); });
+  return FirstHolding(names, query);
 }
 
 std::string_view Word(LookWindow window) {
@@ -39,7 +43,7 @@ void LookCommands::LoadStyle(const Style& style, std::string_view query) {
     p_.aol.SendChat(CondensedLine(style, "style") + ColouredItem(style, "not found"));
     return;
   }
-  p_.settings.WriteMain(kStyleKey, *found);
+  if (!p_.settings.WriteMain(kStyleKey, *found)) return;
   const Style chosen = p_.settings.ReadCurrentStyle();
   p_.aol.SendChat(CondensedLine(chosen, "style set") + ColouredItem(chosen, *found));
 }
@@ -50,7 +54,7 @@ void LookCommands::LoadPreset(const Style& style, std::string_view query) {
     p_.aol.SendChat(CondensedLine(style, "preset") + ColouredItem(style, "not found"));
     return;
   }
-  p_.settings.WriteMain(kPresetKey, *found);
+  if (!p_.settings.WriteMain(kPresetKey, *found)) return;
   p_.windows.ApplyPlayerPreset(p_.settings.ReadCurrentPreset());
   p_.aol.SendChat(CondensedLine(style, "preset set") + ColouredItem(style, *found));
 }

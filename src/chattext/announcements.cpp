@@ -32,6 +32,11 @@ std::string RandomAnnouncement(const Style& style, int position, std::string_vie
   return ChatLine(style, "random ›") + PositionAndSong(style, position, fileName);
 }
 
+// Worded as the volume's error line is, the program's one other refusal.
+std::string ClientActionFailedLine(const Style& style, std::string_view action) {
+  return CondensedLine(style, "eror") + " › " + AccentText(std::string(action) + " did not work");
+}
+
 std::string StopAnnouncement(const Style& style, std::string_view fileName) {
   return ChatLine(style, "stopped ›") + " " + AccentTag(style) + "<u>" + AccentText(fileName) +
          "</u>";

@@ -19,6 +19,10 @@ std::string StopAnnouncement(const Style& style, std::string_view fileName);
 std::string EndOfSongRandomAnnouncement(const Style& style, std::string_view fileName);
 std::string EndOfSongPlayAnnouncement(const Style& style, std::string_view fileName);
 
+// Said instead of a command's usual line when the client did not do what
+// was asked, such as "instant messages": a failure is never told as done.
+std::string ClientActionFailedLine(const Style& style, std::string_view action);
+
 std::string StartupBanner(const Style& style);
 std::string ClosingBanner(const Style& style);
 std::string SummaryLine(const Style& style, int songCount, std::string_view presetName,

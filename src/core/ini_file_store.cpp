@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <optional>
 #include <sstream>
+#include <system_error>
 #include <vector>
 
 namespace sonorix {
@@ -47,9 +49,26 @@ std::optional<Lines> LoadLines(const std::string& file) {
   return lines;
 }
 
-void SaveLines(const Lines& lines, const std::string& file) {
-  std::ofstream out(NativePath(file), std::ios::binary | std::ios::trunc);
-  for (const auto& line : lines) out << line << "\r\n";
+// Into a file beside the old one, which then takes its place.
+bool SaveLines(const Lines& lines, const std::string& file) {
+  const std::filesystem::path path = NativePath(file);
+  std::filesystem::path temporary = path;
+  temporary += ".new";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    for (const auto& line : lines) out << line << "\r\n";
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) std::filesystem::remove(temporary, error);
+  return !error;
 }
 
 std::optional<std::string_view> SectionName(std::string_view line) {
@@ -135,7 +154,7 @@ std::string IniFileStore::Read(std::string_view section, std::string_view key,
   return std::string(value.substr(0, kMaxValueLength));
 }
 
-void IniFileStore::Write(std::string_view section, std::string_view key, std::string_view value,
+bool IniFileStore::Write(std::string_view section, std::string_view key, std::string_view value,
                          const std::string& file) {
   Lines lines = LoadLines(file).value_or(Lines{});
   const auto span = FindSection(lines, section);
@@ -150,7 +169,7 @@ void IniFileStore::Write(std::string_view section, std::string_view key, std::st
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(AfterLastEntry(lines, *span)),
                  Joined({key, "=", value}));
   }
-  SaveLines(lines, file);
+  return SaveLines(lines, file);
 }
 
 }  // namespace sonorix

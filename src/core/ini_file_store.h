@@ -10,7 +10,7 @@ class IniFileStore final : public SettingsStore {
  public:
   std::string Read(std::string_view section, std::string_view key,
                    const std::string& file) const override;
-  void Write(std::string_view section, std::string_view key, std::string_view value,
+  bool Write(std::string_view section, std::string_view key, std::string_view value,
              const std::string& file) override;
 };
 

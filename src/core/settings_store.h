@@ -23,10 +23,12 @@ class SettingsStore {
                            const std::string& file) const = 0;
 
   // Sets the key, creating the file, section or key as needed. A key that
-  // already exists keeps its spelling. A file in a missing folder is not
-  // written, and nothing reports it.
-  virtual void Write(std::string_view section, std::string_view key, std::string_view value,
-                     const std::string& file) = 0;
+  // already exists keeps its spelling. The file is replaced whole, never
+  // left half written: it holds either the old lines or the new. False when
+  // the value did not reach the disk (a missing or read-only folder, a full
+  // disk); the old file is then as it was.
+  [[nodiscard]] virtual bool Write(std::string_view section, std::string_view key,
+                                   std::string_view value, const std::string& file) = 0;
 };
 
 }  // namespace sonorix

@@ -59,14 +59,13 @@ std::string MinimizeTip(PlayState state, std::string_view selectedFile) {
   return "Sonorix : " + std::string(selectedFile);
 }
 
-Preset PickPresetColours(Settings& settings, const std::vector<std::string_view>& keys,
+Preset PickPresetColours(Settings& settings, const std::vector<PresetColour>& which,
                          const std::function<Colour()>& pick) {
-  for (const std::string_view key : keys) {
+  for (const PresetColour colour : which) {
     // The dialog lets chat commands run, and one may switch the preset: the
     // colour goes to the preset current when it was picked.
-    const Colour colour = pick();
-    settings.WriteIni("preset", key, std::to_string(colour.bgr),
-                      settings.PresetFile(settings.ReadMain(kPresetKey)));
+    const Colour picked = pick();
+    settings.WritePresetColour(settings.ReadMain(kPresetKey), colour, picked);
   }
   return settings.ReadCurrentPreset();
 }

@@ -49,7 +49,7 @@ std::string MinimizeTip(PlayState state, std::string_view selectedFile);
 // Each key gets the colour picked for it, as decimal text, in the file of
 // the preset current once the pick is made (made if it is missing); the
 // preset is then read back.
-Preset PickPresetColours(Settings& settings, const std::vector<std::string_view>& keys,
+Preset PickPresetColours(Settings& settings, const std::vector<PresetColour>& which,
                          const std::function<Colour()>& pick);
 
 }  // namespace sonorix

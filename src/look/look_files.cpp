@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "chattext/text_helpers.h"
 
 namespace sonorix {
 
@@ -10,7 +11,8 @@ namespace {
 
 Deletion Delete(std::string_view selected, std::string_view current, std::string_view prefix,
                 std::string_view kind) {
-  if (selected == current) {
+  if (!IsUsableLookName(selected)) return {false, std::string(kUnusableNameMessage)};
+  if (LowerCase(selected) == LowerCase(current)) {
     return {false,
             "Cannot delete, because its already loaded as your custom " + std::string(kind) + "."};
   }
@@ -22,11 +24,10 @@ bool HasControlCharacter(std::string_view text) {
                      [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
-// Chat lines place the colour after "#" in a font tag as it stands.
-bool IsHtmlColour(std::string_view text) {
-  return text.size() == 6 && std::all_of(text.begin(), text.end(), [](char c) {
-           return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-         });
+// Chat lines place the colour after "#" in a font tag as it stands: only
+// what would end the tag or the line breaks it.
+bool FitsFontTag(std::string_view colour) {
+  return !HasControlCharacter(colour) && colour.find_first_of("\"<>") == std::string_view::npos;
 }
 
 }  // namespace
@@ -39,19 +40,10 @@ Deletion StyleDeletion(std::string_view selected, std::string_view current) {
   return Delete(selected, current, "style : ", "style");
 }
 
-bool IsUsableLookName(std::string_view name) {
-  constexpr std::string_view kForbidden = "\\/:*?\"<>|";
-  if (name.empty() || HasControlCharacter(name)) return false;
-  if (name.find_first_of(kForbidden) != std::string_view::npos) return false;
-  return name.front() != ' ' && name.back() != ' ' && name.back() != '.';
-}
-
-void MakePreset(Settings& settings, std::string_view name, const std::function<Colour()>& pick) {
-  const std::string file = settings.PresetFile(name);
-  settings.WriteIni("preset", "name", name, file);
-  for (const char* key : {"fade1", "fade2", "label", "list", "button"}) {
-    settings.WriteIni("preset", key, std::to_string(pick().bgr), file);
-  }
+bool MakePreset(Settings& settings, std::string_view name, const std::function<Colour()>& pick) {
+  std::array<Colour, kPresetColours.size()> colours;
+  for (Colour& colour : colours) colour = pick();
+  return settings.WritePreset(name, colours);
 }
 
 std::optional<std::string> StyleFieldProblem(const StyleFields& fields) {
@@ -66,19 +58,15 @@ std::optional<std::string> StyleFieldProblem(const StyleFields& fields) {
   if (!IsUsableLookName(fields.name)) return std::string(kUnusableNameMessage);
   if (HasControlCharacter(fields.ascii)) return "Please keep the ascii of your style on one line.";
   for (const auto& [text, what] : {required[2], required[3]}) {
-    if (!IsHtmlColour(*text)) {
-      return "Please fill in the " + std::string(what) + " as six hex digits, like FF9900.";
+    if (!FitsFontTag(*text)) {
+      return "Please fill in the " + std::string(what) + " without \" < > or line breaks.";
     }
   }
   return std::nullopt;
 }
 
-void SaveStyle(Settings& settings, const StyleFields& fields) {
-  const std::string file = settings.StyleFile(fields.name);
-  settings.WriteIni("styles", "style", fields.name, file);
-  settings.WriteIni("styles", "ascii", fields.ascii, file);
-  settings.WriteIni("styles", "acolor", fields.acolor, file);
-  settings.WriteIni("styles", "fcolor", fields.fcolor, file);
+bool SaveStyle(Settings& settings, const StyleFields& fields) {
+  return settings.WriteStyle(fields.name, fields.ascii, fields.acolor, fields.fcolor);
 }
 
 }  // namespace sonorix

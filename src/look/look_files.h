@@ -7,11 +7,14 @@
 #include <string_view>
 
 #include "core/colour.h"
+#include "core/look_name.h"
 #include "core/settings.h"
 
 namespace sonorix {
 
-// What deleting the selected entry comes to: the current one is refused.
+// What deleting the selected entry comes to: the current one is refused,
+// whatever the case its name is written in, as Windows file names are
+// case-blind; so is a name that may not become a file.
 struct Deletion {
   bool remove = false;
   std::string message;
@@ -19,17 +22,13 @@ struct Deletion {
 Deletion PresetDeletion(std::string_view selected, std::string_view current);
 Deletion StyleDeletion(std::string_view selected, std::string_view current);
 
-// A name that can be a preset's or style's file name and reads back as
-// itself from the settings files: no path or wildcard characters, no
-// control characters, no blanks or dot at its ends, not empty.
-bool IsUsableLookName(std::string_view name);
-
 inline constexpr std::string_view kUnusableNameMessage =
-    "Please use a name that can be a file name: no \\ / : * ? \" < > | and no blank at its ends.";
+    "Please use a name that can be a file name: no \\ / : * ? \" < > | or .., no blank or dot "
+    "at its ends, and no device name such as CON, NUL, COM1 or LPT1.";
 
-// Writes the preset's name, then the five colours picked in turn for
-// fade1, fade2, label, list and button.
-void MakePreset(Settings& settings, std::string_view name, const std::function<Colour()>& pick);
+// Picks the five colours in turn for fade1, fade2, label, list and button,
+// then writes the preset's name and them. False when nothing was kept.
+bool MakePreset(Settings& settings, std::string_view name, const std::function<Colour()>& pick);
 
 // The style maker's four fields, as typed.
 struct StyleFields {
@@ -38,6 +37,7 @@ struct StyleFields {
 // The first field that cannot be saved, as the message that says so.
 std::optional<std::string> StyleFieldProblem(const StyleFields& fields);
 // Writes the style file named after the style; the current style stays.
-void SaveStyle(Settings& settings, const StyleFields& fields);
+// False when it did not reach the disk.
+bool SaveStyle(Settings& settings, const StyleFields& fields);
 
 }  // namespace sonorix

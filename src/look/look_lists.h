@@ -17,8 +17,8 @@ struct LookKind {
   std::string_view section;
   std::string_view nameKey;
 };
-inline constexpr LookKind kPresetKind{"presets", "preset", "name"};
-inline constexpr LookKind kStyleKind{"styles", "styles", "style"};
+inline constexpr LookKind kPresetKind{kPresetFolder, kPresetSection, kPresetNameKey};
+inline constexpr LookKind kStyleKind{kStyleFolder, kStyleSection, kStyleNameKey};
 
 // The kind's folder with a trailing backslash.
 std::string LookFolder(const Settings& settings, const LookKind& kind);

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <vector>
 
 namespace sonorix::testing {
 
@@ -41,20 +42,20 @@ bool SettingsContract::Exists(const std::string& relative) const {
 // A rewritten key keeps the others; a long value is cut to 254 characters.
 TEST_P(SettingsContract, WrittenValueReadsBackUnderAnyCaseOfSectionAndKey) {
   const auto file = PathTo("ini files\\sonorix.ini");
-  store_->Write("Sonorix", "MP3 DIR", "D:\\music", file);
+  EXPECT_TRUE(store_->Write("Sonorix", "MP3 DIR", "D:\\music", file));
   EXPECT_EQ(store_->Read("Sonorix", "MP3 DIR", file), "D:\\music");
   EXPECT_EQ(store_->Read("sonorix", "mp3 dir", file), "D:\\music");
   EXPECT_EQ(store_->Read("SONORIX", "Mp3 Dir", file), "D:\\music");
   EXPECT_NE(ReadFileBytes("ini files/sonorix.ini").find("MP3 DIR=D:\\music"), std::string::npos);
 
-  store_->Write("Sonorix", "PRESET", "default", file);
-  store_->Write("Sonorix", "PRESET", "night", file);
+  EXPECT_TRUE(store_->Write("Sonorix", "PRESET", "default", file));
+  EXPECT_TRUE(store_->Write("Sonorix", "PRESET", "night", file));
   EXPECT_EQ(store_->Read("Sonorix", "preset", file), "night");
   EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), "D:\\music");
   EXPECT_EQ(ReadFileBytes("ini files/sonorix.ini").find("default"), std::string::npos);
 
   const std::string value(300, 'x');
-  store_->Write("Sonorix", "MP3 DIR", value, file);
+  EXPECT_TRUE(store_->Write("Sonorix", "MP3 DIR", value, file));
   EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), value.substr(0, 254));
 }
 
@@ -77,8 +78,8 @@ TEST_P(SettingsContract, MissingFileSectionOrKeyReadsEmptyAndCreatesNothing) {
   EXPECT_EQ(store_->Read("preset", "fade1", PathTo("some.ini")), "");
 }
 
-TEST_P(SettingsContract, WriteIntoMissingFolderHasNoEffect) {
-  store_->Write("preset", "NAME", "x", PathTo("presets\\x.ini"));
+TEST_P(SettingsContract, WriteIntoMissingFolderHasNoEffectAndSaysSo) {
+  EXPECT_FALSE(store_->Write("preset", "NAME", "x", PathTo("presets\\x.ini")));
   EXPECT_FALSE(Exists("presets"));
   EXPECT_EQ(store_->Read("preset", "name", PathTo("presets\\x.ini")), "");
 }
@@ -86,8 +87,8 @@ TEST_P(SettingsContract, WriteIntoMissingFolderHasNoEffect) {
 TEST_P(SettingsContract, NewSectionsAndKeysJoinAnExistingFile) {
   WriteFileBytes("p.ini", "[preset]\r\nname=night\r\n");
   const auto file = PathTo("p.ini");
-  store_->Write("preset", "FADE1", "255", file);
-  store_->Write("extra", "KEY", "v", file);
+  EXPECT_TRUE(store_->Write("preset", "FADE1", "255", file));
+  EXPECT_TRUE(store_->Write("extra", "KEY", "v", file));
   EXPECT_EQ(store_->Read("preset", "name", file), "night");
   EXPECT_EQ(store_->Read("preset", "fade1", file), "255");
   EXPECT_EQ(store_->Read("extra", "key", file), "v");
@@ -97,19 +98,29 @@ TEST_P(SettingsContract, NewSectionsAndKeysJoinAnExistingFile) {
 // back, and a program folder of any script is found.
 TEST_P(SettingsContract, TextAndFoldersInAnyScriptSurviveTheRoundTrip) {
   const auto file = PathTo("ini files\\sonorix.ini");
-  store_->Write("Sonorix", "STYLE", "café »", file);
-  store_->Write("Sonorix", "MP3 DIR", "D:\\Музыка", file);
+  EXPECT_TRUE(store_->Write("Sonorix", "STYLE", "café »", file));
+  EXPECT_TRUE(store_->Write("Sonorix", "MP3 DIR", "D:\\Музыка", file));
   EXPECT_EQ(store_->Read("Sonorix", "style", file), "café »");
   EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), "D:\\Музыка");
-  store_->Write("Sonorix", "MP3 DIR", "D:\\音楽 한국 🎵", file);
+  EXPECT_TRUE(store_->Write("Sonorix", "MP3 DIR", "D:\\音楽 한국 🎵", file));
   EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), "D:\\音楽 한국 🎵");
   EXPECT_EQ(store_->Read("Sonorix", "style", file), "café »");
 
   std::filesystem::create_directories(folder_ / u8"Программы 音楽" / "ini files");
   const auto inFolder = PathTo("Программы 音楽\\ini files\\sonorix.ini");
-  store_->Write("Sonorix", "PRESET", "default", inFolder);
+  EXPECT_TRUE(store_->Write("Sonorix", "PRESET", "default", inFolder));
   EXPECT_TRUE(std::filesystem::exists(folder_ / u8"Программы 音楽" / "ini files" / "sonorix.ini"));
   EXPECT_EQ(store_->Read("Sonorix", "preset", inFolder), "default");
+}
+
+// The new file takes the old one's place whole: nothing else is left beside it.
+TEST_P(SettingsContract, AWriteLeavesOnlyTheFileItWrote) {
+  WriteFileBytes("ini files/sonorix.ini", "[Sonorix]\r\npreset=night\r\n");
+  EXPECT_TRUE(store_->Write("Sonorix", "STYLE", "neon", PathTo("ini files\\sonorix.ini")));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_ / "ini files"))
+    names.push_back(entry.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{"sonorix.ini"});
 }
 
 }  // namespace sonorix::testing

@@ -25,11 +25,16 @@ class MemorySettingsStore final : public SettingsStore {
     return found == values_.end() ? "" : found->second.substr(0, kMaxValueLength);
   }
 
-  void Write(std::string_view section, std::string_view key, std::string_view value,
+  bool Write(std::string_view section, std::string_view key, std::string_view value,
              const std::string& file) override {
     writes.push_back({std::string(section), std::string(key), file});
+    if (failWrites) return false;
     values_[Address(section, key, file)] = std::string(value);
+    return true;
   }
+
+  // Every write from now on fails, as on a folder that cannot be written.
+  bool failWrites = false;
 
   std::vector<Access> writes;
 

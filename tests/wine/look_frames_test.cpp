@@ -114,11 +114,12 @@ TEST_F(LookWindowsTest, StyleListAndMakerMakeSwitchAndDeleteStyles) {
   StyleMakerWindow& maker = *app_->StyleMaker();
   EXPECT_FALSE(list.IsShown());
   EXPECT_EQ(BoxOf([&] { PressButton(maker, L"make"); }), L"Please fill in the name of your style.");
-  const char* const typed[] = {"sea", "¤ ", "0000FF", "00ffff"};
+  // Colours are kept as typed, "#" and all, as the chat takes them.
+  const char* const typed[] = {"sea", "¤ ", "#0000FF", "00ffff"};
   const HWND fields[] = {maker.NameField(), maker.AsciiField(), maker.AccentField(),
                          maker.FontColourField()};
   for (int i = 0; i < 4; ++i) SetWindowTextW(fields[i], Utf8ToWide(typed[i]).c_str());
-  const Style sea{"", "", "0000FF", "¤ ", "00ffff"};
+  const Style sea{"", "", "#0000FF", "¤ ", "00ffff"};
   EXPECT_EQ(SaysOnce([&] { PressButton(maker, L"preview"); }), StylePreviewLine(sea, "sea"));
   EXPECT_EQ(SaysOnce([&] { PressButton(maker, L"make"); }),
             StyleSavedAnnouncement(kTestStyle, "sea"));
@@ -139,13 +140,22 @@ TEST_F(LookWindowsTest, StyleListAndMakerMakeSwitchAndDeleteStyles) {
   EXPECT_EQ(BoxOf([&] { PressButton(list, L"del"); }), L"style : sea.ini as been deleted.");
   EXPECT_FALSE(Exists("styles\\sea.ini"));
 
+  // Cancel makes nothing, so the list is not read again: its choice stays.
+  Select(list, "neon");
   PressButton(list, L"make");
   SetWindowTextW(maker.NameField(), L"typed");
   EXPECT_EQ(SaysOnce([&] { PressButton(maker, L"cancel"); }), StyleMakerClosedAnnouncement(kNeon));
   EXPECT_TRUE(list.IsShown());
+  EXPECT_EQ(SendMessageW(list.List()->Hwnd(), LB_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(LookFrame::TextOf(maker.NameField()), "");
   EXPECT_EQ(SaysOnce([&] { PressButton(list, L"&close"); }), StylesClosedAnnouncement(kNeon));
   EXPECT_TRUE(IsWindowVisible(Player()));
+
+  // Opened again, the previews show their labels, not the last style seen.
+  Replies("vsty", 1);
+  EXPECT_EQ(LookFrame::TextOf(list.Preview(0)), "ascii");
+  EXPECT_EQ(LookFrame::TextOf(list.Preview(2)), "fcolor");
+  EXPECT_EQ(list.TextColour(list.Preview(0)), GetSysColor(COLOR_WINDOWTEXT));
 }
 
 }  // namespace

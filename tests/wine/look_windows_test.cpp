@@ -1,5 +1,7 @@
 #include <fstream>
 
+#include "core/win32/code_page.h"
+#include "look/look_files.h"
 #include "look/look_lines.h"
 #include "wine/look_fixture.h"
 
@@ -67,7 +69,7 @@ TEST_F(LookWindowsTest, MissingOrGarbledLookFilesKeepEveryWindowUsable) {
   EXPECT_EQ(presets.List()->Texts(), (Lines{"broken", "default", "night"}));
   Select(presets, "broken");
   EXPECT_EQ(presets.TextColour(presets.Preview(1)), RGB(0, 0, 0));
-  ProfileStore().Write("Sonorix", "preset", "gone", folder_->SettingsFile());
+  ASSERT_TRUE(ProfileStore().Write("Sonorix", "preset", "gone", folder_->SettingsFile()));
   EXPECT_EQ(SaysOnce([&] { PressButton(presets, L"&close"); }),
             PresetsClosedAnnouncement(kTestStyle));
   Replies("vpre", 1);
@@ -85,6 +87,38 @@ TEST_F(LookWindowsTest, MissingOrGarbledLookFilesKeepEveryWindowUsable) {
   EXPECT_EQ(LookFrame::TextOf(styles.Preview(1)), "zz");
   EXPECT_EQ(SaysOnce([&] { PressButton(styles, L"&close"); }), StylesClosedAnnouncement(odd));
   EXPECT_TRUE(IsWindowVisible(Player()));
+}
+
+// Names come from inside the files. One that may not be a file name is
+// listed, but is never made current, read, written or deleted; the current
+// look's own file is kept whatever case its name is listed in.
+TEST_F(LookWindowsTest, HostileOrCaseTwinLookNamesNeverReachAFile) {
+  std::ofstream(folder_->Path() + "\\presets\\evil.ini", std::ios::binary)
+      << "[preset]\r\nNAME=..\\..\\outside\r\nLABEL=255\r\n";
+  std::ofstream(folder_->Path() + "\\styles\\port.ini", std::ios::binary)
+      << "[styles]\r\nSTYLE=com1\r\n";
+  std::ofstream(folder_->Path() + "\\styles\\twin.ini", std::ios::binary)
+      << "[styles]\r\nSTYLE=SONORIX\r\n";
+  EXPECT_EQ(Replies("lp outside", 1),
+            Lines{Condensed(kTestStyle, "prését › <FONT COLOR=#FF9900>nøt føund")});
+  Replies("vpre", 1);
+  PresetWindow& presets = *app_->Presets();
+  Select(presets, "..\\..\\outside");
+  EXPECT_EQ(BoxOf([&] { PressButton(presets, L"&switch"); }), Utf8ToWide(kUnusableNameMessage));
+  EXPECT_EQ(BoxOf([&] { PressButton(presets, L"del"); }), Utf8ToWide(kUnusableNameMessage));
+  EXPECT_TRUE(Exists("presets\\evil.ini"));
+  Replies("xpre", 1);
+  EXPECT_EQ(ProfileStore().Read("Sonorix", "preset", folder_->SettingsFile()), "default");
+
+  Replies("vsty", 1);
+  StyleListWindow& styles = *app_->Styles();
+  Select(styles, "com1");
+  EXPECT_EQ(BoxOf([&] { PressButton(styles, L"&switch"); }), Utf8ToWide(kUnusableNameMessage));
+  Select(styles, "SONORIX");
+  EXPECT_EQ(BoxOf([&] { PressButton(styles, L"del"); }),
+            L"Cannot delete, because its already loaded as your custom style.");
+  EXPECT_TRUE(Exists("styles\\sonorix.ini"));
+  EXPECT_EQ(ProfileStore().Read("Sonorix", "style", folder_->SettingsFile()), "sonorix");
 }
 
 }  // namespace

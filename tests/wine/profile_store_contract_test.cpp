@@ -48,12 +48,12 @@ TEST_P(ProfileStoreCodePage, AFileWrittenBeforeReadsTheSameAndKeepsItsLines) {
   const auto file = PathTo("ini files\\sonorix.ini");
   EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), names->fits);
 
-  store_->Write("Sonorix", "PRESET", names->fits, file);
+  EXPECT_TRUE(store_->Write("Sonorix", "PRESET", names->fits, file));
   const std::string stillAnsi = ReadFileBytes("ini files/sonorix.ini");
   EXPECT_EQ(stillAnsi, std::string("[Sonorix]\r\nmp3 dir=") + names->fitsBytes +
                            "\r\nPRESET=" + names->fitsBytes + "\r\n");
 
-  store_->Write("Sonorix", "STYLE", names->lacks, file);
+  EXPECT_TRUE(store_->Write("Sonorix", "STYLE", names->lacks, file));
   EXPECT_EQ(ReadFileBytes("ini files/sonorix.ini").substr(0, 2), "\xFF\xFE");
   EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), names->fits);
   EXPECT_EQ(store_->Read("Sonorix", "preset", file), names->fits);
@@ -61,6 +61,64 @@ TEST_P(ProfileStoreCodePage, AFileWrittenBeforeReadsTheSameAndKeepsItsLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ProfileStore, ProfileStoreCodePage,
+                         ::testing::Values([] { return std::make_unique<ProfileStore>(); }));
+
+// The real steps, but the one named fails: as a kill, a full disk or a
+// locked file would at that point.
+class FailingSteps final : public ProfileFileSteps {
+ public:
+  enum Step { kTemporary, kCopy, kWrite, kReplace };
+  explicit FailingSteps(Step failing) : failing_(failing) {}
+
+  bool MakeTemporaryBeside(const std::wstring& file, std::wstring& temporary) override {
+    return failing_ != kTemporary && ProfileFileSteps::MakeTemporaryBeside(file, temporary);
+  }
+  bool CopyInto(const std::wstring& from, const std::wstring& to) override {
+    return failing_ != kCopy && ProfileFileSteps::CopyInto(from, to);
+  }
+  // Half the work done, then the failure: the copy holds the new key.
+  bool WriteKey(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                const std::wstring& file) override {
+    const bool written = ProfileFileSteps::WriteKey(section, key, value, file);
+    return failing_ != kWrite && written;
+  }
+  bool Replace(const std::wstring& temporary, const std::wstring& file) override {
+    return failing_ != kReplace && ProfileFileSteps::Replace(temporary, file);
+  }
+
+ private:
+  Step failing_;
+};
+
+using ProfileStoreFailure = SettingsContract;
+
+TEST_P(ProfileStoreFailure, AWriteThatFailsAtAnyStepLeavesTheOldFileWholeAndNothingBeside) {
+  const std::string old = "[Sonorix]\r\nmp3 dir=D:\\music\r\npreset=night\r\n";
+  for (const auto step : {FailingSteps::kTemporary, FailingSteps::kCopy, FailingSteps::kWrite,
+                          FailingSteps::kReplace}) {
+    WriteFileBytes("ini files/sonorix.ini", old);
+    FailingSteps steps(step);
+    ProfileStore store(steps);
+    EXPECT_FALSE(store.Write("Sonorix", "PRESET", "day", PathTo("ini files\\sonorix.ini"))) << step;
+    EXPECT_EQ(ReadFileBytes("ini files/sonorix.ini"), old) << step;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_ / "ini files"),
+                            std::filesystem::directory_iterator{}),
+              1)
+        << step;
+  }
+}
+
+// A file the user made read-only is not changed, and the write says so.
+TEST_P(ProfileStoreFailure, AReadOnlyFileIsNotWritten) {
+  WriteFileBytes("ini files/sonorix.ini", "[Sonorix]\r\npreset=night\r\n");
+  const std::wstring file = (folder_ / "ini files" / "sonorix.ini").wstring();
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(store_->Write("Sonorix", "PRESET", "day", PathTo("ini files\\sonorix.ini")));
+  EXPECT_EQ(store_->Read("Sonorix", "preset", PathTo("ini files\\sonorix.ini")), "night");
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfileStore, ProfileStoreFailure,
                          ::testing::Values([] { return std::make_unique<ProfileStore>(); }));
 
 }  // namespace sonorix::testing

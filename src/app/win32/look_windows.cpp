@@ -83,17 +83,17 @@ void SonorixApp::Close(LookWindow window) {
 void SonorixApp::OpenStyleMaker() {
   if (!styleMakerWindow_) {
     styleMakerWindow_ = std::make_unique<StyleMakerWindow>(
-        StyleMakerParts{settings_, aol_, [this] { BackToStyles(); }});
+        StyleMakerParts{settings_, aol_, [this](bool made) { BackToStyles(made); }});
   }
   if (styleMakerWindow_->Hwnd()) {
     styleMakerWindow_->Open();
   } else {
-    BackToStyles();
+    BackToStyles(false);
   }
 }
 
-void SonorixApp::BackToStyles() {
-  styleListWindow_->Refill();
+void SonorixApp::BackToStyles(bool refill) {
+  if (refill) styleListWindow_->Refill();
   ShowWindow(styleListWindow_->Hwnd(), SW_SHOW);
 }
 

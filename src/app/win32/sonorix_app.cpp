@@ -7,6 +7,7 @@
 #include "app/win32/startup_dialogs.h"
 #include "core/win32/stay_on_top.h"
 #include "player/win32/song_list_box.h"
+#include "ui/win32/msg_box_ex.h"
 #include "ui/win32/program_icon.h"
 
 namespace sonorix {
@@ -23,7 +24,15 @@ bool QuitRequested() {
 SonorixApp::SonorixApp(std::string programFolder)
     : settings_(store_, std::move(programFolder)), mediaPlayer_([this] {
         if (playerWindow_) playerWindow_->EndOfSong();
-      }) {}
+      }) {
+  // Raised once the program next handles events: the failed write may sit
+  // inside a chat command or a dialog.
+  settings_.OnFirstWriteFailure([](const std::string& folder) {
+    MsgBoxEx("Sonorix cannot write to the folder " + folder +
+                 ". Changes to your settings, presets and styles will not be kept.",
+             "Sonorix");
+  });
+}
 
 SonorixApp::~SonorixApp() = default;
 

@@ -65,7 +65,7 @@ class SonorixApp final : private BotWindows {
   LookFrame* Made(LookWindow window);
   LookFrame* Existing(LookWindow window);
   void OpenStyleMaker();
-  void BackToStyles();
+  void BackToStyles(bool refill);
   bool HasResultWindow() const;
   void OnResultPicked(const std::string& picked);
   void OnChatTimer();

@@ -47,15 +47,50 @@ std::string ProfileStore::Read(std::string_view section, std::string_view key,
   return WideToUtf8(std::wstring_view(buffer, count));
 }
 
-void ProfileStore::Write(std::string_view section, std::string_view key, std::string_view value,
+bool ProfileFileSteps::MakeTemporaryBeside(const std::wstring& file, std::wstring& temporary) {
+  const std::wstring folder = std::filesystem::path(file).parent_path().wstring();
+  wchar_t name[MAX_PATH] = {};
+  if (GetTempFileNameW(folder.c_str(), L"snx", 0, name) == 0) return false;
+  temporary = name;
+  return true;
+}
+
+bool ProfileFileSteps::CopyInto(const std::wstring& from, const std::wstring& to) {
+  return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
+bool ProfileFileSteps::WriteKey(const std::wstring& section, const std::wstring& key,
+                                const std::wstring& value, const std::wstring& file) {
+  return WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+         FALSE;
+}
+
+// A file the user made read-only keeps its lines, as it would if written in
+// place; Windows refuses to replace it, Wine would not.
+bool ProfileFileSteps::Replace(const std::wstring& temporary, const std::wstring& file) {
+  const DWORD attributes = GetFileAttributesW(file.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return false;
+  }
+  return MoveFileExW(temporary.c_str(), file.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool ProfileStore::Write(std::string_view section, std::string_view key, std::string_view value,
                          const std::string& file) {
   const std::wstring wideSection = Utf8ToWide(section);
   const std::wstring wideKey = Utf8ToWide(key);
   const std::wstring wideValue = Utf8ToWide(value);
   const std::wstring wideFile = Utf8ToWide(file);
-  if (!FitsSystemAnsi(wideSection + wideKey + wideValue)) MakeUtf16(wideFile);
-  WritePrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideValue.c_str(),
-                             wideFile.c_str());
+  std::wstring temporary;
+  if (!steps_.MakeTemporaryBeside(wideFile, temporary)) return false;
+  const bool existed = GetFileAttributesW(wideFile.c_str()) != INVALID_FILE_ATTRIBUTES;
+  bool written = !existed || steps_.CopyInto(wideFile, temporary);
+  if (written && !FitsSystemAnsi(wideSection + wideKey + wideValue)) MakeUtf16(temporary);
+  written = written && steps_.WriteKey(wideSection, wideKey, wideValue, temporary) &&
+            steps_.Replace(temporary, wideFile);
+  if (!written) DeleteFileW(temporary.c_str());
+  return written;
 }
 
 }  // namespace sonorix

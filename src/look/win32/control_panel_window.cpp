@@ -98,10 +98,13 @@ void ControlPanelWindow::Choose(MenuEntry entry) {
       parts_.songs.SetFolder(parts_.songs.Folder());
       break;
     case MenuEntry::SetupFade:
-      parts_.applyPreset(PickPresetColours(parts_.settings, {"fade1", "fade2"}, pick));
+      parts_.applyPreset(
+          PickPresetColours(parts_.settings, {PresetColour::kFade1, PresetColour::kFade2}, pick));
       break;
     case MenuEntry::SetupColor:
-      parts_.applyPreset(PickPresetColours(parts_.settings, {"label", "list", "button"}, pick));
+      parts_.applyPreset(PickPresetColours(
+          parts_.settings, {PresetColour::kLabel, PresetColour::kList, PresetColour::kButton},
+          pick));
       break;
     case MenuEntry::Minimize:
       parts_.minimize(

@@ -11,7 +11,7 @@ constexpr int kHeight = 1260;
 
 LookListFrame::LookListFrame(const wchar_t* className, const wchar_t* caption,
                              const std::array<const wchar_t*, 3>& previewLabels)
-    : LookFrame(className, caption, kWidth, kHeight) {
+    : LookFrame(className, caption, kWidth, kHeight), previewLabels_(previewLabels) {
   if (!Hwnd()) return;
   AddList(kIdList, RECT{60, 300, 1200, 600});
   previews_[0] = AddTextBox(101, previewLabels[0], RECT{1320, 300, 1005, 200}, true);
@@ -21,6 +21,13 @@ LookListFrame::LookListFrame(const wchar_t* className, const wchar_t* caption,
   AddButton(kIdDelete, L"del", RECT{626, 960, 566, 240});
   AddButton(kIdMake, L"make", RECT{1192, 960, 566, 240});
   AddButton(kIdClose, L"&close", RECT{1758, 960, 566, 240});
+}
+
+void LookListFrame::ResetPreviews() {
+  for (std::size_t i = 0; i < previews_.size(); ++i) {
+    SetWindowTextW(previews_[i], previewLabels_[i]);
+    SetTextColour(previews_[i], GetSysColor(COLOR_WINDOWTEXT));
+  }
 }
 
 }  // namespace sonorix

@@ -25,8 +25,13 @@ class LookListFrame : public LookFrame {
   LookListFrame(const wchar_t* className, const wchar_t* caption,
                 const std::array<const wchar_t*, 3>& previewLabels);
 
+  // The previews as the window was made: their labels, in the text colour;
+  // each opening starts so, not with the last one looked at.
+  void ResetPreviews();
+
  private:
   std::array<HWND, 3> previews_{};
+  std::array<const wchar_t*, 3> previewLabels_;
 };
 
 }  // namespace sonorix

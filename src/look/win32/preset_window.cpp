@@ -24,6 +24,7 @@ PresetWindow::PresetWindow(PresetWindowParts parts)
 
 void PresetWindow::Open() {
   Dress(parts_.settings.ReadCurrentPreset());
+  ResetPreviews();
   FillList(parts_.settings, kPresetKind);
   ShowWindow(Hwnd(), SW_SHOW);
 }
@@ -63,7 +64,11 @@ void PresetWindow::OnListClick() {
 void PresetWindow::Switch() {
   const std::optional<std::string> selected = Selected();
   if (!selected) return;
-  parts_.settings.WriteMain(kPresetKey, *selected);
+  if (!IsUsableLookName(*selected)) {
+    MsgBoxEx(kUnusableNameMessage, "preset");
+    return;
+  }
+  if (!parts_.settings.WriteMain(kPresetKey, *selected)) return;
   const Preset preset = parts_.settings.ReadCurrentPreset();
   const Style style = parts_.settings.ReadCurrentStyle();
   Dress(preset);
@@ -87,15 +92,13 @@ void PresetWindow::Make() {
   FillList(parts_.settings, kPresetKind);
 }
 
-// The list shows names read from the files: one that is no plain file name
-// must not lead the deletion out of the presets folder.
+// The list shows names read from the files: one that may not become a file
+// deletes nothing.
 void PresetWindow::Delete() {
   const std::optional<std::string> selected = Selected();
   if (!selected) return;
   const Deletion deletion = PresetDeletion(*selected, parts_.settings.ReadMain(kPresetKey));
-  if (deletion.remove && IsUsableLookName(*selected)) {
-    DeleteIfExists(parts_.settings.PresetFile(*selected));
-  }
+  if (deletion.remove) DeleteIfExists(parts_.settings.PresetFile(*selected));
   MsgBoxEx(deletion.message, "preset");
   FillList(parts_.settings, kPresetKind);
 }

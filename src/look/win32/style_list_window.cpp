@@ -16,6 +16,7 @@ StyleListWindow::StyleListWindow(StyleWindowParts parts)
 
 void StyleListWindow::Open() {
   Dress(parts_.settings.ReadCurrentPreset());
+  ResetPreviews();
   Refill();
   ShowWindow(Hwnd(), SW_SHOW);
 }
@@ -50,23 +51,24 @@ void StyleListWindow::OnButton(int id) {
 void StyleListWindow::OnListClick() {
   const std::optional<std::string> selected = Selected();
   if (!selected) return;
-  const std::string file = parts_.settings.StyleFile(*selected);
-  std::string acolor = parts_.settings.ReadIni("Styles", "acolor", file);
-  const std::string ascii = parts_.settings.ReadIni("Styles", "ascii", file);
-  std::string fcolor = parts_.settings.ReadIni("Styles", "fcolor", file);
-  SetWindowTextW(Preview(0), Utf8ToWide(ascii).c_str());
-  SetWindowTextW(Preview(1), Utf8ToWide(acolor).c_str());
-  SetWindowTextW(Preview(2), Utf8ToWide(fcolor).c_str());
-  const COLORREF accent = ToColorRef(HtmlToColor(acolor).bgr);
+  Style style = parts_.settings.ReadStyle(*selected);
+  SetWindowTextW(Preview(0), Utf8ToWide(style.ascii).c_str());
+  SetWindowTextW(Preview(1), Utf8ToWide(style.acolor).c_str());
+  SetWindowTextW(Preview(2), Utf8ToWide(style.fcolor).c_str());
+  const COLORREF accent = ToColorRef(HtmlToColor(style.acolor).bgr);
   SetTextColour(Preview(0), accent);
   SetTextColour(Preview(1), accent);
-  SetTextColour(Preview(2), ToColorRef(HtmlToColor(fcolor).bgr));
+  SetTextColour(Preview(2), ToColorRef(HtmlToColor(style.fcolor).bgr));
 }
 
 void StyleListWindow::Switch() {
   const std::optional<std::string> selected = Selected();
   if (!selected) return;
-  parts_.settings.WriteMain(kStyleKey, *selected);
+  if (!IsUsableLookName(*selected)) {
+    MsgBoxEx(kUnusableNameMessage, "style");
+    return;
+  }
+  if (!parts_.settings.WriteMain(kStyleKey, *selected)) return;
   parts_.aol.SendChat(StyleSwitchAnnouncement(parts_.settings.ReadCurrentStyle(), *selected));
 }
 
@@ -75,9 +77,7 @@ void StyleListWindow::Delete() {
   const std::optional<std::string> selected = Selected();
   if (!selected) return;
   const Deletion deletion = StyleDeletion(*selected, parts_.settings.ReadMain(kStyleKey));
-  if (deletion.remove && IsUsableLookName(*selected)) {
-    DeleteIfExists(parts_.settings.StyleFile(*selected));
-  }
+  if (deletion.remove) DeleteIfExists(parts_.settings.StyleFile(*selected));
   MsgBoxEx(deletion.message, "style");
   Refill();
 }

@@ -73,20 +73,22 @@ void StyleMakerWindow::Make() {
     MsgBoxEx(*problem, "style");
     return;
   }
-  SaveStyle(parts_.settings, fields);
+  // A style that did not reach the disk is not announced; the fields stay
+  // for another try.
+  if (!SaveStyle(parts_.settings, fields)) return;
   parts_.aol.SendChat(StyleSavedAnnouncement(parts_.settings.ReadCurrentStyle(), fields.name));
-  Leave();
+  Leave(true);
 }
 
 void StyleMakerWindow::Cancel() {
   parts_.aol.SendChat(StyleMakerClosedAnnouncement(parts_.settings.ReadCurrentStyle()));
-  Leave();
+  Leave(false);
 }
 
-void StyleMakerWindow::Leave() {
+void StyleMakerWindow::Leave(bool made) {
   EmptyFields();
   ShowWindow(Hwnd(), SW_HIDE);
-  parts_.onDone();
+  parts_.onDone(made);
 }
 
 }  // namespace sonorix

@@ -15,7 +15,8 @@ struct StyleMakerParts {
   Settings& settings;
   AolClient& aol;
   // Both ways out: the style list reads its folder again and shows.
-  std::function<void()> onDone;
+  // Whether a style was made, so the style list knows to read its files again.
+  std::function<void(bool made)> onDone;
 };
 
 class StyleMakerWindow final : public LookFrame {
@@ -37,7 +38,7 @@ class StyleMakerWindow final : public LookFrame {
   void EmptyFields();
   void Make();
   void Cancel();
-  void Leave();
+  void Leave(bool made);
 
   StyleMakerParts parts_;
   HWND nameField_ = nullptr;

@@ -76,6 +76,28 @@ TEST(LookCommands, LoadPresetRecoloursThePlayerOnlyWhenOneIsFound) {
       << "\"lp\" alone is no command";
 }
 
+// Names come from inside the files: one that may not be a file name never
+// becomes current, and a look that could not be stored is not told as set.
+TEST(LookCommands, ALookIsSetOnlyUnderAUsableNameAndOnlyWhenStored) {
+  LookRig rig;
+  rig.settings.WriteIni("preset", "name", "..\\..\\outside", "C:\\Sonorix\\presets\\evil.ini");
+  rig.settings.WriteIni("styles", "style", "COM1", "C:\\Sonorix\\styles\\c.ini");
+  rig.windows.files["C:\\Sonorix\\presets\\"].push_back("evil.ini");
+  rig.windows.files["C:\\Sonorix\\styles\\"].push_back("c.ini");
+  const std::string preset = rig.settings.ReadMain("preset"),
+                    style = rig.settings.ReadMain("style");
+  rig.Say("lp outside");
+  rig.Say("ls com");
+  rig.store.failWrites = true;
+  rig.Say("ls night");
+  rig.Say("lp dark");
+  EXPECT_EQ(rig.settings.ReadMain("preset"), preset);
+  EXPECT_EQ(rig.settings.ReadMain("style"), style);
+  EXPECT_TRUE(rig.windows.playerPresets.empty());
+  EXPECT_EQ(rig.client.Lines(), (Lines{Neon("prését › <FONT COLOR=#FF9900>nøt føund"),
+                                       Neon("stylé › <FONT COLOR=#FF9900>nøt føund")}));
+}
+
 TEST(LookCommands, WindowCommandsSwapWindowsAndSayWhatTheyDid) {
   LookRig rig;
   for (const char* line : {"vcmds", "VCMDS", "vsty", "xcmds", "xcmds", "xpre", "vpre"})

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/look_name.h"
 #include "fakes/memory_settings_store.h"
 
 namespace sonorix {
@@ -66,6 +67,75 @@ TEST_F(SettingsTest, CurrentPresetConvertsItsColoursAndSurvivesAMissingFile) {
   EXPECT_EQ(missing.title, "");
   EXPECT_EQ(missing.fade1, kFallbackColour);
   EXPECT_EQ(settings_.ReadCurrentButtonColour(), std::nullopt) << "the bar skips its fill";
+}
+
+// Every name the rule refuses, with the reason the user would meet.
+TEST(LookName, RefusesWhatWouldLeaveTheFolderOpenADeviceOrReadBackAsAnother) {
+  using enum LookNameProblem;
+  const std::pair<std::string, LookNameProblem> cases[] = {
+      {"night", kUsable},
+      {"[v#1] My Style", kUsable},
+      {"Björk 中", kUsable},
+      {"con1", kUsable},
+      {"comx", kUsable},
+      {"a.b", kUsable},
+      {std::string(251, 'x'), kUsable},
+      {"", kEmpty},
+      {"tab\t", kControlCharacter},
+      {"a\\b", kPathCharacter},
+      {"a/b", kPathCharacter},
+      {"c:x", kPathCharacter},
+      {"what?", kPathCharacter},
+      {"\"q\"", kPathCharacter},
+      {"..", kDotDot},
+      {"a..b", kDotDot},
+      {" lead", kReadsBackChanged},
+      {"trail ", kReadsBackChanged},
+      {"end.", kReadsBackChanged},
+      {"'quoted'", kReadsBackChanged},
+      {"CON", kDeviceName},
+      {"nul", kDeviceName},
+      {"Aux.ini", kDeviceName},
+      {"prn.txt", kDeviceName},
+      {"com1", kDeviceName},
+      {"COM0", kDeviceName},
+      {"lpt9.x.y", kDeviceName},
+      {"com1 .txt", kDeviceName},
+      {"CONIN$", kDeviceName},
+      {"conout$", kDeviceName},
+      {"COM\xC2\xB9", kDeviceName},
+      {std::string(252, 'x'), kTooLong},
+      {std::string(249, 'x') + "\xF0\x9F\x8E\xB5", kUsable},
+      {std::string(250, 'x') + "\xF0\x9F\x8E\xB5", kTooLong},
+  };
+  for (const auto& [name, problem] : cases) {
+    EXPECT_EQ(CheckLookName(name), problem) << name;
+  }
+}
+
+// A refused name reads as a missing file and writes nothing anywhere.
+TEST_F(SettingsTest, ALookNameThatMayNotBeAFileIsNeitherReadNorWritten) {
+  for (const char* name : {"..\\..\\outside", "com1", "nul.txt"}) {
+    EXPECT_EQ(settings_.PresetFile(name), "") << name;
+    EXPECT_EQ(settings_.StyleFile(name), "") << name;
+    EXPECT_FALSE(settings_.WritePresetColour(name, PresetColour::kLabel, Colour{1})) << name;
+    EXPECT_FALSE(settings_.WriteStyle(name, "~", "FF9900", "000000")) << name;
+  }
+  EXPECT_TRUE(store_.writes.empty());
+  settings_.WriteMain("preset", "..\\..\\outside");
+  EXPECT_EQ(settings_.ReadCurrentPreset().title, "");
+}
+
+// The first failed write is told once, with its folder; none claims success.
+TEST_F(SettingsTest, AFailedWriteIsReportedAndToldOnce) {
+  std::vector<std::string> told;
+  settings_.OnFirstWriteFailure([&](const std::string& folder) { told.push_back(folder); });
+  EXPECT_TRUE(settings_.WriteMain("preset", "night"));
+  store_.failWrites = true;
+  EXPECT_FALSE(settings_.WriteMain("preset", "day"));
+  EXPECT_FALSE(settings_.WritePreset("day", {}));
+  EXPECT_EQ(settings_.ReadMain("preset"), "night");
+  EXPECT_EQ(told, std::vector<std::string>{"C:\\Sonorix\\ini files"});
 }
 
 }  // namespace

@@ -39,9 +39,9 @@ TEST_F(ControlPanelTest, TrayTipNamesTheSongOnlyWhilePlaying) {
 
 TEST_F(ControlPanelTest, PickedColoursGoIntoTheCurrentPresetAndComeBack) {
   int picks = 0;
-  const Preset preset = PickPresetColours(settings_, {"label", "list", "button"}, [&] {
-    return Colour{static_cast<std::uint32_t>(++picks * 100)};
-  });
+  const Preset preset = PickPresetColours(
+      settings_, {PresetColour::kLabel, PresetColour::kList, PresetColour::kButton},
+      [&] { return Colour{static_cast<std::uint32_t>(++picks * 100)}; });
   EXPECT_EQ(preset.label, Colour{100});
   EXPECT_EQ(preset.list, Colour{200});
   EXPECT_EQ(preset.button, Colour{300});
@@ -50,10 +50,11 @@ TEST_F(ControlPanelTest, PickedColoursGoIntoTheCurrentPresetAndComeBack) {
 
 // The dialog lets chat commands run: one may switch the preset meanwhile.
 TEST_F(ControlPanelTest, APickGoesToThePresetCurrentWhenItIsMade) {
-  const Preset preset = PickPresetColours(settings_, {"fade1", "fade2"}, [&] {
-    settings_.WriteMain("preset", "day");
-    return Colour{7};
-  });
+  const Preset preset =
+      PickPresetColours(settings_, {PresetColour::kFade1, PresetColour::kFade2}, [&] {
+        settings_.WriteMain("preset", "day");
+        return Colour{7};
+      });
   EXPECT_EQ(preset.name, "day");
   EXPECT_EQ(preset.fade1, Colour{7});
   EXPECT_EQ(settings_.ReadIni("preset", "fade1", settings_.PresetFile("night")), "");

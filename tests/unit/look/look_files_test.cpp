@@ -40,21 +40,30 @@ TEST(FirstHolding, MatchesTrimmedQueriesCaseAsideInListOrder) {
   EXPECT_EQ(FirstHolding({}, ""), std::nullopt);
 }
 
-TEST(LookDeletion, RefusesTheCurrentOneOnlyWhenTheNameIsExactlyIt) {
-  EXPECT_EQ(PresetDeletion("Dark", "Dark").message,
-            "Cannot delete, because its already loaded as your custom preset.");
-  EXPECT_FALSE(PresetDeletion("Dark", "Dark").remove);
-  const Deletion other = StyleDeletion("dark", "Dark");
+// Windows file names are case-blind: "dark" is the file of "Dark".
+TEST(LookDeletion, RefusesTheCurrentOneInAnyCaseAndNamesThatCannotBeFiles) {
+  for (const auto& [selected, current] :
+       {std::pair{"Dark", "Dark"}, std::pair{"dark", "DARK"}, std::pair{"Ærø", "æRØ"}}) {
+    EXPECT_FALSE(PresetDeletion(selected, current).remove) << selected;
+    EXPECT_EQ(PresetDeletion(selected, current).message,
+              "Cannot delete, because its already loaded as your custom preset.");
+    EXPECT_EQ(StyleDeletion(selected, current).message,
+              "Cannot delete, because its already loaded as your custom style.");
+  }
+  const Deletion other = StyleDeletion("dark", "Darker");
   EXPECT_TRUE(other.remove);
   EXPECT_EQ(other.message, "style : dark.ini as been deleted.");
-  EXPECT_EQ(StyleDeletion("x", "x").message,
-            "Cannot delete, because its already loaded as your custom style.");
-  EXPECT_EQ(PresetDeletion("", "x").message, "Preset : .ini as been deleted.");
+  for (const char* unusable : {"", "..\\x", "nul", "com1.txt"}) {
+    EXPECT_FALSE(PresetDeletion(unusable, "x").remove) << unusable;
+    EXPECT_EQ(StyleDeletion(unusable, "x").message, kUnusableNameMessage) << unusable;
+  }
 }
 
 TEST(StyleFieldProblem, ChecksTheFieldsInOrderAndRefusesWhatWouldBreakALineOrAFile) {
   const StyleFields good{"[v#1] My Style", " ~ ", "FF9900", "00aaFF"};
   EXPECT_EQ(StyleFieldProblem(good), std::nullopt);
+  EXPECT_EQ(StyleFieldProblem({"n", "a", "#FF9900", "red"}), std::nullopt)
+      << "a colour is kept as typed, as the chat takes it";
   const std::string unusable(kUnusableNameMessage);
   const std::pair<StyleFields, std::string> cases[] = {
       {{}, "Please fill in the name of your style."},
@@ -69,10 +78,10 @@ TEST(StyleFieldProblem, ChecksTheFieldsInOrderAndRefusesWhatWouldBreakALineOrAFi
       {{"tab\t", "a", "FF9900", "FF9900"}, unusable},
       {{"n", "two\r\nlines", "FF9900", "FF9900"},
        "Please keep the ascii of your style on one line."},
-      {{"n", "a", "#FF9900", "FF9900"},
-       "Please fill in the acolor as six hex digits, like FF9900."},
-      {{"n", "a", "FF9900", "red>"}, "Please fill in the fcolor as six hex digits, like FF9900."},
-      {{"n", "a", "FF990G", "FF9900"}, "Please fill in the acolor as six hex digits, like FF9900."},
+      {{"n", "a", "#FF9900", "red\"x"}, "Please fill in the fcolor without \" < > or line breaks."},
+      {{"n", "a", "FF9900", "red>"}, "Please fill in the fcolor without \" < > or line breaks."},
+      {{"n", "a", "<b", "FF9900"}, "Please fill in the acolor without \" < > or line breaks."},
+      {{"n", "a", "FF\t00", "FF9900"}, "Please fill in the acolor without \" < > or line breaks."},
   };
   for (const auto& [fields, message] : cases) {
     EXPECT_EQ(StyleFieldProblem(fields), message) << fields.name << "|" << fields.ascii;
