@@ -4,6 +4,8 @@
 ; makensis -DVERSION=1.1 -DDIST=<make dist's folder> -DICON=<icon> -DOUTFILE=<setup exe> sonorix.nsi
 ; Switches of the uninstaller: /S runs it silently and keeps the user's
 ; settings, presets and styles; /REMOVEUSERDATA removes them without asking.
+; A folder given with /D= or on the directory page that holds other files
+; gets a Sonorix folder of its own inside it.
 
 Unicode true
 Target amd64-unicode
@@ -41,6 +43,7 @@ VIAddVersionKey "LegalCopyright" "Sonorix authors"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -76,6 +79,34 @@ Section "Stand-in chat client (to try Sonorix without AOL)" SecClient
     "--name Guest --room Lobby"
 SectionEnd
 
+Function .onInit
+  Call UseOwnFolder
+FunctionEnd
+
+Function DirectoryLeave
+  Call UseOwnFolder
+FunctionEnd
+
+; Sonorix goes into an empty folder or one that already holds it (the
+; program, or the settings an uninstall kept). Given a folder of other files,
+; it makes a Sonorix folder inside, so that the user's files never share
+; folders with ours.
+Function UseOwnFolder
+  ${Do}
+    StrCpy $0 "$INSTDIR" "" -1
+    ${If} $0 == "\"
+      StrCpy $INSTDIR "$INSTDIR" -1
+    ${EndIf}
+    ${DirState} "$INSTDIR" $0
+    ${If} $0 != 1
+    ${OrIf} ${FileExists} "$INSTDIR\Sonorix.exe"
+    ${OrIf} ${FileExists} "$INSTDIR\ini files\sonorix.ini"
+      ${Break}
+    ${EndIf}
+    StrCpy $INSTDIR "$INSTDIR\Sonorix"
+  ${Loop}
+FunctionEnd
+
 ; What Apps & features shows, and how it uninstalls.
 Function RegisterUninstaller
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Sonorix"
@@ -90,6 +121,8 @@ Function RegisterUninstaller
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 FunctionEnd
 
+; Removes what the setup program put there, and nothing else: the folder
+; may hold files of the user's own, even in presets or styles.
 Section "Uninstall"
   Delete "$INSTDIR\Sonorix.exe"
   Delete "$INSTDIR\tools\aolsim.exe"
@@ -100,7 +133,10 @@ Section "Uninstall"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   Call un.RemoveUserDataIfWanted
   Delete "$INSTDIR\Uninstall.exe"
-  ; Only an empty folder goes: kept settings keep it.
+  ; Only an empty folder goes: kept settings or other files keep it.
+  RMDir "$INSTDIR\ini files"
+  RMDir "$INSTDIR\presets"
+  RMDir "$INSTDIR\styles"
   RMDir "$INSTDIR"
 SectionEnd
 
@@ -117,7 +153,32 @@ Function un.RemoveUserDataIfWanted
     Return
   ${EndIf}
 remove:
-  RMDir /r "$INSTDIR\ini files"
-  RMDir /r "$INSTDIR\presets"
-  RMDir /r "$INSTDIR\styles"
+  Delete "$INSTDIR\ini files\sonorix.ini"
+  Push "$INSTDIR\presets"
+  Call un.DeleteIniFiles
+  Push "$INSTDIR\styles"
+  Call un.DeleteIniFiles
+FunctionEnd
+
+; Deletes the *.ini files of the folder on the stack. Delete with the
+; wildcard alone would also match longer extensions through their short
+; names (thesis.inix is THESIS~1.INI).
+Function un.DeleteIniFiles
+  Exch $0
+  Push $1
+  Push $2
+  Push $3
+  FindFirst $1 $2 "$0\*.ini"
+  ${DoWhile} $2 != ""
+    StrCpy $3 $2 "" -4
+    ${If} $3 == ".ini"
+      Delete "$0\$2"
+    ${EndIf}
+    FindNext $1 $2
+  ${Loop}
+  FindClose $1
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
 FunctionEnd

@@ -1,10 +1,12 @@
 // The setup program as a user meets it, in a fresh Wine prefix made by
 // installer_test.sh: the suites run in the order install, run, upgrade,
-// uninstall.
+// uninstall, install beside the user's own files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "chattext/announcements.h"
@@ -140,10 +142,32 @@ TEST(Setup, AnUpgradeKeepsTheUsersSettingsPresetsAndStyles) {
 
 // The uninstaller runs on as a copy of itself in the temporary folder:
 // its work is done when it has removed its own file.
-void Uninstall(const std::wstring& arguments) {
-  const std::wstring uninstaller = InstallFolder() + L"\\Uninstall.exe";
+void Uninstall(const std::wstring& arguments, const std::wstring& folder = InstallFolder()) {
+  const std::wstring uninstaller = folder + L"\\Uninstall.exe";
   ASSERT_EQ(RunToEnd(uninstaller, arguments), 0u);
   ASSERT_TRUE(WaitUntil([&] { return !Exists(uninstaller); }, 60s));
+}
+
+// Files of the user's own, some in folders named as ours and some beside
+// them; .inix would match *.ini through its short name.
+const std::vector<std::pair<std::wstring, std::string>> kUsersOwnFiles = {
+    {L"\\presets\\portrait.txt", "portrait"},
+    {L"\\styles\\thesis.css", "body { margin: 0 }"},
+    {L"\\styles\\thesis.inix", "[thesis]"},
+    {L"\\ini files\\other.ini", "[other]\r\nKEY=1\r\n"},
+    {L"\\notes.txt", "notes"}};
+
+void WriteUsersOwnFiles(const std::wstring& folder) {
+  for (const auto& [file, bytes] : kUsersOwnFiles) {
+    std::filesystem::create_directories(std::filesystem::path(folder + file).parent_path());
+    WriteBytes(folder + file, bytes);
+  }
+}
+
+void ExpectUsersOwnFiles(const std::wstring& folder) {
+  for (const auto& [file, bytes] : kUsersOwnFiles) {
+    EXPECT_EQ(ReadBytes(folder + file), bytes) << WideToUtf8(file);
+  }
 }
 
 TEST(Uninstaller, SilentlyRemovesTheProgramAndKeepsTheUsersData) {
@@ -166,6 +190,36 @@ TEST(Uninstaller, RemovesTheUsersDataOnlyWhenToldTo) {
   EXPECT_TRUE(Exists(InstallFolder() + L"\\presets\\mine.ini")) << "a new install keeps them too";
   Uninstall(L"/S /REMOVEUSERDATA");
   EXPECT_TRUE(WaitUntil([] { return !Exists(InstallFolder()); }, 30s));
+}
+
+TEST(Uninstaller, RemovesOnlyWhatItKnowsAndTheFoldersItLeavesEmpty) {
+  ASSERT_EQ(RunToEnd(SetupProgram(), L"/S"), 0u);
+  const std::wstring folder = InstallFolder();
+  WriteBytes(folder + L"\\ini files\\sonorix.ini", "[Sonorix]\r\n");
+  WriteUsersOwnFiles(folder);
+  Uninstall(L"/S /REMOVEUSERDATA");
+  ExpectUsersOwnFiles(folder);
+  for (const wchar_t* file : {L"\\Sonorix.exe", L"\\tools", L"\\ini files\\sonorix.ini",
+                              L"\\presets\\default.ini", L"\\styles\\sonorix.ini"}) {
+    EXPECT_FALSE(Exists(folder + file)) << WideToUtf8(file);
+  }
+  std::filesystem::remove_all(std::filesystem::path(folder));
+}
+
+// A folder the user shares with other files gets a Sonorix folder of its own,
+// and neither the install nor the uninstall touches the user's files.
+TEST(SharedFolder, SetupInstallsIntoASonorixFolderInsideIt) {
+  const std::wstring shared = Utf8ToWide(MakeTempFolder("shared files "));
+  WriteUsersOwnFiles(shared);
+  ASSERT_EQ(RunToEnd(SetupProgram(), L"/S /D=" + shared), 0u);
+  const std::wstring folder = shared + L"\\Sonorix";
+  EXPECT_TRUE(Exists(folder + L"\\Sonorix.exe"));
+  EXPECT_FALSE(Exists(shared + L"\\Sonorix.exe"));
+  EXPECT_EQ(UninstallEntry(L"InstallLocation"), folder);
+
+  Uninstall(L"/S /REMOVEUSERDATA", folder);
+  ExpectUsersOwnFiles(shared);
+  EXPECT_TRUE(WaitUntil([&] { return !Exists(folder); }, 30s));
 }
 
 }  // namespace
