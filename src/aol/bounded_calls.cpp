@@ -14,6 +14,7 @@ struct BoundedCalls::Shared {
   std::condition_variable wake;
   std::function<void()> job;  // handed over, not yet taken
   bool busy = false;          // a call is handed over or running
+  bool threw = false;         // the last call ended in an exception
   bool stop = false;
   std::unique_ptr<AnswerSignal> signal;
 };
@@ -46,12 +47,16 @@ void BoundedCalls::Work(const std::shared_ptr<Shared>& shared) {
     const std::function<void()> job = std::move(shared->job);
     shared->job = nullptr;
     lock.unlock();
-    // A call that throws has no answer; the caller then gets its "absent".
+    // A call that throws has no answer: it counts as unanswered, so that a
+    // broken length never reads as an emptied transcript.
+    bool threw = false;
     try {
       job();
     } catch (...) {
+      threw = true;
     }
     lock.lock();
+    shared->threw = threw;
     shared->busy = false;
     shared->signal->Set();
   }
@@ -73,7 +78,7 @@ bool BoundedCalls::Run(std::function<void()> job) {
   // Whatever woke the wait, the lock decides: the call's result is visible
   // here once the worker has marked itself idle.
   const std::lock_guard lock(shared_->mutex);
-  if (!shared_->busy) return true;
+  if (!shared_->busy && !shared_->threw) return true;
   ++unanswered_;
   return false;
 }

@@ -65,10 +65,11 @@ class WindowApi {
   // A length asked without waiting, in a unit of its own (compare it only
   // with other answers to it): the answer comes later, on this
   // thread, where it handles its posted messages, as a timer's tick does.
-  // None comes for a window gone or a program that does not answer; only
-  // the newest question is answered, and while a recent one is unanswered,
-  // asking again does nothing. Never stalls on a hung program.
-  virtual void AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) = 0;
+  // None comes for a window gone or a program that does not answer. At most
+  // one question is outstanding per window: while one is unanswered,
+  // asking that window again does nothing and returns false, so a hung
+  // program is never buried in questions. Never stalls on a hung program.
+  virtual bool AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) = 0;
   // The window's text through GetTextLength and GetText messages, which
   // reach the text of controls in other programs.
   virtual std::string Text(WindowRef window) = 0;

@@ -65,16 +65,21 @@ void ChatScan::Poll() {
     ReadNewLines();
     if (windows_.UnansweredCalls() == unanswered) DeliverQueued();
   } else {
-    AskLength();
+    AskLength(tickMs);
   }
 }
 
-void ChatScan::AskLength() {
+// A question unanswered for a whole quiet tick means a client too busy to
+// answer quickly: the quiet pace, until it answers.
+void ChatScan::AskLength(int tickMs) {
   if (!transcript_) return;
-  windows_.AskTextLength(transcript_, [this, alive = std::weak_ptr<char>(alive_),
-                                       transcript = transcript_](std::size_t length) {
-    if (!alive.expired()) OnLength(transcript, length);
-  });
+  const bool asked = windows_.AskTextLength(
+      transcript_,
+      [this, alive = std::weak_ptr<char>(alive_), transcript = transcript_](std::size_t length) {
+        if (!alive.expired()) OnLength(transcript, length);
+      });
+  unansweredForMs_ = asked ? 0 : unansweredForMs_ + tickMs;
+  if (unansweredForMs_ >= kQuietTickMs) SetQuickLeft(0);
 }
 
 // An answer about a room no longer followed changes nothing.

@@ -42,15 +42,16 @@ class ChatScan {
   // before the clear are still reported.
   void FollowClear(const std::function<void()>& clear);
 
- private:
   static constexpr int kQuickTickMs = 10;
   static constexpr int kQuietTickMs = 100;
+
+ private:
   static constexpr int kQuickForMs = 5000;
   static constexpr int kWalkEveryMs = 1000;
 
   bool RoomMayHaveChanged();
   void FindRoom();
-  void AskLength();
+  void AskLength(int tickMs);
   void OnLength(WindowRef transcript, std::size_t length);
   void ReadNewLines();
   bool ReadText();
@@ -69,6 +70,7 @@ class ChatScan {
   // none since the room was found.
   std::optional<std::size_t> answered_;
   int sinceWalkMs_ = 0;
+  int unansweredForMs_ = 0;  // the length question has waited so long
   int quickLeftMs_ = 0;
   TranscriptFollower follower_;
   std::deque<ChatLineEvent> queue_;

@@ -143,11 +143,15 @@ std::size_t FakeWindowTree::TextLength(WindowRef window) {
   return node == nullptr ? 0 : node->text.size();
 }
 
-void FakeWindowTree::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
-  if (!Exists(window) || (answers && !answers())) return;
+bool FakeWindowTree::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
+  if (!Exists(window)) return false;
+  if (heldAnswer_ && heldWindow_ == window) return false;
+  ++questionsAsked;
+  if (answers && !answers()) return true;  // lost in a client that does not answer
   heldWindow_ = window;
   heldAnswer_ = std::move(answer);
   if (!holdQuestions) AnswerHeldQuestion();
+  return true;
 }
 
 void FakeWindowTree::AnswerHeldQuestion() {

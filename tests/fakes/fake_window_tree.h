@@ -48,6 +48,7 @@ class FakeWindowTree final : public WindowApi {
   // messages, unless held: then AnswerHeldQuestion answers the newest with
   // the length at that moment. One the client does not answer is dropped.
   bool holdQuestions = false;
+  int questionsAsked = 0;
   void AnswerHeldQuestion();
 
   WindowRef FindTopLevel(std::string_view className) override;
@@ -60,7 +61,7 @@ class FakeWindowTree final : public WindowApi {
   void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
             std::intptr_t lParam) override;
   std::size_t TextLength(WindowRef window) override;
-  void AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) override;
+  bool AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) override;
   std::string Text(WindowRef window) override;
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;

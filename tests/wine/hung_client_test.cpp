@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <string_view>
 #include <thread>
 
+#include "aolsim/window_classes.h"
 #include "testutil.h"
 #include "wine/program_fixture.h"
 
@@ -81,6 +83,44 @@ TEST_F(HungClientTest, ThePlayerKeepsHandlingInputAndEachCommandIsObeyedOnce) {
   ASSERT_EQ(after.size(), 2u) << "no stop line sent late, no old command replayed";
   EXPECT_EQ(after[0], "p blur");
   EXPECT_NE(after[1].find("<u>blur.mp3</u>"), std::string::npos) << after[1];
+}
+
+HWND FindTranscript() {
+  HWND found = nullptr;
+  EnumChildWindows(
+      FindWindowA("AOL Frame25", nullptr),
+      [](HWND child, LPARAM into) {
+        char name[32] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (std::string_view(name) != aolsim::kTranscriptClass) return TRUE;
+        *reinterpret_cast<HWND*>(into) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Each question waits in the client's queue, which Windows caps at 10,000
+// messages: a client asleep for 20 s is left one, not one every tick.
+TEST_F(HungClientTest, ASleepingClientIsLeftAHandfulOfLengthQuestions) {
+  StartWith({{"cbr128.mp3", "sun.mp3"}});
+  const HWND transcript = FindTranscript();
+  ASSERT_NE(transcript, nullptr);
+  const auto asked = [&] {
+    return reinterpret_cast<std::uintptr_t>(GetPropW(transcript, aolsim::kLengthQuestionsProperty));
+  };
+  ASSERT_TRUE(Pump([&] { return asked() > 0; }, 10s));
+  std::atomic<bool> awake = false;
+  const std::uintptr_t before = asked();
+  std::thread sleeper([&] {
+    client_.Command("hang 20");
+    while (!client_.Command("maxlines 1000")) {
+    }
+    awake = true;
+  });
+  EXPECT_TRUE(Pump([&] { return awake.load(); }, 60s));
+  EXPECT_LE(asked() - before, 5u);
+  sleeper.join();
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ struct ViewState {
   // How many of the newest lines are scrolled out below the view.
   std::size_t skipNewest = 0;
   bool repaintPending = false;
+  // The length questions asked so far, shown to tests as a window property.
+  std::uintptr_t lengthQuestions = 0;
 };
 
 // The scroll position is the index of the line shown at the bottom.
@@ -153,6 +155,9 @@ LRESULT HandleViewMessage(HWND view, ViewState& state, UINT message, WPARAM wPar
     case WM_LBUTTONDOWN:
       SetFocus(view);  // so the wheel reaches the view
       return 0;
+    case WM_GETTEXTLENGTH:
+      SetPropW(view, kLengthQuestionsProperty, reinterpret_cast<HANDLE>(++state.lengthQuestions));
+      return DefWindowProcA(view, message, wParam, lParam);
     default:
       return DefWindowProcA(view, message, wParam, lParam);
   }
@@ -166,6 +171,7 @@ LRESULT CALLBACK TranscriptViewProc(HWND view, UINT message, WPARAM wParam, LPAR
       if (!state->fonts.Valid()) return FALSE;
       AttachState(view, std::move(state));
     } else if (message == WM_NCDESTROY) {
+      RemovePropW(view, kLengthQuestionsProperty);
       DetachState<ViewState>(view);
     } else if (ViewState* state = StateOf<ViewState>(view)) {
       return HandleViewMessage(view, *state, message, wParam, lParam);

@@ -10,6 +10,9 @@ inline constexpr char kFrameClass[] = "AOL Frame25";
 inline constexpr char kFrameCaption[] = "America Online";
 inline constexpr char kDocumentClass[] = "AOL Child";
 inline constexpr char kTranscriptClass[] = "RICHCNTLREADONLY";
+// The transcript counts the length questions it is asked in this property,
+// so a test can tell how many a hung client was left to answer.
+inline constexpr wchar_t kLengthQuestionsProperty[] = L"AolSim.LengthQuestions";
 inline constexpr char kInputClass[] = "RICHCNTL";
 inline constexpr char kLabelClass[] = "_AOL_Static";
 inline constexpr char kComboClass[] = "_AOL_Combobox";

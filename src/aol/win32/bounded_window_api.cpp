@@ -75,8 +75,8 @@ std::size_t BoundedWindowApi::TextLength(WindowRef window) {
 }
 
 // Asking never waits, so it needs no worker and no limit.
-void BoundedWindowApi::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
-  direct_.AskTextLength(window, std::move(answer));
+bool BoundedWindowApi::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
+  return direct_.AskTextLength(window, std::move(answer));
 }
 
 std::string BoundedWindowApi::Text(WindowRef window) {

@@ -44,7 +44,7 @@ class BoundedWindowApi final : public WindowApi {
   void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
             std::intptr_t lParam) override;
   std::size_t TextLength(WindowRef window) override;
-  void AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) override;
+  bool AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) override;
   std::string Text(WindowRef window) override;
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;

@@ -38,16 +38,18 @@ LengthQuestions::LengthQuestions() {
 
 LengthQuestions::~LengthQuestions() = default;
 
-void LengthQuestions::Ask(HWND window, Answer answer) {
-  const ULONGLONG now = GetTickCount64();
-  if (!mailbox_ || (answer_ && now - askedAt_ < kPatienceMs)) return;
+bool LengthQuestions::Ask(HWND window, Answer answer) {
+  if (!mailbox_) return false;
+  if (answer_ && window == askedWindow_ && IsWindow(window)) return false;
   ++asked_;
-  askedAt_ = now;
+  askedWindow_ = window;
   answer_ = std::move(answer);
   if (!SendMessageCallbackW(window, WM_GETTEXTLENGTH, 0, 0, Answered,
                             Pack(mailbox_.get(), asked_))) {
     answer_ = nullptr;  // a window gone: nothing will answer
+    return false;
   }
+  return true;
 }
 
 // Runs when this thread next looks at its messages, possibly inside a wait

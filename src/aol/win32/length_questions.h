@@ -23,19 +23,18 @@ class LengthQuestions {
  public:
   using Answer = std::function<void(std::size_t)>;
 
-  // Long enough for a busy program to answer; a question older than this is
-  // given up, so a program that died with one unanswered is asked again.
-  static constexpr ULONGLONG kPatienceMs = 250;
-
   LengthQuestions();
   ~LengthQuestions();
   LengthQuestions(const LengthQuestions&) = delete;
   LengthQuestions& operator=(const LengthQuestions&) = delete;
 
-  // Only the newest question's answer is delivered. While a younger one is
-  // unanswered, asking does nothing: a sleeping program is not buried in
-  // questions it will answer all at once.
-  void Ask(HWND window, Answer answer);
+  // Only the newest question's answer is delivered. While one to the same
+  // window is unanswered, however old, asking does nothing and returns
+  // false: a sleeping program is not buried in questions it would answer
+  // all at once, and each one takes a place in its message queue, which
+  // Windows caps at 10,000. A window gone is asked afresh, for it cannot
+  // answer.
+  bool Ask(HWND window, Answer answer);
 
  private:
   struct WindowCloser {
@@ -48,7 +47,7 @@ class LengthQuestions {
 
   std::unique_ptr<std::remove_pointer_t<HWND>, WindowCloser> mailbox_;
   std::uint32_t asked_ = 0;
-  ULONGLONG askedAt_ = 0;
+  HWND askedWindow_ = nullptr;
   Answer answer_;
 };
 

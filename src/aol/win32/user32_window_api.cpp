@@ -67,10 +67,10 @@ std::size_t User32WindowApi::TextLength(WindowRef window) {
   return static_cast<std::size_t>(SendMessageA(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0));
 }
 
-void User32WindowApi::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
-  if (!window) return;
+bool User32WindowApi::AskTextLength(WindowRef window, std::function<void(std::size_t)> answer) {
+  if (!window) return false;
   if (!questions_) questions_ = std::make_unique<LengthQuestions>();
-  questions_->Ask(ToHwnd(window), std::move(answer));
+  return questions_->Ask(ToHwnd(window), std::move(answer));
 }
 
 std::string User32WindowApi::Text(WindowRef window) {

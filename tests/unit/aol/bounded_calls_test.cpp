@@ -86,10 +86,14 @@ TEST_F(BoundedCallsTest, AStuckCallIsGivenUpAndNothingQueuesBehindIt) {
   EXPECT_FALSE(*refusedRan) << "a refused call never runs later";
 }
 
-TEST(BoundedCalls, AThrowingCallAnswersAbsent) {
+// A call that throws told nothing: it counts as one the client left
+// unanswered, so its "absent" is never read as an answer.
+TEST(BoundedCalls, AThrowingCallAnswersAbsentAndCountsAsUnanswered) {
   BoundedCalls calls{60s, std::make_unique<ConditionSignal>()};
   EXPECT_EQ(calls.Call<int>([]() -> int { throw std::runtime_error("gone"); }, kAbsent), kAbsent);
+  EXPECT_EQ(calls.Unanswered(), 1u);
   EXPECT_EQ(calls.Call<int>([] { return 3; }, kAbsent), 3);
+  EXPECT_EQ(calls.Unanswered(), 1u);
 }
 
 TEST(BoundedCalls, EndingWhileACallIsStuckDoesNotWaitForIt) {

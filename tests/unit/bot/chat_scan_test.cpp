@@ -241,5 +241,22 @@ TEST_F(ChatScanTest, ALateAnswerReadsTheNewLinesUnlessTheRoomChanged) {
   EXPECT_EQ(Heard(), std::vector<std::string>{"Bob|one"});
 }
 
+// One question at a time, however long the client sleeps; a question left
+// unanswered for a quiet tick slows the pace to the quiet one.
+TEST_F(ChatScanTest, AClientThatDoesNotAnswerIsAskedOnceAndAtTheQuietPace) {
+  scan_.Start();
+  Say(transcript_, "Bob:	one");
+  PollTimes(1);
+  ASSERT_EQ(scan_.TickMs(), ChatScan::kQuickTickMs);
+  client_.tree.holdQuestions = true;
+  const int before = client_.tree.questionsAsked;
+  PollTimes(50);
+  EXPECT_EQ(client_.tree.questionsAsked - before, 1);
+  EXPECT_EQ(scan_.TickMs(), ChatScan::kQuietTickMs);
+  Say(transcript_, "Bob:	two");
+  client_.tree.AnswerHeldQuestion();
+  EXPECT_EQ(Heard(), (std::vector<std::string>{"Bob|one", "Bob|two"}));
+}
+
 }  // namespace
 }  // namespace sonorix
