@@ -14,6 +14,11 @@ constexpr std::string_view kPrivateRoomPrefix = "aol://2719:2-2-";
 constexpr unsigned kSpace = 0x20;
 constexpr unsigned kDown = 0x28;
 constexpr unsigned kReturn = 0x0D;
+constexpr unsigned kEscape = 0x1B;
+constexpr int kOkId = 1;  // IDOK
+constexpr std::string_view kMenuClass = "#32768";
+constexpr std::string_view kBoxClass = "#32770";
+constexpr std::string_view kBoxCaption = "America Online";
 constexpr double kPollSeconds = 0.05;
 constexpr int kNewMailIcon = 1;
 constexpr int kImIcon = 4;
@@ -60,14 +65,19 @@ void ClientActions::PrivateRoom(std::string_view room) {
   Keyword(std::string(kPrivateRoomPrefix) + std::string(room));
 }
 
-WindowRef ClientActions::FindToolbarIcon(int n) {
-  const WindowRef inner = FindToolbar();
-  WindowRef icon;
+// A search after the last child would start again from the first, so a
+// window with fewer children yields null, never another child.
+WindowRef ClientActions::FindNthChild(WindowRef parent, std::string_view className, int n) {
+  WindowRef child;
   for (int i = 0; i <= n; ++i) {
-    icon = windows_.FindChild(inner, icon, kIconClass);
-    if (!icon) break;
+    child = windows_.FindChild(parent, child, className);
+    if (!child) return {};
   }
-  return icon;
+  return child;
+}
+
+WindowRef ClientActions::FindToolbarIcon(int n) {
+  return FindNthChild(FindToolbar(), kIconClass, n);
 }
 
 void ClientActions::ClickIcon(WindowRef icon) {
@@ -94,18 +104,24 @@ void ClientActions::PostKeyPress(WindowRef window, unsigned key) {
 
 // The sub-menu's keys go to the sub-menu once it shows: posted before, they
 // can reach the first menu while the sub-menu opens and pick the wrong item.
+// A menu left open when a wait gives up is closed again, so the client is
+// left as it was; a missing icon is never clicked.
 bool ClientActions::PickFromMenu(int& menu, int first, int& second) {
   static constexpr std::array<int, 5> kIconOfMenu{0, 3, 6, 9, 11};
   if (menu >= 1 && menu <= 4) menu = kIconOfMenu[static_cast<std::size_t>(menu)];
   const WindowRef icon = FindToolbarIcon(menu);
+  if (!icon) return false;
+  const WindowRef frame = windows_.FindTopLevel(kFrameClass);
+  const std::uint32_t client = windows_.ProcessOf(frame);
+  const MenuSearch search{client, ShownMenus(client)};
   windows_.Post(icon, WindowMessage::LeftButtonDown, 0, 0);
   windows_.Post(icon, WindowMessage::LeftButtonUp, 0, 0);
-  const WindowRef popup = WaitForMenu({});
-  if (!popup) return false;
+  const WindowRef popup = WaitForMenu(search, {});
+  if (!popup) return CloseMenus(search, frame);
   for (int i = 0; i <= first; ++i) PostKeyPress(popup, kDown);
   PostKeyPress(popup, kReturn);
-  const WindowRef submenu = WaitForMenu(popup);
-  if (!submenu) return false;
+  const WindowRef submenu = WaitForMenu(search, popup);
+  if (!submenu) return CloseMenus(search, frame);
   const int steps = second;
   --second;
   if (second >= 0) {
@@ -115,14 +131,45 @@ bool ClientActions::PickFromMenu(int& menu, int first, int& second) {
   return true;
 }
 
-// A visible pop-up menu other than `other`; the newest is the topmost.
-WindowRef ClientActions::WaitForMenu(WindowRef other) {
+// The client's shown pop-up menus. Any program's menu has the same class,
+// and a menu window may linger hidden to be shown again later.
+std::vector<WindowRef> ClientActions::ShownMenus(std::uint32_t client) {
+  std::vector<WindowRef> shown;
+  if (client == 0) return shown;
+  for (const WindowRef menu : windows_.TopLevelWindows(kMenuClass)) {
+    if (windows_.IsVisible(menu) && windows_.ProcessOf(menu) == client) shown.push_back(menu);
+  }
+  return shown;
+}
+
+// A menu the click opened, other than `other`, whatever its place in
+// z-order: a client may keep a menu above the sub-menu it opened.
+WindowRef ClientActions::WaitForMenu(const MenuSearch& search, WindowRef other) {
   WindowRef found;
   const bool shown = WaitFor(kMenuWait, kPollSeconds, [&] {
-    found = windows_.FindTopLevel("#32768");
-    return found && found != other && windows_.IsVisible(found);
+    for (const WindowRef menu : ShownMenus(search.client)) {
+      if (menu == other || std::ranges::count(search.before, menu) != 0) continue;
+      found = menu;
+      return true;
+    }
+    return false;
   });
   return shown ? found : WindowRef{};
+}
+
+// One Escape per menu level the click opened, as a user closes them, and
+// WM_CANCELMODE to the frame, whose default handling "cancels internal menu
+// processing" of a menu it owns
+// (https://learn.microsoft.com/windows/win32/winmsg/wm-cancelmode); Wine's
+// menu loop ends on it too. A client that wakes late reads them after the
+// click, and so closes the menu it opens then. Always false: nothing was
+// picked.
+bool ClientActions::CloseMenus(const MenuSearch& search, WindowRef frame) {
+  for (const WindowRef menu : ShownMenus(search.client)) {
+    if (std::ranges::count(search.before, menu) == 0) PostKeyPress(menu, kEscape);
+  }
+  windows_.Post(frame, WindowMessage::CancelMode, 0, 0);
+  return false;
 }
 
 WindowRef ClientActions::FindMailbox() {
@@ -133,8 +180,7 @@ WindowRef ClientActions::FindMailTree(std::string_view kind) {
   const int page = kind == "new" ? 0 : kind == "old" ? 1 : kind == "sent" ? 2 : -1;
   if (page < 0) return {};
   const WindowRef tabs = windows_.FindChild(FindMailbox(), {}, "_aol_tabcontrol");
-  WindowRef tab;
-  for (int i = 0; i <= page; ++i) tab = windows_.FindChild(tabs, tab, "_aol_tabpage");
+  const WindowRef tab = FindNthChild(tabs, "_aol_tabpage", page);
   return windows_.FindChild(tab, {}, "_aol_tree");
 }
 
@@ -184,12 +230,27 @@ WindowRef ClientActions::FindDocumentCaptioned(std::string_view caption) {
 }
 
 WindowRef ClientActions::FindMessageBox() {
-  return windows_.FindTopLevelCaptioned("#32770", "America Online");
+  return windows_.FindTopLevelCaptioned(kBoxClass, kBoxCaption);
+}
+
+WindowRef ClientActions::FindOkButton(WindowRef box) { return windows_.FindControl(box, kOkId); }
+
+// The client's message boxes, shown or not.
+std::vector<WindowRef> ClientActions::MessageBoxes(std::uint32_t client) {
+  std::vector<WindowRef> boxes;
+  if (client == 0) return boxes;
+  for (const WindowRef box : windows_.TopLevelWindows(kBoxClass)) {
+    if (windows_.ProcessOf(box) == client && windows_.Caption(box) == kBoxCaption) {
+      boxes.push_back(box);
+    }
+  }
+  return boxes;
 }
 
 // Clicks again every 0.3 s until the window opens, as a slow client may
 // miss a click; then waits for the client's answer box or for the window to
-// close, pressing the box and closing the window.
+// close, pressing the box and closing the window. Only a box that came after
+// the send is the answer: one already open is the user's to read.
 bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   WindowRef im;
   const bool opened = WaitFor(kImWindowWait, 0, [&] {
@@ -199,20 +260,26 @@ bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
     return bool(im = FindIMWindow());
   });
   if (!opened) return false;
-  WindowRef send;
-  for (int i = 0; i < kImSendIcon; ++i) send = windows_.FindChild(im, send, kIconClass);
+  const WindowRef send = FindNthChild(im, kIconClass, kImSendIcon - 1);
+  if (!send) return false;
   aol_.SetText(windows_.FindChild(im, {}, "_aol_edit"), recipient);
   aol_.SetText(windows_.FindChild(im, {}, "richcntl"), text);
+  const std::uint32_t client = windows_.ProcessOf(windows_.FindTopLevel(kFrameClass));
+  const std::vector<WindowRef> before = MessageBoxes(client);
   ClickIcon(send);
   WindowRef box;
   const bool answered = WaitFor(kImAnswerWait, kPollSeconds, [&] {
     windows_.DoEvents();
-    box = FindMessageBox();
-    return box || !FindDocumentCaptioned("Send Instant Message");
+    for (const WindowRef shown : MessageBoxes(client)) {
+      if (std::ranges::count(before, shown) != 0) continue;
+      box = shown;
+      return true;
+    }
+    return !FindDocumentCaptioned("Send Instant Message");
   });
   if (!answered) return false;
   if (box) {
-    PostKeyPress(windows_.FindChild(box, {}, "Button"), kSpace);
+    PostKeyPress(FindOkButton(box), kSpace);
     windows_.Post(im, WindowMessage::Close, 0, 0);
   }
   return true;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "aol/aol_client.h"
 #include "core/clock.h"
@@ -40,8 +41,10 @@ class ClientActions {
   void ClickIcon(WindowRef icon);
   void WaitSeconds(double seconds);
   // Maps the menu number to its toolbar icon (written back), opens that
-  // icon's menu and picks the item of its sub-menu; false if either menu
-  // never showed.
+  // icon's menu and picks the item of its sub-menu; false, with the menus
+  // it opened closed again, if the icon is missing or either menu never
+  // showed. Only a menu of the client's process that was not shown before
+  // the click counts.
   bool PickFromMenu(int& menu, int first, int& second);
   WindowRef FindMailbox();
   WindowRef FindMailTree(std::string_view kind);
@@ -50,18 +53,34 @@ class ClientActions {
   // False if the mail box did not open within its bound.
   bool OpenMailbox(std::string_view kind);
   WindowRef FindIMWindow();
-  // False if the window did not open or the client did not answer in time.
+  // False if the window did not open, has no send icon, or the client did
+  // not answer in time. Only a message box that the send brought up is
+  // pressed.
   bool SendIM(std::string_view recipient, std::string_view text);
   // The client's message box ("#32770" captioned "America Online"), or null.
   WindowRef FindMessageBox();
+  // The box's OK button, found by its control id: its caption is in the
+  // system's language.
+  WindowRef FindOkButton(WindowRef box);
   void SetFrameCaption(std::string_view caption);
   // One pass over the document windows; nullopt when none is a transfer.
   std::optional<TransferStatus> FindTransfer();
 
  private:
+  // Whose menus count, and which of them were shown before the click.
+  struct MenuSearch {
+    std::uint32_t client = 0;
+    std::vector<WindowRef> before;
+  };
+
   WindowRef FindDocumentCaptioned(std::string_view caption);
   WindowRef FindToolbar();
-  WindowRef WaitForMenu(WindowRef other);
+  // The n-th child of the class, counted from 0, or null.
+  WindowRef FindNthChild(WindowRef parent, std::string_view className, int n);
+  std::vector<WindowRef> ShownMenus(std::uint32_t client);
+  WindowRef WaitForMenu(const MenuSearch& search, WindowRef other);
+  bool CloseMenus(const MenuSearch& search, WindowRef frame);
+  std::vector<WindowRef> MessageBoxes(std::uint32_t client);
   void PostKeyPress(WindowRef window, unsigned key);
   bool WaitFor(double bound, double poll, const std::function<bool()>& done);
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sonorix {
 
@@ -24,6 +25,7 @@ enum class WindowMessage : unsigned {
   GetText = 0x000D,
   GetTextLength = 0x000E,
   Close = 0x0010,
+  CancelMode = 0x001F,
   KeyDown = 0x0100,
   KeyUp = 0x0101,
   Char = 0x0102,
@@ -47,10 +49,18 @@ class WindowApi {
   virtual WindowRef FindTopLevel(std::string_view className) = 0;
   // The first top-level window of the class with exactly this caption.
   virtual WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) = 0;
+  // Every top-level window of the class, shown or hidden, of any program,
+  // topmost first.
+  virtual std::vector<WindowRef> TopLevelWindows(std::string_view className) = 0;
+  // The id of the process that made the window; 0 for no window.
+  virtual std::uint32_t ProcessOf(WindowRef window) = 0;
   // The first direct child of parent of the class after `after` (null: from
   // the first child). A null parent yields null: the desktop is never searched.
   virtual WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) = 0;
   virtual WindowRef GetSibling(WindowRef window, Sibling which) = 0;
+  // The direct child with this control id (a dialog's OK button has IDOK,
+  // 1, whatever its caption says in the system's language), or null.
+  virtual WindowRef FindControl(WindowRef parent, int id) = 0;
 
   // Sends a message whose lParam is a text, such as SetText.
   virtual std::intptr_t SendText(WindowRef window, WindowMessage message,

@@ -36,13 +36,12 @@ void AccountCommands::InstantMessages(const Style& style, bool on) {
                   UnderlinedItem(style, on ? "on" : "off"));
 }
 
-// Either the text a control holds or, for a button, its caption.
 WindowRef AccountCommands::FindChildWithText(WindowRef parent, std::string_view className,
-                                             std::string_view text, bool caption) {
+                                             std::string_view text) {
   WindowApi& windows = p_.aol.Windows();
   for (WindowRef child = windows.FindChild(parent, {}, className); child;
        child = windows.FindChild(parent, child, className)) {
-    if ((caption ? windows.Caption(child) : windows.Text(child)) == text) return child;
+    if (windows.Text(child) == text) return child;
   }
   return {};
 }
@@ -64,9 +63,9 @@ void AccountCommands::PrivateRoom(const Style& style, std::string_view room) {
       {kInvalidRoomAnswer, roomAnswer + ">is invalid"},
   }};
   for (const auto& [answer, reply] : answers) {
-    if (!FindChildWithText(box, "Static", answer, false)) continue;
+    if (!FindChildWithText(box, "Static", answer)) continue;
     p_.aol.SendChat(reply);
-    const WindowRef ok = FindChildWithText(box, "Button", "OK", true);
+    const WindowRef ok = actions_.FindOkButton(box);
     p_.aol.Windows().DoEvents();
     p_.aol.Windows().Send(ok, WindowMessage::KeyDown, kSpace, 0);
     p_.aol.Windows().Send(ok, WindowMessage::KeyUp, kSpace, 0);

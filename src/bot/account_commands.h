@@ -29,8 +29,7 @@ class AccountCommands {
   void Caption(const Style& style, std::string_view caption);
 
  private:
-  WindowRef FindChildWithText(WindowRef parent, std::string_view className, std::string_view text,
-                              bool caption);
+  WindowRef FindChildWithText(WindowRef parent, std::string_view className, std::string_view text);
 
   BotParts p_;
   ClientActions& actions_;

@@ -17,18 +17,26 @@ bool SameClass(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-WindowRef FakeWindowTree::AddTopLevel(std::string className, std::string text) {
+WindowRef FakeWindowTree::AddTopLevel(std::string className, std::string text,
+                                      std::uint32_t process) {
   const auto handle = nextHandle_++;
-  nodes_[handle] = Node{std::move(className), std::move(text), 0, {}};
+  nodes_[handle] = Node{std::move(className), std::move(text), 0, {}, process};
   topLevel_.push_back(handle);
   return WindowRef{handle};
 }
 
-WindowRef FakeWindowTree::AddChild(WindowRef parent, std::string className, std::string text) {
+WindowRef FakeWindowTree::AddChild(WindowRef parent, std::string className, std::string text,
+                                   int controlId) {
   const auto handle = nextHandle_++;
-  nodes_[handle] = Node{std::move(className), std::move(text), parent.handle, {}};
-  nodes_.at(parent.handle).children.push_back(handle);
+  Node& parentNode = nodes_.at(parent.handle);
+  nodes_[handle] =
+      Node{std::move(className), std::move(text), parent.handle, {}, parentNode.process, controlId};
+  parentNode.children.push_back(handle);
   return WindowRef{handle};
+}
+
+void FakeWindowTree::SetVisible(WindowRef window, bool visible) {
+  nodes_.at(window.handle).visible = visible;
 }
 
 std::vector<std::uintptr_t>& FakeWindowTree::SiblingsOf(const Node& node) {
@@ -82,6 +90,30 @@ WindowRef FakeWindowTree::FindTopLevelCaptioned(std::string_view className,
   for (const auto handle : topLevel_) {
     const Node& node = nodes_.at(handle);
     if (SameClass(node.className, className) && node.text == caption) return WindowRef{handle};
+  }
+  return {};
+}
+
+std::vector<WindowRef> FakeWindowTree::TopLevelWindows(std::string_view className) {
+  ++lookups;
+  std::vector<WindowRef> found;
+  for (const auto handle : topLevel_) {
+    if (SameClass(nodes_.at(handle).className, className)) found.push_back(WindowRef{handle});
+  }
+  return found;
+}
+
+std::uint32_t FakeWindowTree::ProcessOf(WindowRef window) {
+  const Node* node = Find(window);
+  return node == nullptr ? 0 : node->process;
+}
+
+WindowRef FakeWindowTree::FindControl(WindowRef parent, int id) {
+  ++lookups;
+  const Node* node = Find(parent);
+  if (node == nullptr) return {};
+  for (const auto child : node->children) {
+    if (nodes_.at(child).controlId == id) return WindowRef{child};
   }
   return {};
 }
@@ -170,7 +202,10 @@ std::string FakeWindowTree::Caption(WindowRef window) {
   return node == nullptr ? "" : node->text;
 }
 
-bool FakeWindowTree::IsVisible(WindowRef window) { return Exists(window); }
+bool FakeWindowTree::IsVisible(WindowRef window) {
+  const Node* node = Find(window);
+  return node != nullptr && node->visible;
+}
 
 void FakeWindowTree::DoEvents() {
   if (onDoEvents) onDoEvents();

@@ -20,11 +20,19 @@ class FakeWindowTree final : public WindowApi {
     std::string text;
   };
 
+  // Every window belongs to the client's process unless a top-level one is
+  // made for another; children belong to their top-level window's.
+  static constexpr std::uint32_t kClientProcess = 1;
+
   // Siblings keep the order they were added in, which is their z-order,
   // topmost first, until RaiseToTop.
-  WindowRef AddTopLevel(std::string className, std::string text = "");
-  WindowRef AddChild(WindowRef parent, std::string className, std::string text = "");
+  WindowRef AddTopLevel(std::string className, std::string text = "",
+                        std::uint32_t process = kClientProcess);
+  WindowRef AddChild(WindowRef parent, std::string className, std::string text = "",
+                     int controlId = 0);
   void RaiseToTop(WindowRef window);
+  // Windows are shown when made.
+  void SetVisible(WindowRef window, bool visible);
   void Destroy(WindowRef window);
   void SetWindowText(WindowRef window, std::string text);
   bool Exists(WindowRef window) const;
@@ -53,8 +61,11 @@ class FakeWindowTree final : public WindowApi {
 
   WindowRef FindTopLevel(std::string_view className) override;
   WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) override;
+  std::vector<WindowRef> TopLevelWindows(std::string_view className) override;
+  std::uint32_t ProcessOf(WindowRef window) override;
   WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
   WindowRef GetSibling(WindowRef window, Sibling which) override;
+  WindowRef FindControl(WindowRef parent, int id) override;
   std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) override;
   std::intptr_t Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;
@@ -74,6 +85,9 @@ class FakeWindowTree final : public WindowApi {
     std::string text;
     std::uintptr_t parent = 0;
     std::vector<std::uintptr_t> children;
+    std::uint32_t process = kClientProcess;
+    int controlId = 0;
+    bool visible = true;
   };
 
   std::vector<std::uintptr_t>& SiblingsOf(const Node& node);

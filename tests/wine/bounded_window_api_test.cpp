@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -92,6 +93,9 @@ TEST(BoundedWindowApi, AProgramThatStopsAnsweringIsAbsentUntilItWakes) {
   EXPECT_EQ(api.UnansweredCalls(), 2u) << "refused while the first call is stuck";
   EXPECT_TRUE(api.GetSibling(sleepy.Window(), Sibling::First))
       << "window-manager reads do not wait for the sleeper";
+  EXPECT_EQ(std::ranges::count(api.TopLevelWindows("edit"), sleepy.Window()), 1);
+  EXPECT_EQ(api.ProcessOf(sleepy.Window()), GetCurrentProcessId());
+  EXPECT_FALSE(api.FindControl(sleepy.Window(), IDOK));
   EXPECT_EQ(api.UnansweredCalls(), 2u);
 
   sleepy.Wake();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace sonorix {
 namespace {
@@ -66,6 +67,34 @@ TEST_F(User32WindowApiTest, SiblingWalkVisitsEveryChildOnceFromTheTop) {
   EXPECT_TRUE(second);
   EXPECT_NE(second, first);
   EXPECT_EQ(api_.Text(second), api_.Caption(second));
+}
+
+// A hidden window of the class counts as much as a shown one: Windows keeps
+// hidden menu windows for reuse.
+TEST_F(User32WindowApiTest, TopLevelWindowsOfAClassComeTopmostFirstWithTheirProcess) {
+  OwnedWindow hidden(CreateWindowExA(0, "Sonorix Test Frame", "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                     nullptr, GetModuleHandleA(nullptr), nullptr));
+  ASSERT_TRUE(hidden);
+  SetWindowPos(frame_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  EXPECT_EQ(api_.TopLevelWindows("SONORIX test frame"),
+            (std::vector<WindowRef>{Ref(frame_.get()), Ref(hidden.get())}));
+  EXPECT_TRUE(api_.TopLevelWindows("No Such Class Here").empty());
+  EXPECT_EQ(api_.ProcessOf(Ref(hidden.get())), GetCurrentProcessId());
+  EXPECT_EQ(api_.ProcessOf({}), 0u);
+  const WindowRef gone = Ref(hidden.get());
+  hidden.reset();
+  EXPECT_EQ(api_.ProcessOf(gone), 0u);
+}
+
+TEST_F(User32WindowApiTest, ControlsAreFoundByTheirIdAmongDirectChildrenOnly) {
+  const HWND ok = CreateWindowExA(0, "BUTTON", "Aceptar", WS_CHILD, 0, 0, 10, 10, frame_.get(),
+                                  reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
+  EXPECT_EQ(api_.FindControl(Ref(frame_.get()), IDOK), Ref(ok));
+  EXPECT_FALSE(api_.FindControl(Ref(frame_.get()), IDCANCEL));
+  EXPECT_FALSE(api_.FindControl({}, IDOK));
+  CreateWindowExA(0, "BUTTON", "", WS_CHILD, 0, 0, 10, 10, ok, reinterpret_cast<HMENU>(7), nullptr,
+                  nullptr);
+  EXPECT_FALSE(api_.FindControl(Ref(frame_.get()), 7)) << "a grandchild";
 }
 
 TEST_F(User32WindowApiTest, TextCrossesAsWindows1252AndComesBackAsUtf8) {

@@ -83,8 +83,15 @@ std::optional<Command> ParseVerb(std::string_view verb, std::string_view argumen
   if (verb == "hang") return ParseTimed<Hang>(argument);
   if (verb == "ignore") {
     const std::string_view part = Trim(argument);
-    if (part != "im" && part != "mail" && part != "menu" && part != "box") return std::nullopt;
+    if (part != "im" && part != "mail" && part != "menu" && part != "submenu" && part != "box") {
+      return std::nullopt;
+    }
     return Ignore{std::string(part)};
+  }
+  if (verb == "quirk") {
+    const std::string_view part = Trim(argument);
+    if (part != "menu-on-top" && part != "hidden-menu") return std::nullopt;
+    return Quirk{std::string(part)};
   }
   if (verb == "transfer") return ParseNamed<Transfer>(argument);
   if (verb == "quit") return ParseNoArgument(argument, Quit{});

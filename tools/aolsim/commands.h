@@ -65,11 +65,20 @@ struct Hang {
   friend bool operator==(const Hang&, const Hang&) = default;
 };
 // The client stops showing one of its windows: "im" (instant message
-// window), "mail" (mail box), "menu" (the toolbar's pop-up menu) or "box"
-// (its message box).
+// window), "mail" (mail box), "menu" (the toolbar's pop-up menu), "submenu"
+// (the mail boxes' sub-menu of that menu, whose item is then greyed) or
+// "box" (its message box).
 struct Ignore {
   std::string part;
   friend bool operator==(const Ignore&, const Ignore&) = default;
+};
+// The client's menus behave from now on as they may on Windows:
+// "menu-on-top" keeps a pop-up menu above the sub-menu it opened, and
+// "hidden-menu" makes a hidden pop-up menu window that lies above the shown
+// ones, as a menu window kept for reuse does.
+struct Quirk {
+  std::string part;
+  friend bool operator==(const Quirk&, const Quirk&) = default;
 };
 // A file transfer of the named file starts and runs on its own.
 struct Transfer {
@@ -81,7 +90,7 @@ struct Quit {
 };
 
 using Command = std::variant<SignOn, SignOff, OpenRoom, CloseRoom, FrontRoom, Say, Type, Clear,
-                             MaxLines, Dump, Wait, Hang, Ignore, Transfer, Quit>;
+                             MaxLines, Dump, Wait, Hang, Ignore, Quirk, Transfer, Quit>;
 
 // The largest transcript limit accepted, so that a typo cannot make the
 // program hoard memory.

@@ -8,6 +8,7 @@
 #include "aolsim/client_windows.h"
 #include "aolsim/document_window.h"
 #include "aolsim/file_io.h"
+#include "aolsim/menu_quirks.h"
 #include "aolsim/transcript_view.h"
 #include "aolsim/welcome_window.h"
 #include "aolsim/window_support.h"
@@ -113,6 +114,11 @@ class Executor {
   }
   bool operator()(const Ignore& command) {
     session_.ignored.insert(command.part);
+    return true;
+  }
+  bool operator()(const Quirk& command) {
+    if (command.part == "hidden-menu" && MakeHiddenMenu(frame_) == nullptr) return false;
+    session_.quirks.insert(command.part);
     return true;
   }
   bool operator()(const Transfer& command) {

@@ -8,6 +8,7 @@
 
 #include "aolsim/file_io.h"
 #include "aolsim/frame_commands.h"
+#include "aolsim/menu_quirks.h"
 #include "aolsim/toolbar.h"
 #include "aolsim/toolbar_actions.h"
 #include "aolsim/window_classes.h"
@@ -122,6 +123,9 @@ LRESULT HandleFrameMessage(HWND frame, FrameState& state, UINT message, WPARAM w
       break;
     case WM_COPYDATA:
       return HandleCopyData(frame, state, lParam);
+    case WM_ENTERIDLE:
+      if (wParam == MSGF_MENU) ArrangeMenus(state.session);
+      break;
     case WM_TIMER:
       if (wParam != kScriptTimer) break;
       RunScriptSteps(frame, state);

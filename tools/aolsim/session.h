@@ -21,8 +21,11 @@ struct Session {
   std::size_t maxLines = kDefaultMaxLines;
   // The windows the client has been told never to show.
   std::set<std::string, std::less<>> ignored;
+  // The ways of Windows the client has been told to show (see Quirk).
+  std::set<std::string, std::less<>> quirks;
 
   bool Ignores(std::string_view part) const { return ignored.count(part) != 0; }
+  bool Has(std::string_view quirk) const { return quirks.count(quirk) != 0; }
 
   // Appends the line exactly as the input box held it, plus CR LF.
   void LogSentLine(std::string_view line) const;

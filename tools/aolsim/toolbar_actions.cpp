@@ -19,8 +19,9 @@ struct MenuDeleter {
 };
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
-// "Mail" leads to the three mail boxes; the menu owns its sub-menu.
-UniqueMenu MakeMailMenu() {
+// "Mail" leads to the three mail boxes; the menu owns its sub-menu. A greyed
+// "Mail" opens nothing.
+UniqueMenu MakeMailMenu(bool greyMail) {
   UniqueMenu menu(CreatePopupMenu());
   HMENU boxes = CreatePopupMenu();
   if (!menu || boxes == nullptr) {
@@ -30,19 +31,21 @@ UniqueMenu MakeMailMenu() {
   AppendMenuA(boxes, MF_STRING, kNewMail, "New Mail");
   AppendMenuA(boxes, MF_STRING, kOldMail, "Old Mail");
   AppendMenuA(boxes, MF_STRING, kSentMail, "Sent Mail");
-  AppendMenuA(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(boxes), "Mail");
+  AppendMenuA(menu.get(), MF_POPUP | (greyMail ? MF_GRAYED : 0u), reinterpret_cast<UINT_PTR>(boxes),
+              "Mail");
   AppendMenuA(menu.get(), MF_STRING, kWriteMail, "Write Mail");
   return menu;
 }
 
-void OpenMailMenu(HWND frame, HWND mdiClient, HWND icon) {
-  const UniqueMenu menu = MakeMailMenu();
+// The frame is told of the menu (WM_ENTERIDLE among others) so that it can
+// arrange the menu windows as its quirks ask.
+void OpenMailMenu(HWND frame, HWND mdiClient, const Session& session, HWND icon) {
+  const UniqueMenu menu = MakeMailMenu(session.Ignores("submenu"));
   if (!menu) return;
   RECT rect{};
   GetWindowRect(icon, &rect);
-  const auto picked =
-      static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN,
-                                       rect.left, rect.bottom, 0, frame, nullptr));
+  const auto picked = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN,
+                                                       rect.left, rect.bottom, 0, frame, nullptr));
   if (picked >= kNewMail && picked <= kSentMail) {
     OpenMail(mdiClient, static_cast<MailKind>(picked - kNewMail));
   }
@@ -64,7 +67,8 @@ void OpenMail(HWND mdiClient, MailKind kind) {
 }
 
 void OnToolbarIcon(HWND frame, HWND mdiClient, const Session& session, HWND icon, int number) {
-  if (number == kMailMenuIcon && !session.Ignores("menu")) OpenMailMenu(frame, mdiClient, icon);
+  if (number == kMailMenuIcon && !session.Ignores("menu"))
+    OpenMailMenu(frame, mdiClient, session, icon);
   if (number == kNewMailIcon && !session.Ignores("mail")) OpenMail(mdiClient, MailKind::New);
   if (number == kImIcon && !session.Ignores("im")) {
     OpenDocument(mdiClient, kImCaption, std::make_unique<InstantMessage>());

@@ -36,6 +36,12 @@ WindowRef BoundedWindowApi::FindTopLevelCaptioned(std::string_view className,
   return direct_.FindTopLevelCaptioned(className, caption);
 }
 
+std::vector<WindowRef> BoundedWindowApi::TopLevelWindows(std::string_view className) {
+  return direct_.TopLevelWindows(className);
+}
+
+std::uint32_t BoundedWindowApi::ProcessOf(WindowRef window) { return direct_.ProcessOf(window); }
+
 WindowRef BoundedWindowApi::FindChild(WindowRef parent, WindowRef after,
                                       std::string_view className) {
   return direct_.FindChild(parent, after, className);
@@ -43,6 +49,10 @@ WindowRef BoundedWindowApi::FindChild(WindowRef parent, WindowRef after,
 
 WindowRef BoundedWindowApi::GetSibling(WindowRef window, Sibling which) {
   return direct_.GetSibling(window, which);
+}
+
+WindowRef BoundedWindowApi::FindControl(WindowRef parent, int id) {
+  return direct_.FindControl(parent, id);
 }
 
 // Each call on the worker has its own User32WindowApi (it holds no state) and

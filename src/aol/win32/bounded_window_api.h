@@ -23,9 +23,10 @@ namespace sonorix {
 // refused, as while a call is stuck.
 //
 // Send's lParam must be a number: a pointer could be read after the caller
-// gave the call up. The window-manager reads (FindTopLevel, FindChild,
-// GetSibling, IsVisible, and Caption of another program's window), Post and
-// AskTextLength never wait for another program and run directly.
+// gave the call up. The window-manager reads (FindTopLevel, TopLevelWindows,
+// ProcessOf, FindChild, GetSibling, FindControl, IsVisible, and Caption of
+// another program's window), Post and AskTextLength never wait for another
+// program and run directly.
 class BoundedWindowApi final : public WindowApi {
  public:
   // Long enough for a busy client to answer a poll, short enough that one
@@ -36,8 +37,11 @@ class BoundedWindowApi final : public WindowApi {
 
   WindowRef FindTopLevel(std::string_view className) override;
   WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) override;
+  std::vector<WindowRef> TopLevelWindows(std::string_view className) override;
+  std::uint32_t ProcessOf(WindowRef window) override;
   WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
   WindowRef GetSibling(WindowRef window, Sibling which) override;
+  WindowRef FindControl(WindowRef parent, int id) override;
   std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) override;
   std::intptr_t Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;

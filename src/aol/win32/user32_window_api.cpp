@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "aol/win32/length_questions.h"
@@ -14,6 +15,35 @@ namespace {
 
 HWND ToHwnd(WindowRef window) { return reinterpret_cast<HWND>(window.handle); }
 WindowRef ToRef(HWND hwnd) { return WindowRef{reinterpret_cast<std::uintptr_t>(hwnd)}; }
+
+bool SameClass(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+struct ClassSearch {
+  std::string className;  // in the system's ANSI code page
+  std::vector<WindowRef> found;
+};
+
+// No exception may cross into the system's enumeration: a list that cannot
+// grow ends it.
+BOOL CALLBACK CollectOfClass(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ClassSearch*>(data);
+  char name[256] = {};
+  const int length = GetClassNameA(window, name, static_cast<int>(sizeof name));
+  if (length <= 0 ||
+      !SameClass(std::string_view(name, static_cast<std::size_t>(length)), search->className)) {
+    return TRUE;
+  }
+  try {
+    search->found.push_back(ToRef(window));
+  } catch (...) {
+    return FALSE;
+  }
+  return TRUE;
+}
 
 }  // namespace
 
@@ -29,6 +59,20 @@ WindowRef User32WindowApi::FindTopLevelCaptioned(std::string_view className,
   return ToRef(FindWindowA(Utf8ToAnsi(className).c_str(), Utf8ToAnsi(caption).c_str()));
 }
 
+// EnumWindows takes one snapshot, in z-order: a loop of FindWindowEx calls
+// loses its place when the window it continues after closes.
+std::vector<WindowRef> User32WindowApi::TopLevelWindows(std::string_view className) {
+  ClassSearch search{Utf8ToAnsi(className), {}};
+  EnumWindows(CollectOfClass, reinterpret_cast<LPARAM>(&search));
+  return std::move(search.found);
+}
+
+std::uint32_t User32WindowApi::ProcessOf(WindowRef window) {
+  DWORD process = 0;
+  if (window && GetWindowThreadProcessId(ToHwnd(window), &process) == 0) return 0;
+  return process;
+}
+
 WindowRef User32WindowApi::FindChild(WindowRef parent, WindowRef after,
                                      std::string_view className) {
   // FindWindowEx with no parent searches the desktop: never what a walk means.
@@ -40,6 +84,11 @@ WindowRef User32WindowApi::FindChild(WindowRef parent, WindowRef after,
 WindowRef User32WindowApi::GetSibling(WindowRef window, Sibling which) {
   if (!window) return {};
   return ToRef(GetWindow(ToHwnd(window), which == Sibling::First ? GW_HWNDFIRST : GW_HWNDNEXT));
+}
+
+WindowRef User32WindowApi::FindControl(WindowRef parent, int id) {
+  if (!parent) return {};
+  return ToRef(GetDlgItem(ToHwnd(parent), id));
 }
 
 std::intptr_t User32WindowApi::SendText(WindowRef window, WindowMessage message,

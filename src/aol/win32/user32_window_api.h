@@ -15,8 +15,11 @@ class User32WindowApi final : public WindowApi {
 
   WindowRef FindTopLevel(std::string_view className) override;
   WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) override;
+  std::vector<WindowRef> TopLevelWindows(std::string_view className) override;
+  std::uint32_t ProcessOf(WindowRef window) override;
   WindowRef FindChild(WindowRef parent, WindowRef after, std::string_view className) override;
   WindowRef GetSibling(WindowRef window, Sibling which) override;
+  WindowRef FindControl(WindowRef parent, int id) override;
   std::intptr_t SendText(WindowRef window, WindowMessage message, std::string_view text) override;
   std::intptr_t Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                      std::intptr_t lParam) override;

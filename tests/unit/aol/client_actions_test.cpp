@@ -49,12 +49,38 @@ struct ActionRig {
     return document;
   }
 
+  bool Posted(WindowRef window, WindowMessage message, std::uintptr_t wParam = 0) const {
+    for (const auto& sent : SentTo(window)) {
+      if (sent.message == message && sent.wParam == wParam) return true;
+    }
+    return false;
+  }
+  // From now on a click on any icon opens the client's menu on top, and
+  // Enter in it its sub-menu, on top too unless `subBelow`; `eachPause`
+  // runs after them, to move other windows about.
+  void ServeMenus(bool subBelow = false, bool opensSubmenu = true,
+                  std::function<void()> eachPause = {}) {
+    clock.duringPause = [=, this] {
+      for (const WindowRef icon : icons) {
+        if (popup || !Posted(icon, WindowMessage::LeftButtonDown)) continue;
+        popup = tree.AddTopLevel("#32768");
+        tree.RaiseToTop(popup);
+      }
+      if (popup && !submenu && opensSubmenu && Posted(popup, WindowMessage::KeyDown, kEnter)) {
+        submenu = tree.AddTopLevel("#32768");
+        if (!subBelow) tree.RaiseToTop(submenu);
+      }
+      if (eachPause) eachPause();
+    };
+  }
+
+  static constexpr std::uintptr_t kEnter = 0x0D;
   FakeClient client;
   FakeWindowTree& tree = client.tree;
   StepClock clock;
   ClientActions actions{tree, client.aol, clock};
   std::vector<WindowRef> icons;
-  WindowRef keywordBox, mdi;
+  WindowRef keywordBox, mdi, popup, submenu;
 };
 
 TEST(ClientActions, ToolbarIconsAndMenusAreFoundByTheirNumbers) {
@@ -65,25 +91,72 @@ TEST(ClientActions, ToolbarIconsAndMenusAreFoundByTheirNumbers) {
     int menu, icon, second, downs;
   } cases[] = {{1, 3, 2, 2}, {2, 6, 1, 1}, {3, 9, 0, 0}, {4, 11, 2, 2}, {0, 0, 1, 1}, {5, 5, 2, 2}};
   for (const auto& c : cases) {
-    const WindowRef popup = rig.tree.AddTopLevel("#32768");
-    WindowRef submenu;
-    rig.clock.duringPause = [&] {
-      if (submenu || rig.SentTo(popup).empty()) return;
-      submenu = rig.tree.AddTopLevel("#32768");
-      rig.tree.RaiseToTop(submenu);
-    };
+    rig.ServeMenus();
     int menu = c.menu;
     int second = c.second;
     EXPECT_TRUE(rig.actions.PickFromMenu(menu, 1, second));
     EXPECT_EQ(menu, c.icon);
     EXPECT_EQ(second, c.second - 1);
     EXPECT_EQ(rig.SentTo(rig.icons[std::size_t(c.icon)]).size(), 2u) << "posted down and up";
-    EXPECT_EQ(rig.SentTo(popup).size(), 6u) << "two steps down and Enter";
-    EXPECT_EQ(rig.SentTo(submenu).size(), 2u * static_cast<std::size_t>(c.downs + 1));
-    rig.tree.Destroy(popup);
-    rig.tree.Destroy(submenu);
+    EXPECT_EQ(rig.SentTo(rig.popup).size(), 6u) << "two steps down and Enter";
+    EXPECT_EQ(rig.SentTo(rig.submenu).size(), 2u * static_cast<std::size_t>(c.downs + 1));
+    rig.tree.Destroy(std::exchange(rig.popup, {}));
+    rig.tree.Destroy(std::exchange(rig.submenu, {}));
     rig.tree.sent.clear();
   }
+}
+
+// Any program's menu has the menus' class, and Windows keeps hidden menu
+// windows for reuse: only a menu of the client that the click showed counts,
+// wherever it lies, even a sub-menu below the menu that opened it.
+TEST(ClientActions, OnlyTheMenusTheClickShowedArePicked) {
+  enum class Decoy { AnotherProgramsMenu, AMenuShownBefore, AHiddenMenu, None };
+  const struct {
+    const char* what;
+    Decoy decoy;
+    bool subBelow;
+  } cases[] = {{"another program's menu", Decoy::AnotherProgramsMenu, false},
+               {"a menu shown before", Decoy::AMenuShownBefore, false},
+               {"a hidden menu window", Decoy::AHiddenMenu, false},
+               {"a sub-menu below its menu", Decoy::None, true}};
+  for (const auto& c : cases) {
+    ActionRig rig;
+    WindowRef decoy;
+    if (c.decoy == Decoy::AMenuShownBefore || c.decoy == Decoy::AHiddenMenu) {
+      decoy = rig.tree.AddTopLevel("#32768");
+      rig.tree.SetVisible(decoy, c.decoy == Decoy::AMenuShownBefore);
+    }
+    // Each decoy lies above the client's menus once they show.
+    rig.ServeMenus(c.subBelow, true, [&] {
+      if (c.decoy == Decoy::AnotherProgramsMenu && rig.popup && !decoy) {
+        decoy = rig.tree.AddTopLevel("#32768", "", FakeWindowTree::kClientProcess + 1);
+      }
+      if (decoy) rig.tree.RaiseToTop(decoy);
+    });
+    int menu = 0;
+    int second = 2;
+    EXPECT_TRUE(rig.actions.PickFromMenu(menu, 0, second)) << c.what;
+    EXPECT_EQ(rig.SentTo(rig.popup).size(), 4u) << c.what << ": one step down and Enter";
+    EXPECT_EQ(rig.SentTo(rig.submenu).size(), 6u) << c.what << ": two steps down and Enter";
+    EXPECT_TRUE(!decoy || rig.SentTo(decoy).empty()) << c.what;
+  }
+}
+
+// A wait that gives up with the client's menu open closes it again: Escape
+// to each menu the click showed, and WM_CANCELMODE to the frame, which ends
+// the menu of a client that wakes later. A menu shown before is the user's.
+TEST(ClientActions, AMenuOpenWhenItsWaitGivesUpIsClosed) {
+  ActionRig rig;
+  const WindowRef before = rig.tree.AddTopLevel("#32768");
+  rig.ServeMenus(false, false);
+  int menu = 0;
+  int second = 1;
+  EXPECT_FALSE(rig.actions.PickFromMenu(menu, 0, second));
+  ASSERT_TRUE(rig.popup);
+  EXPECT_TRUE(rig.Posted(rig.popup, WindowMessage::KeyDown, 0x1B));
+  EXPECT_TRUE(rig.Posted(rig.popup, WindowMessage::KeyUp, 0x1B));
+  EXPECT_TRUE(rig.Posted(rig.tree.FindTopLevel("AOL Frame25"), WindowMessage::CancelMode));
+  EXPECT_TRUE(rig.SentTo(before).empty());
 }
 
 TEST(ClientActions, KeywordsAndPrivateRoomsAreTypedIntoTheKeywordBox) {
@@ -146,31 +219,68 @@ TEST(ClientActions, WindowsThatNeverOpenCostOnlyTheirBound) {
   }
 }
 
-TEST(ClientActions, AnInstantMessageIsTypedSentAndItsAnswerPressed) {
-  ActionRig rig;
-  WindowRef im;
-  rig.clock.duringPause = [&] {
-    if (!im && !rig.SentTo(rig.icons[4]).empty()) {
-      im = rig.AddDocument("Send Instant Message",
-                           {"_AOL_Static", "_AOL_Edit", "RICHCNTL", "_AOL_Icon", "_AOL_Icon",
-                            "_AOL_Icon", "_AOL_Icon", "_AOL_Icon", "_AOL_Icon", "_AOL_Icon",
-                            "_AOL_Icon", "_AOL_Icon", "_AOL_Icon", "_AOL_Icon", "_AOL_Icon"});
-    }
+// An instant message window with this many icons opens on the first click.
+void ServeIMWindow(ActionRig& rig, int icons, WindowRef& im) {
+  rig.clock.duringPause = [&rig, icons, &im] {
+    if (im || rig.SentTo(rig.icons[4]).empty()) return;
+    im = rig.AddDocument("Send Instant Message", {"_AOL_Static", "_AOL_Edit", "RICHCNTL"});
+    for (int i = 0; i < icons; ++i) rig.tree.AddChild(im, "_AOL_Icon");
   };
-  WindowRef button;
+}
+
+// Only a box that came after the message is the client's answer, and it is
+// pressed by its OK button's id: the caption is in the system's language.
+TEST(ClientActions, AnInstantMessageIsTypedSentAndOnlyItsAnswerPressed) {
+  ActionRig rig;
+  const WindowRef earlier = rig.tree.AddTopLevel("#32770", "America Online");
+  const WindowRef earlierOk = rig.tree.AddChild(earlier, "Button", "Aceptar", 1);
+  WindowRef im;
+  ServeIMWindow(rig, 14, im);
+  WindowRef ok;
   rig.tree.onSent = [&](const FakeWindowTree::Sent& message) {
     if (message.message != WindowMessage::KeyUp || !im) return;
     WindowRef twelfth;
     for (int i = 0; i < 12; ++i) twelfth = rig.tree.FindChild(im, twelfth, "_AOL_Icon");
     if (message.window != twelfth) return;
-    button = rig.tree.AddChild(rig.tree.AddTopLevel("#32770", "America Online"), "Button", "OK");
+    const WindowRef box = rig.tree.AddTopLevel("#32770", "America Online");
+    rig.tree.AddChild(box, "Button", "Ayuda", 9);
+    ok = rig.tree.AddChild(box, "Button", "Aceptar", 1);
   };
   EXPECT_TRUE(rig.actions.SendIM("$IMs_Off", "OFF!"));
   EXPECT_EQ(rig.tree.Text(rig.tree.FindChild(im, {}, "_AOL_Edit")), "$IMs_Off");
   EXPECT_EQ(rig.tree.Text(rig.tree.FindChild(im, {}, "RICHCNTL")), "OFF!");
-  ASSERT_TRUE(button);
-  EXPECT_EQ(rig.SentTo(button).size(), 2u);
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(rig.SentTo(ok).size(), 2u);
+  EXPECT_TRUE(rig.SentTo(earlierOk).empty());
   EXPECT_EQ(rig.SentTo(im).back().message, WindowMessage::Close);
+}
+
+// A search after the last child would start again from the first: a window
+// with fewer children than the one sought yields nothing, and nothing is
+// clicked.
+TEST(ClientActions, AWindowShortOfTheChildSoughtHasNoneClicked) {
+  ActionRig rig;
+  WindowRef im;
+  ServeIMWindow(rig, 7, im);
+  EXPECT_FALSE(rig.actions.SendIM("$IMs_Off", "ON!"));
+  ASSERT_TRUE(im);
+  for (WindowRef icon = rig.tree.FindChild(im, {}, "_AOL_Icon"); icon;
+       icon = rig.tree.FindChild(im, icon, "_AOL_Icon")) {
+    EXPECT_TRUE(rig.SentTo(icon).empty());
+  }
+  const WindowRef mailbox = rig.AddDocument("Mailbox", {"_AOL_Glyph", "_AOL_Icon", "_AOL_Image"});
+  const WindowRef tabs = rig.tree.AddChild(mailbox, "_AOL_TabControl");
+  const WindowRef newMail = rig.tree.AddChild(rig.tree.AddChild(tabs, "_AOL_TabPage"), "_AOL_Tree");
+  EXPECT_EQ(rig.actions.FindMailTree("new"), newMail);
+  EXPECT_FALSE(rig.actions.FindMailTree("old"));
+  EXPECT_FALSE(rig.actions.FindMailTree("sent"));
+  rig.tree.sent.clear();
+  const double start = rig.clock.now;
+  int menu = 12;
+  int second = 1;
+  EXPECT_FALSE(rig.actions.PickFromMenu(menu, 0, second)) << "a toolbar of twelve icons";
+  EXPECT_TRUE(rig.tree.sent.empty());
+  EXPECT_EQ(rig.clock.now, start) << "no menu is waited for";
 }
 
 TEST(ClientActions, TheOnlyTransferWindowIsFoundInOnePassOverEmptyCaptions) {

@@ -43,6 +43,9 @@ TEST(ParseCommand, ReadsEveryVerbAndRefusesEveryMalformedLine) {
       {"quit", Quit{}},
       {"quit  ", Quit{}},
       {"ignore mail", Ignore{"mail"}},
+      {"ignore submenu", Ignore{"submenu"}},
+      {"quirk menu-on-top", Quirk{"menu-on-top"}},
+      {"quirk  hidden-menu ", Quirk{"hidden-menu"}},
       {"transfer big song.mp3", Transfer{"big song.mp3"}}};
   for (const auto& [line, command] : good) EXPECT_EQ(Parsed(line), command) << line;
   for (const std::string_view bad :
@@ -53,7 +56,8 @@ TEST(ParseCommand, ReadsEveryVerbAndRefusesEveryMalformedLine) {
         "say Bob:",  "say Bob: ",       "type a\r\nquit", "say Bob: a\nb",
         "wait",      "wait -1",         "wait 1s",        "wait nan",
         "wait inf",  "wait 1e9",        "maxlines 0",     "hang",
-        "hang -2",   "hang 4 s",        "hang 3601",      "Hang 4"}) {
+        "hang -2",   "hang 4 s",        "hang 3601",      "Hang 4",
+        "quirk",     "quirk menu"}) {
     EXPECT_FALSE(Parsed(bad)) << bad;
   }
   EXPECT_FALSE(Parsed(std::string_view("type a\0b", 8))) << "no NUL";

@@ -24,8 +24,9 @@ struct RefusingClient {
         const WindowRef box = tree.AddTopLevel("#32770", "America Online");
         tree.AddChild(box, "Static", "Something else");
         tree.AddChild(box, "Static", answer);
-        tree.AddChild(box, "Button", "Cancel");
-        ok = tree.AddChild(box, "Button", "OK");
+        // Captioned in the system's language.
+        tree.AddChild(box, "Button", "Cancelar", 2);
+        ok = tree.AddChild(box, "Button", "Aceptar", 1);
       }
     };
   }
