@@ -1,6 +1,11 @@
 // What one chat line costs the bot.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "bot/own_lines.h"
 #include "bot/transcript_follower.h"
 #include "fakes/fake_bot_parts.h"
 
@@ -38,6 +43,30 @@ void BM_TranscriptAdvance(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TranscriptAdvance);
+
+// A reply of n "&;" against its echo with one more character: the walk
+// must weigh every rendering. The bounded walk of today beside the full walk
+// of the design before, in the same run.
+std::pair<std::string, std::string> TangledEcho(std::int64_t n) {
+  std::string entities;
+  for (std::int64_t i = 0; i < n; ++i) entities += "&;";
+  return {"<FONT COLOR=#FF9900>" + entities, entities + "x"};
+}
+
+void BM_EchoMatchEntities(benchmark::State& state) {
+  const auto [html, text] = TangledEcho(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(MayShowAs(html, text));
+}
+BENCHMARK(BM_EchoMatchEntities)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_EchoMatchEntitiesFullWalkBaseline(benchmark::State& state) {
+  const auto [html, text] = TangledEcho(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(MayShowAsWithin(html, text, SIZE_MAX));
+}
+BENCHMARK(BM_EchoMatchEntitiesFullWalkBaseline)
+    ->Arg(5000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sonorix

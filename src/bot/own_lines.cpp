@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -65,36 +64,34 @@ bool InWindows1252(char32_t c) {
 }
 
 // Walks the html and the shown text together, every way a client could have
-// rendered the html; a state is a position in each. Positions only move
-// forward, so states are taken in order and each only once.
+// rendered the html; a state is a position in each. Every step moves on in
+// the html, so the states are taken html position by html position, each
+// only once.
 class Renderings {
  public:
-  Renderings(std::string_view html, std::string_view shown) : html_(html), shown_(shown) {
+  Renderings(std::string_view html, std::string_view shown)
+      : html_(html), shown_(shown), shownAt_(html.size() + 1) {
     Add(0, 0);
   }
 
-  bool Possible() {
-    std::pair<std::size_t, std::size_t> last{html_.size() + 1, 0};
-    while (!states_.empty()) {
-      std::pop_heap(states_.begin(), states_.end(), std::greater<>());
-      const auto state = states_.back();
-      states_.pop_back();
-      if (state == last) continue;
-      last = state;
-      if (state.first == html_.size()) {
-        if (state.second == shown_.size()) return true;
-        continue;
+  bool Possible(std::size_t steps) {
+    for (std::size_t i = 0; i < html_.size(); ++i) {
+      std::vector<std::size_t> positions = std::move(shownAt_[i]);
+      std::sort(positions.begin(), positions.end());
+      positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+      for (const std::size_t j : positions) {
+        // Each state adds at most five, so the time follows the steps.
+        if (steps-- == 0) return true;
+        Step(i, j);
       }
-      Step(state.first, state.second);
     }
-    return false;
+    const std::vector<std::size_t>& ends = shownAt_[html_.size()];
+    return std::find(ends.begin(), ends.end(), shown_.size()) != ends.end();
   }
 
  private:
   void Add(std::size_t i, std::size_t j) {
-    if (j > shown_.size()) return;
-    states_.emplace_back(i, j);
-    std::push_heap(states_.begin(), states_.end(), std::greater<>());
+    if (j <= shown_.size()) shownAt_[i].push_back(j);
   }
 
   // One shown character, wherever it came from.
@@ -126,14 +123,21 @@ class Renderings {
 
   std::string_view html_;
   std::string_view shown_;
-  std::vector<std::pair<std::size_t, std::size_t>> states_;  // a heap, least first
+  std::vector<std::vector<std::size_t>> shownAt_;  // by html position
 };
 
 }  // namespace
 
-bool MayShowAs(std::string_view html, std::string_view text) {
+bool MayShowAsWithin(std::string_view html, std::string_view text, std::size_t steps) {
   const std::string shown = WithoutBlanks(text);
-  return Renderings(html, shown).Possible();
+  return Renderings(html, shown).Possible(steps);
+}
+
+// A line rendered plainly takes about one step a byte; the room to spare
+// covers its tags and characters shown as look-alikes.
+bool MayShowAs(std::string_view html, std::string_view text) {
+  constexpr std::size_t kStepsPerByte = 1, kSpareSteps = 256;
+  return MayShowAsWithin(html, text, kStepsPerByte * (html.size() + text.size()) + kSpareSteps);
 }
 
 void OwnLines::Remember(std::string_view html) {

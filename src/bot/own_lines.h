@@ -16,7 +16,18 @@ namespace sonorix {
 // entity ("&amp;") may show as one character; a character that the
 // client's code page (Windows-1252) lacks may show as any one character
 // (two for one beyond the 16-bit range).
+//
+// A line can render so many ways that following them all would take time
+// growing with the square of its length (thousands of "&;" do that). The
+// walk is bounded by a number of steps in proportion to the two lengths; a
+// pair still unsettled then is taken to be a rendering, since being wrong
+// that way costs one line of the user's, and the other way could let a
+// reply run a command.
 bool MayShowAs(std::string_view html, std::string_view text);
+
+// The same, within the given number of steps; MayShowAs gives it a number in
+// proportion to the two lengths. Beyond the bound the answer is true.
+bool MayShowAsWithin(std::string_view html, std::string_view text, std::size_t steps);
 
 // The lines the program typed and the client has not yet shown back. The
 // client shows its user's lines in the order they were typed, so a line

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdint>
 #include <functional>
 #include <tuple>
 
@@ -107,6 +108,18 @@ TEST(MayShowAs, AnotherLineOrACommandIsNoRendering) {
   }
   EXPECT_FALSE(MayShowAs("a<b>c", "a<b>cd"));
   EXPECT_FALSE(MayShowAs("日本", "?")) << "one shown character for each one typed";
+}
+
+// Thousands of "&;" would take the full walk seconds: it stops after steps
+// in proportion to the lengths, and an unsettled pair counts as a rendering.
+TEST(MayShowAs, ATangledLineIsSettledWithinBoundedStepsAndThenTakenForOurs) {
+  std::string entities;
+  for (int i = 0; i < 300; ++i) entities += "&;";
+  const std::string html = "<b>" + entities;
+  EXPECT_FALSE(MayShowAsWithin(html, entities + "x", SIZE_MAX)) << "the full walk refutes it";
+  EXPECT_TRUE(MayShowAs(html, entities + "x"));
+  EXPECT_TRUE(MayShowAs(html, entities));
+  EXPECT_FALSE(MayShowAs(html, "p song")) << "a short line is still told apart";
 }
 
 // What the commands changed, so that a line obeyed without a reply shows.
