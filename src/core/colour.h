@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +20,10 @@ struct Colour {
   }
   friend constexpr bool operator==(Colour, Colour) = default;
 };
+
+// A colour asked of the user, as the colour dialog does; nothing when he
+// cancels.
+using ColourPick = std::function<std::optional<Colour>()>;
 
 // Shown wherever a preset colour cannot be read, e.g. the preset file is gone.
 inline constexpr Colour kFallbackColour{0x000000};

@@ -60,12 +60,13 @@ std::string MinimizeTip(PlayState state, std::string_view selectedFile) {
 }
 
 Preset PickPresetColours(Settings& settings, const std::vector<PresetColour>& which,
-                         const std::function<Colour()>& pick) {
+                         const ColourPick& pick) {
   for (const PresetColour colour : which) {
     // The dialog lets chat commands run, and one may switch the preset: the
     // colour goes to the preset current when it was picked.
-    const Colour picked = pick();
-    settings.WritePresetColour(settings.ReadMain(kPresetKey), colour, picked);
+    const std::optional<Colour> picked = pick();
+    if (!picked) break;
+    settings.WritePresetColour(settings.ReadMain(kPresetKey), colour, *picked);
   }
   return settings.ReadCurrentPreset();
 }

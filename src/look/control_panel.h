@@ -50,6 +50,6 @@ std::string MinimizeTip(PlayState state, std::string_view selectedFile);
 // the preset current once the pick is made (made if it is missing); the
 // preset is then read back.
 Preset PickPresetColours(Settings& settings, const std::vector<PresetColour>& which,
-                         const std::function<Colour()>& pick);
+                         const ColourPick& pick);
 
 }  // namespace sonorix

@@ -40,9 +40,13 @@ Deletion StyleDeletion(std::string_view selected, std::string_view current) {
   return Delete(selected, current, "style : ", "style");
 }
 
-bool MakePreset(Settings& settings, std::string_view name, const std::function<Colour()>& pick) {
+bool MakePreset(Settings& settings, std::string_view name, const ColourPick& pick) {
   std::array<Colour, kPresetColours.size()> colours;
-  for (Colour& colour : colours) colour = pick();
+  for (Colour& colour : colours) {
+    const std::optional<Colour> picked = pick();
+    if (!picked) return false;
+    colour = *picked;
+  }
   return settings.WritePreset(name, colours);
 }
 

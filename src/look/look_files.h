@@ -27,8 +27,9 @@ inline constexpr std::string_view kUnusableNameMessage =
     "at its ends, and no device name such as CON, NUL, COM1 or LPT1.";
 
 // Picks the five colours in turn for fade1, fade2, label, list and button,
-// then writes the preset's name and them. False when nothing was kept.
-bool MakePreset(Settings& settings, std::string_view name, const std::function<Colour()>& pick);
+// then writes the preset's name and them. A cancelled pick makes no preset:
+// false, as when nothing reached the disk.
+bool MakePreset(Settings& settings, std::string_view name, const ColourPick& pick);
 
 // The style maker's four fields, as typed.
 struct StyleFields {

@@ -12,9 +12,15 @@ void LoadMusicFolder(Settings& settings, SongList& songs, StartupDialogs& dialog
   dialogs.ShowInformation(
       "Welcome to Sonorix. Since this is your first time using this program, you will have to "
       "set up your directory");
-  settings.WriteMain(kMusicFolderKey, dialogs.BrowseForFolder("Browse For Folder"));
-  const std::string folder = settings.ReadMain(kMusicFolderKey);
+  const std::string folder = dialogs.BrowseForFolder("Browse For Folder");
+  if (folder.empty()) {
+    dialogs.ShowInformation(std::string(kNoMusicFolderSet));
+    return;
+  }
   songs.SetFolder(folder);
+  // A folder that did not reach the disk is not told as set; the settings
+  // say so themselves.
+  if (!settings.WriteMain(kMusicFolderKey, folder)) return;
   dialogs.ShowInformation("Thank you, your music directory was set\r\n\r\nSaved directory : " +
                           folder + "\r\n\r\nSong's found : " + std::to_string(songs.Count()));
 }

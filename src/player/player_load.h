@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "aol/aol_client.h"
 #include "core/clock.h"
@@ -21,9 +22,12 @@ class StartupDialogs {
   virtual std::string BrowseForFolder(const std::string& title) = 0;
 };
 
+inline constexpr std::string_view kNoMusicFolderSet =
+    "No music directory was set. Sonorix will ask for it again at its next start.";
+
 // A first start is any start whose "mp3 dir" reads empty: the user is asked
-// for the folder, whatever he picks (even nothing) is stored, and the count
-// of songs found is confirmed. Either way the list shows the stored folder.
+// for the folder; the folder picked is stored and the count of songs found
+// confirmed. Cancel stores nothing and says so, so the next start asks again.
 void LoadMusicFolder(Settings& settings, SongList& songs, StartupDialogs& dialogs);
 
 // Names "default" and "sonorix" as the current preset and style if unset.

@@ -136,14 +136,13 @@ TEST_F(ControlPanelTest, ColourSetUpsWriteThePresetAndRecolourThePlayer) {
       5s))
       << "the strip now fades from red, not from the preset's black: " << std::hex << left;
 
-  std::thread colours([] {
-    for (int i = 0; i < 3; ++i) AnswerColourPicker(IDCANCEL);
-  });
+  // Cancel is no colour: the set-up ends there and writes nothing.
+  const std::string label = PresetValue(*folder_, "label"), list = PresetValue(*folder_, "list");
+  std::thread colours([] { AnswerColourPicker(IDCANCEL); });
   app_->ControlPanel()->Choose(MenuEntry::SetupColor);
   colours.join();
-  for (const char* key : {"label", "list", "button"}) {
-    EXPECT_EQ(PresetValue(*folder_, key), "16711680") << "a cancelled pick keeps the last colour";
-  }
+  EXPECT_EQ(PresetValue(*folder_, "label"), label);
+  EXPECT_EQ(PresetValue(*folder_, "list"), list);
 }
 
 // The dialog lets the chat run meanwhile: a preset switched there gets
@@ -174,16 +173,24 @@ TEST_F(ControlPanelTest, APickGoesToThePresetSwitchedToWhileTheDialogIsOpen) {
 
 TEST_F(ControlPanelTest,
        FolderEntriesRereadTheFolderWindowEntriesAnnounceAboutTakesThePlayersPlace) {
+  const std::string music = MakeMusicFolder({{"cbr128.mp3", "one.mp3"}});
+  ASSERT_TRUE(ProfileStore().Write("Sonorix", "mp3 dir", music, folder_->SettingsFile()));
+  app_->Player()->Songs().SetFolder(music);
   MenuDriver open({VK_ESCAPE});
   Click(L"m&enu");
-  std::thread cancel([] { Press(WaitForDialog(), IDCANCEL); });
+  // Cancel keeps the folder and its songs; the picker is modal to the player.
+  HWND owner = nullptr;
+  std::thread cancel([&] {
+    const HWND picker = WaitForDialog();
+    owner = GetWindow(picker, GW_OWNER);
+    Press(picker, IDCANCEL);
+  });
   app_->ControlPanel()->Choose(MenuEntry::SetupDir);
   cancel.join();
-  EXPECT_EQ(ProfileStore().Read("Sonorix", "mp3 dir", folder_->SettingsFile()), "");
-  EXPECT_EQ(app_->Player()->Songs().Count(), 0);
+  EXPECT_EQ(owner, app_->Player()->Hwnd());
+  EXPECT_EQ(ProfileStore().Read("Sonorix", "mp3 dir", folder_->SettingsFile()), music);
+  EXPECT_EQ(app_->Player()->Songs().Count(), 1);
 
-  const std::string music = MakeMusicFolder({{"cbr128.mp3", "one.mp3"}});
-  app_->Player()->Songs().SetFolder(music);
   CopyFileA(TestMp3("mono.mp3").c_str(), (music + "\\two.mp3").c_str(), FALSE);
   EXPECT_EQ(app_->Player()->Songs().Count(), 1);
   app_->ControlPanel()->Choose(MenuEntry::RefreshDir);

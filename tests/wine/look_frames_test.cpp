@@ -97,6 +97,17 @@ TEST_F(LookWindowsTest, PresetNamesThatCannotBeFileNamesOrACancelMakeNothing) {
   EXPECT_EQ(form.List()->Texts(), (Lines{"default", "night"}));
   EXPECT_EQ(Read("ini files\\sonorix.ini", "preset", "NAME"), "");
   EXPECT_FALSE(Exists("presets\\.ini"));
+
+  // A colour cancelled half way is no preset: nothing is written.
+  std::thread partly([] {
+    std::wstring help, offered;
+    AnswerPresetMaking(L"sky", {RGB(1, 2, 3), RGB(4, 5, 6)}, help, offered);
+    AnswerColourPicker(IDCANCEL);
+  });
+  PressButton(form, L"make");
+  partly.join();
+  EXPECT_FALSE(Exists("presets\\sky.ini"));
+  EXPECT_EQ(form.List()->Texts(), (Lines{"default", "night"}));
 }
 
 TEST_F(LookWindowsTest, StyleListAndMakerMakeSwitchAndDeleteStyles) {

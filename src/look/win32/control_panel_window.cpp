@@ -36,8 +36,8 @@ ControlPanelWindow::ControlPanelWindow(ControlPanelParts parts)
     : parts_(std::move(parts)),
       image1_(MenuPicture(RGB(60, 140, 200))),
       image2_(MenuPicture(RGB(255, 153, 0))) {
-  // The menus belong to the player window; this one only owns the folder
-  // picker, which does without an owner if the system made no window.
+  // The menus and their dialogs belong to the player window; this one is
+  // never shown.
   static_cast<void>(CreateWindowOfClass(L"Sonorix Control Panel", WS_EX_TOOLWINDOW, WS_POPUP,
                                         RECT{0, 0, 0, 0}, nullptr, L"Sonorix"));
 }
@@ -63,6 +63,7 @@ HMENU ControlPanelWindow::BuildMenu(const std::vector<MenuItem>& items, bool fir
 }
 
 void ControlPanelWindow::ShowMenu(PopupMenu which, HWND player) {
+  dialogOwner_ = player;
   const auto items = which == PopupMenu::First ? FirstMenu() : SecondMenu(parts_.modes);
   const OwnedMenu menu(BuildMenu(items, which == PopupMenu::First));
   POINT at{TwipsToPixelsX(2950), TwipsToPixelsY(-30)};
@@ -74,14 +75,20 @@ void ControlPanelWindow::ShowMenu(PopupMenu which, HWND player) {
     Choose(items[chosen - kFirstId].entry);
 }
 
+// Cancel keeps the folder and the list as they were. One picker at a time:
+// the menu stays reachable while it is open.
 void ControlPanelWindow::SetUpMusicFolder() {
-  Settings& settings = parts_.settings;
-  settings.WriteMain(kMusicFolderKey, BrowseForFolder(Hwnd(), "Browse For Folder"));
-  parts_.songs.SetFolder(settings.ReadMain(kMusicFolderKey));
+  if (pickingFolder_) return;
+  pickingFolder_ = true;
+  const std::string folder = BrowseForFolder(dialogOwner_, "Browse For Folder");
+  pickingFolder_ = false;
+  if (folder.empty()) return;
+  parts_.settings.WriteMain(kMusicFolderKey, folder);
+  parts_.songs.SetFolder(folder);
 }
 
 void ControlPanelWindow::Choose(MenuEntry entry) {
-  auto pick = [this] { return commonDialog_.Show(Hwnd()); };
+  auto pick = [this] { return commonDialog_.Show(dialogOwner_); };
   switch (entry) {
     case MenuEntry::Presets:
       parts_.showPresets();

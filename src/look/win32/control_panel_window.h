@@ -48,6 +48,10 @@ class ControlPanelWindow final : public Window {
   void SetUpMusicFolder();
 
   ControlPanelParts parts_;
+  // The window whose menu was opened: the dialogs of its choices are modal
+  // to it and show above it.
+  HWND dialogOwner_ = nullptr;
+  bool pickingFolder_ = false;
   ColourDialog commonDialog_;
   Bitmap image1_;
   Bitmap image2_;

@@ -48,14 +48,15 @@ std::vector<std::string> ListIniFiles(const std::string& folder) {
   return names;
 }
 
-Colour ColourDialog::Show(HWND owner) {
+std::optional<Colour> ColourDialog::Show(HWND owner) {
   CHOOSECOLORW choose{};
   choose.lStructSize = sizeof choose;
   choose.hwndOwner = owner;
   choose.rgbResult = colour_.bgr;
   choose.lpCustColors = custom_;
   choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (ChooseColorW(&choose)) colour_ = Colour{choose.rgbResult & 0xFFFFFF};
+  if (!ChooseColorW(&choose)) return std::nullopt;
+  colour_ = Colour{choose.rgbResult & 0xFFFFFF};
   return colour_;
 }
 

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,13 +21,14 @@ void DeleteIfExists(const std::string& path);
 // a missing folder.
 std::vector<std::string> ListIniFiles(const std::string& folder);
 
-// The system colour picker, one instance for the whole run: a cancelled
-// pick leaves, and returns, the colour of the last pick.
+// The system colour picker, one instance for the whole run, so each pick
+// starts from the last and the custom colours stay.
 class ColourDialog {
  public:
   explicit ColourDialog(Colour initial = Colour{0xFFFFFF}) : colour_(initial) {}
-  // Modal: window events go on being handled while it is open.
-  Colour Show(HWND owner);
+  // Modal to the owner: window events go on being handled while it is open.
+  // Nothing when the user cancels.
+  std::optional<Colour> Show(HWND owner);
   Colour Current() const { return colour_; }
 
  private:

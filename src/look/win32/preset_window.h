@@ -16,7 +16,7 @@ struct PresetWindowParts {
   AolClient& aol;
   Clock& clock;
   // The shared colour dialog.
-  std::function<Colour()> pickColour;
+  ColourPick pickColour;
   std::function<void(const Preset&)> applyToPlayer;
   // After "&close": the player window comes back.
   std::function<void()> onClosed;

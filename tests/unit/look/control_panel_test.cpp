@@ -46,6 +46,20 @@ TEST_F(ControlPanelTest, PickedColoursGoIntoTheCurrentPresetAndComeBack) {
   EXPECT_EQ(preset.list, Colour{200});
   EXPECT_EQ(preset.button, Colour{300});
   EXPECT_EQ(settings_.ReadIni("preset", "BUTTON", settings_.PresetFile("night")), "300");
+
+  // Cancel is no colour: the set-up stops there, and what it would have
+  // set keeps its colour.
+  int asked = 0;
+  const Preset kept = PickPresetColours(
+      settings_, {PresetColour::kLabel, PresetColour::kList, PresetColour::kButton},
+      [&]() -> std::optional<Colour> {
+        if (++asked == 2) return std::nullopt;
+        return Colour{9};
+      });
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(kept.label, Colour{9});
+  EXPECT_EQ(kept.list, Colour{200});
+  EXPECT_EQ(kept.button, Colour{300});
 }
 
 // The dialog lets chat commands run: one may switch the preset meanwhile.

@@ -95,7 +95,12 @@ TEST(MakeLookFiles, WriteTheKeysInOrderIntoTheFileNamedAfterTheName) {
   store.writes.clear();
   SaveStyle(settings, {"New", "~", "FF9900", "000000"});
   std::uint32_t next = 1;
-  MakePreset(settings, "Sky", [&] { return Colour{next++}; });
+  EXPECT_FALSE(MakePreset(settings, "Cloud", [&]() -> std::optional<Colour> {
+    if (next++ == 3) return std::nullopt;
+    return Colour{0};
+  })) << "a colour cancelled half way makes no preset";
+  next = 1;
+  EXPECT_TRUE(MakePreset(settings, "Sky", [&] { return Colour{next++}; }));
   using Access = testing::MemorySettingsStore::Access;
   const std::string style = "C:\\S\\styles\\New.ini", preset = "C:\\S\\presets\\Sky.ini";
   EXPECT_EQ(store.writes, (std::vector<Access>{{"styles", "STYLE", style},

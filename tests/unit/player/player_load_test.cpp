@@ -61,14 +61,21 @@ TEST_F(PlayerLoadTest, FirstStartAsksForTheFolderAndConfirmsTheSongCount) {
             "Song's found : 3");
 }
 
-TEST_F(PlayerLoadTest, CancelledPickerStoresTheEmptyFolderSoTheNextStartAsksAgain) {
+// Cancel is no choice: nothing is stored or told as set, and the next
+// start asks again. A folder that could not be stored is not told as set.
+TEST_F(PlayerLoadTest, CancelOrAFailedWriteSetsNothingAndClaimsNothing) {
   LoadMusicFolder(settings_, songs_, dialogs_);
   EXPECT_EQ(settings_.ReadMain("mp3 dir"), "");
-  EXPECT_EQ(dialogs_.boxes.back(),
-            "Thank you, your music directory was set\r\n\r\nSaved directory : \r\n\r\n"
-            "Song's found : 0");
+  EXPECT_EQ(dialogs_.boxes.back(), kNoMusicFolderSet);
+  EXPECT_TRUE(store_.writes.empty());
   LoadMusicFolder(settings_, songs_, dialogs_);
   EXPECT_EQ(dialogs_.titles.size(), 2u);
+
+  dialogs_.picked = "D:\\music";
+  store_.failWrites = true;
+  LoadMusicFolder(settings_, songs_, dialogs_);
+  EXPECT_FALSE(dialogs_.boxes.back().starts_with("Thank you")) << "no thanks for a folder not kept";
+  EXPECT_EQ(songs_.folder, "D:\\music") << "the list shows it for this run";
 }
 
 TEST_F(PlayerLoadTest, LaterStartsUseTheStoredFolderWithoutAsking) {
