@@ -81,6 +81,7 @@ void ClientActions::WaitSeconds(double seconds) { clock_.Pause(seconds); }
 bool ClientActions::WaitFor(double bound, double poll, const std::function<bool()>& done) {
   const double deadline = clock_.Seconds() + bound;
   for (;;) {
+    if (clock_.WaitsEnded()) return false;
     if (done()) return true;
     if (clock_.Seconds() >= deadline) return false;
     WaitSeconds(poll);
@@ -118,7 +119,7 @@ bool ClientActions::PickFromMenu(int& menu, int first, int& second) {
 // A visible pop-up menu other than `other`; the newest is the topmost.
 WindowRef ClientActions::WaitForMenu(WindowRef other) {
   WindowRef found;
-  const bool shown = WaitFor(kMenuWait, kPollSeconds, [&] {
+  const bool shown = WaitFor(waits_.menu, kPollSeconds, [&] {
     found = windows_.FindTopLevel("#32768");
     return found && found != other && windows_.IsVisible(found);
   });
@@ -144,14 +145,14 @@ int ClientActions::ListCount(WindowRef list) {
 
 // A list that keeps growing past the bound is taken as it stands then.
 int ClientActions::WaitListSettled(WindowRef list) {
-  const double deadline = clock_.Seconds() + kListWait;
+  const double deadline = clock_.Seconds() + waits_.list;
   for (;;) {
     windows_.DoEvents();
     const int before = ListCount(list);
     WaitSeconds(0.4);
     WaitSeconds(0.4);
     const int after = ListCount(list);
-    if (before == after || clock_.Seconds() >= deadline) return after;
+    if (before == after || clock_.Seconds() >= deadline || clock_.WaitsEnded()) return after;
   }
 }
 
@@ -166,7 +167,7 @@ bool ClientActions::OpenMailbox(std::string_view kind) {
   } else {
     return false;
   }
-  if (!WaitFor(kMailboxWait, kPollSeconds, [&] { return bool(FindMailbox()); })) return false;
+  if (!WaitFor(waits_.mailbox, kPollSeconds, [&] { return bool(FindMailbox()); })) return false;
   WaitListSettled(FindMailTree(lowered));
   return true;
 }
@@ -192,7 +193,7 @@ WindowRef ClientActions::FindMessageBox() {
 // close, pressing the box and closing the window.
 bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   WindowRef im;
-  const bool opened = WaitFor(kImWindowWait, 0, [&] {
+  const bool opened = WaitFor(waits_.imWindow, 0, [&] {
     windows_.DoEvents();
     ClickIcon(FindToolbarIcon(kImIcon));
     WaitSeconds(0.3);
@@ -205,7 +206,7 @@ bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   aol_.SetText(windows_.FindChild(im, {}, "richcntl"), text);
   ClickIcon(send);
   WindowRef box;
-  const bool answered = WaitFor(kImAnswerWait, kPollSeconds, [&] {
+  const bool answered = WaitFor(waits_.imAnswer, kPollSeconds, [&] {
     windows_.DoEvents();
     box = FindMessageBox();
     return box || !FindDocumentCaptioned("Send Instant Message");

@@ -35,7 +35,8 @@ UniqueMenu MakeMailMenu() {
   return menu;
 }
 
-void OpenMailMenu(HWND frame, HWND mdiClient, HWND icon) {
+// A client told to ignore "mail" opens no mail box from its menu either.
+void OpenMailMenu(HWND frame, HWND mdiClient, HWND icon, const Session& session) {
   const UniqueMenu menu = MakeMailMenu();
   if (!menu) return;
   RECT rect{};
@@ -43,7 +44,7 @@ void OpenMailMenu(HWND frame, HWND mdiClient, HWND icon) {
   const auto picked =
       static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN,
                                        rect.left, rect.bottom, 0, frame, nullptr));
-  if (picked >= kNewMail && picked <= kSentMail) {
+  if (picked >= kNewMail && picked <= kSentMail && !session.Ignores("mail")) {
     OpenMail(mdiClient, static_cast<MailKind>(picked - kNewMail));
   }
 }
@@ -64,7 +65,8 @@ void OpenMail(HWND mdiClient, MailKind kind) {
 }
 
 void OnToolbarIcon(HWND frame, HWND mdiClient, const Session& session, HWND icon, int number) {
-  if (number == kMailMenuIcon && !session.Ignores("menu")) OpenMailMenu(frame, mdiClient, icon);
+  if (number == kMailMenuIcon && !session.Ignores("menu"))
+    OpenMailMenu(frame, mdiClient, icon, session);
   if (number == kNewMailIcon && !session.Ignores("mail")) OpenMail(mdiClient, MailKind::New);
   if (number == kImIcon && !session.Ignores("im")) {
     OpenDocument(mdiClient, kImCaption, std::make_unique<InstantMessage>());
