@@ -91,6 +91,7 @@ void ClientActions::WaitSeconds(double seconds) { clock_.Pause(seconds); }
 bool ClientActions::WaitFor(double bound, double poll, const std::function<bool()>& done) {
   const double deadline = clock_.Seconds() + bound;
   for (;;) {
+    if (clock_.WaitsEnded()) return false;
     if (done()) return true;
     if (clock_.Seconds() >= deadline) return false;
     WaitSeconds(poll);
@@ -146,7 +147,7 @@ std::vector<WindowRef> ClientActions::ShownMenus(std::uint32_t client) {
 // z-order: a client may keep a menu above the sub-menu it opened.
 WindowRef ClientActions::WaitForMenu(const MenuSearch& search, WindowRef other) {
   WindowRef found;
-  const bool shown = WaitFor(kMenuWait, kPollSeconds, [&] {
+  const bool shown = WaitFor(waits_.menu, kPollSeconds, [&] {
     for (const WindowRef menu : ShownMenus(search.client)) {
       if (menu == other || std::ranges::count(search.before, menu) != 0) continue;
       found = menu;
@@ -190,14 +191,14 @@ int ClientActions::ListCount(WindowRef list) {
 
 // A list that keeps growing past the bound is taken as it stands then.
 int ClientActions::WaitListSettled(WindowRef list) {
-  const double deadline = clock_.Seconds() + kListWait;
+  const double deadline = clock_.Seconds() + waits_.list;
   for (;;) {
     windows_.DoEvents();
     const int before = ListCount(list);
     WaitSeconds(0.4);
     WaitSeconds(0.4);
     const int after = ListCount(list);
-    if (before == after || clock_.Seconds() >= deadline) return after;
+    if (before == after || clock_.Seconds() >= deadline || clock_.WaitsEnded()) return after;
   }
 }
 
@@ -212,7 +213,7 @@ bool ClientActions::OpenMailbox(std::string_view kind) {
   } else {
     return false;
   }
-  if (!WaitFor(kMailboxWait, kPollSeconds, [&] { return bool(FindMailbox()); })) return false;
+  if (!WaitFor(waits_.mailbox, kPollSeconds, [&] { return bool(FindMailbox()); })) return false;
   WaitListSettled(FindMailTree(lowered));
   return true;
 }
@@ -253,7 +254,7 @@ std::vector<WindowRef> ClientActions::MessageBoxes(std::uint32_t client) {
 // the send is the answer: one already open is the user's to read.
 bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   WindowRef im;
-  const bool opened = WaitFor(kImWindowWait, 0, [&] {
+  const bool opened = WaitFor(waits_.imWindow, 0, [&] {
     windows_.DoEvents();
     ClickIcon(FindToolbarIcon(kImIcon));
     WaitSeconds(0.3);
@@ -268,7 +269,7 @@ bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   const std::vector<WindowRef> before = MessageBoxes(client);
   ClickIcon(send);
   WindowRef box;
-  const bool answered = WaitFor(kImAnswerWait, kPollSeconds, [&] {
+  const bool answered = WaitFor(waits_.imAnswer, kPollSeconds, [&] {
     windows_.DoEvents();
     for (const WindowRef shown : MessageBoxes(client)) {
       if (std::ranges::count(before, shown) != 0) continue;

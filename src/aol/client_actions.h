@@ -20,19 +20,26 @@ struct TransferStatus {
   std::string remaining;
 };
 
+// How long each wait for the client lasts at most, in seconds.
+struct ClientWaits {
+  double menu = 3.0;       // the toolbar's pop-up menu to show
+  double mailbox = 10.0;   // the mail box to open
+  double list = 15.0;      // its list to stop growing
+  double imWindow = 5.0;   // the instant message window to open
+  double imAnswer = 10.0;  // the client to answer a sent message
+};
+
 // Every wait for the client ends by a bound of its own, measured on the
 // monotonic clock: a client that never shows a window, or stops answering,
-// costs the command that wait and no more.
+// costs the command that wait and no more. Once the clock's waits have
+// ended (the program is ending), every wait gives up at once.
 class ClientActions {
  public:
-  static constexpr double kMenuWait = 3.0;       // the toolbar's pop-up menu to show
-  static constexpr double kMailboxWait = 10.0;   // the mail box to open
-  static constexpr double kListWait = 15.0;      // its list to stop growing
-  static constexpr double kImWindowWait = 5.0;   // the instant message window to open
-  static constexpr double kImAnswerWait = 10.0;  // the client to answer a sent message
-
   ClientActions(WindowApi& windows, AolClient& aol, Clock& clock)
       : windows_(windows), aol_(aol), clock_(clock) {}
+
+  const ClientWaits& Waits() const { return waits_; }
+  void SetWaits(const ClientWaits& waits) { waits_ = waits; }
 
   void Keyword(std::string_view text);
   void PrivateRoom(std::string_view room);
@@ -87,6 +94,7 @@ class ClientActions {
   WindowApi& windows_;
   AolClient& aol_;
   Clock& clock_;
+  ClientWaits waits_;
 };
 
 }  // namespace sonorix

@@ -34,6 +34,7 @@ class ChatBot {
 
   SongCommands& Songs() { return songs_; }
   const IdleBot& Idle() const { return idle_; }
+  ClientActions& Actions() { return actions_; }
 
  private:
   void RunWaitingLines();

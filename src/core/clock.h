@@ -17,6 +17,15 @@ class Clock {
   // its long time format.
   virtual std::string ShortDateText() const = 0;
   virtual std::string LongTimeText() const = 0;
+
+  // The program is ending: from now on every wait returns at once, the one
+  // running included, so no handler keeps the program alive to the end of
+  // a wait for a client that may never answer.
+  void EndWaits() { waitsEnded_ = true; }
+  bool WaitsEnded() const { return waitsEnded_; }
+
+ private:
+  bool waitsEnded_ = false;
 };
 
 }  // namespace sonorix

@@ -38,7 +38,8 @@ UniqueMenu MakeMailMenu(bool greyMail) {
 }
 
 // The frame is told of the menu (WM_ENTERIDLE among others) so that it can
-// arrange the menu windows as its quirks ask.
+// arrange the menu windows as its quirks ask. A client told to ignore "mail"
+// opens no mail box from its menu either.
 void OpenMailMenu(HWND frame, HWND mdiClient, const Session& session, HWND icon) {
   const UniqueMenu menu = MakeMailMenu(session.Ignores("submenu"));
   if (!menu) return;
@@ -46,7 +47,7 @@ void OpenMailMenu(HWND frame, HWND mdiClient, const Session& session, HWND icon)
   GetWindowRect(icon, &rect);
   const auto picked = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN,
                                                        rect.left, rect.bottom, 0, frame, nullptr));
-  if (picked >= kNewMail && picked <= kSentMail) {
+  if (picked >= kNewMail && picked <= kSentMail && !session.Ignores("mail")) {
     OpenMail(mdiClient, static_cast<MailKind>(picked - kNewMail));
   }
 }

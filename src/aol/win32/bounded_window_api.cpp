@@ -59,7 +59,7 @@ WindowRef BoundedWindowApi::FindControl(WindowRef parent, int id) {
 // copies of its arguments: a call given up may finish after this object is gone.
 std::intptr_t BoundedWindowApi::SendText(WindowRef window, WindowMessage message,
                                          std::string_view text) {
-  if (!window) return 0;
+  if (!window || closed_) return 0;
   return calls_.Call<std::intptr_t>(
       [window, message, text = std::string(text)] {
         return User32WindowApi().SendText(window, message, text);
@@ -69,14 +69,14 @@ std::intptr_t BoundedWindowApi::SendText(WindowRef window, WindowMessage message
 
 std::intptr_t BoundedWindowApi::Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                                      std::intptr_t lParam) {
-  if (!window) return 0;
+  if (!window || closed_) return 0;
   return calls_.Call<std::intptr_t>(
       [=] { return User32WindowApi().Send(window, message, wParam, lParam); }, 0);
 }
 
 void BoundedWindowApi::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                             std::intptr_t lParam) {
-  direct_.Post(window, message, wParam, lParam);
+  if (!closed_) direct_.Post(window, message, wParam, lParam);
 }
 
 std::size_t BoundedWindowApi::TextLength(WindowRef window) {

@@ -27,6 +27,10 @@ namespace sonorix {
 // ProcessOf, FindChild, GetSibling, FindControl, IsVisible, and Caption of
 // another program's window), Post and AskTextLength never wait for another
 // program and run directly.
+//
+// Once closed, the program is ending: Send, SendText and Post reach nothing
+// and yield 0, so no handler still running types, clicks or presses a key
+// in the client after the program's last lines.
 class BoundedWindowApi final : public WindowApi {
  public:
   // Long enough for a busy client to answer a poll, short enough that one
@@ -54,10 +58,12 @@ class BoundedWindowApi final : public WindowApi {
   bool IsVisible(WindowRef window) override;
   void DoEvents() override;
   std::uint64_t UnansweredCalls() const override { return calls_.Unanswered(); }
+  void Close() { closed_ = true; }
 
  private:
   User32WindowApi direct_;
   BoundedCalls calls_;
+  bool closed_ = false;
 };
 
 }  // namespace sonorix

@@ -6,6 +6,7 @@
 #include <exception>
 #include <string>
 
+#include "app/win32/session_copy.h"
 #include "app/win32/sonorix_app.h"
 #include "app/win32/startup_dialogs.h"
 #include "core/win32/code_page.h"
@@ -35,9 +36,16 @@ int Run() {
 
 }  // namespace
 
-// A failure the program cannot run without ends it here, once every window
-// it made is gone again, with a word to the user instead of a silent death.
+// A second start in the session only brings the running player forward: it
+// makes no window and sends nothing to the chat. A failure the program
+// cannot run without ends it here, once every window it made is gone again,
+// with a word to the user instead of a silent death.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const sonorix::SessionCopy copy;
+  if (!copy.IsFirst()) {
+    sonorix::BringFirstCopyForward();
+    return 0;
+  }
   const ComApartment com;
   try {
     return Run();

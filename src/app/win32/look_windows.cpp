@@ -17,7 +17,8 @@ ControlPanelWindow& SonorixApp::LoadedControlPanel() {
                           [this] { Open(LookWindow::Styles); }, [this] { ShowAbout(); },
                           [this](const std::string& tip) {
                             tray_.TrayAdd(ProgramSmallIcon(), tip, playerWindow_->Hwnd());
-                          }});
+                          },
+                          [this] { Quit(); }});
   }
   return *controlPanelWindow_;
 }

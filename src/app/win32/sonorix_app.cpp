@@ -46,7 +46,8 @@ bool SonorixApp::Start(Splash splash) {
   playerWindow_ = std::make_unique<PlayerWindow>(PlayerWindowParts{
       settings_, aol_, mediaPlayer_, clock_, random_, modes_, [this] { chatScan_.Start(); },
       [this] { OnChatTimer(); }, [this](bool secondMenu) { OpenMenu(secondMenu); },
-      [this] { tray_.TrayRestore(playerWindow_->Hwnd()); }});
+      [this] { tray_.TrayRestore(playerWindow_->Hwnd()); }, [this] { Quit(); },
+      [this] { BringForward(); }});
   bot_ = std::make_unique<ChatBot>(BotParts{settings_, aol_, mediaPlayer_, mediaPlayer_,
                                             playerWindow_->Songs(), playerWindow_->Progress(),
                                             clock_, random_, playerWindow_->PlayerActions(),
@@ -68,6 +69,26 @@ int SonorixApp::Run() {
     DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
+}
+
+void SonorixApp::Quit() {
+  aol_.EndChat();
+  windows_.Close();
+  clock_.EndWaits();
+  PostQuitMessage(0);
+}
+
+// The player comes forward even where another of the program's windows
+// stands in for it: the user started the program to see the player.
+void SonorixApp::BringForward() {
+  if (!playerWindow_) return;
+  const HWND player = playerWindow_->Hwnd();
+  if (tray_.Added()) {
+    tray_.TrayRestore(player);
+  } else {
+    ShowWindow(player, SW_SHOW);
+  }
+  SetForegroundWindow(player);
 }
 
 void SonorixApp::OpenMenu(bool secondMenu) {

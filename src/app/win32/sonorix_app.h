@@ -40,7 +40,15 @@ class SonorixApp final : private BotWindows {
   // The message loop until the program ends; its exit code.
   int Run();
 
+  // The program ends now: nothing more reaches the client, and a handler
+  // waiting for the client gives up at once rather than at its bound.
+  void Quit();
+  // Asked by a second start: the player shows and comes forward, out of
+  // the tray if it is there.
+  void BringForward();
+
   PlayerWindow* Player() { return playerWindow_.get(); }
+  ChatBot* Bot() { return bot_.get(); }
   MatchListWindow* Results() { return matchListWindow_.get(); }
   ControlPanelWindow* ControlPanel() { return controlPanelWindow_.get(); }
   // The look windows, once opened.

@@ -16,11 +16,17 @@ double Win32Clock::Seconds() const {
       .count();
 }
 
+// A quit request seen here ends every later wait too: the handler that
+// waits must not wait out its bound once the program is ending.
 void Win32Clock::Pause(double seconds) {
   const double end = Seconds() + seconds;
-  while (PumpPendingMessages()) {
+  while (!WaitsEnded()) {
+    if (!PumpPendingMessages()) {
+      EndWaits();
+      return;
+    }
     const double left = end - Seconds();
-    if (left <= 0) return;
+    if (left <= 0 || WaitsEnded()) return;
     const auto wait = static_cast<DWORD>(std::ceil(left * 1000));
     MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }

@@ -118,8 +118,7 @@ void ControlPanelWindow::Choose(MenuEntry entry) {
           MinimizeTip(parts_.media.State(), parts_.songs.Name(parts_.songs.Selected())));
       break;
     case MenuEntry::Unload:
-      parts_.aol.EndChat();
-      PostQuitMessage(0);
+      parts_.quit();
       break;
     case MenuEntry::About:
       parts_.showAbout();

@@ -29,6 +29,8 @@ struct ControlPanelParts {
   std::function<void()> showStyles;
   std::function<void()> showAbout;
   std::function<void(const std::string& tip)> minimize;
+  // " unload me": the program ends at once, without a word.
+  std::function<void()> quit;
 };
 
 enum class PopupMenu { First, Second };

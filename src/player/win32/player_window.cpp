@@ -38,11 +38,18 @@ RECT StartingPlace() {
 
 }  // namespace
 
+UINT PlayerWindow::BringForwardMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Sonorix: bring the player forward");
+  return message;
+}
+
 PlayerWindow::PlayerWindow(PlayerWindowParts parts) : parts_(std::move(parts)) {
-  if (!CreateWindowOfClass(L"Sonorix Player", 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(),
-                           nullptr, L"Sonorix")) {
+  if (!CreateWindowOfClass(kClassName, 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(), nullptr,
+                           L"Sonorix")) {
     throw StartFailure("the player window");
   }
+  // A copy started elevated would otherwise never hear a plain second start.
+  ChangeWindowMessageFilterEx(Hwnd(), BringForwardMessage(), MSGFLT_ALLOW, nullptr);
   CreateControls();
   if (!ControlsMade()) throw StartFailure("a control of the player window");
   player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media,
@@ -127,7 +134,7 @@ void PlayerWindow::OnButton(int id) {
       break;
     case kIdClose:
       player_->CloseButton();
-      PostQuitMessage(0);
+      parts_.quit();
       break;
     default:
       break;
@@ -173,7 +180,17 @@ LRESULT PlayerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       OnButton(kIdClose);
       return 0;
+    // The session may end any time after this returns, and the client ends
+    // with it: the program ends at once, as " unload me" ends it, without
+    // waiting for the client or typing into it.
+    case WM_ENDSESSION:
+      if (wParam) parts_.quit();
+      return 0;
     default:
+      if (message != 0 && message == BringForwardMessage()) {
+        parts_.bringForward();
+        return 0;
+      }
       return Default(message, wParam, lParam);
   }
 }

@@ -38,10 +38,20 @@ struct PlayerWindowParts {
   std::function<void(bool secondMenu)> openMenu;
   // A double-click or right-press on the notification-area icon.
   std::function<void()> restoreFromTray;
+  // The program ends: after "&close" has said its last lines, or when the
+  // user's session ends.
+  std::function<void()> quit;
+  // A second start of the program asks this one to come forward.
+  std::function<void()> bringForward;
 };
 
 class PlayerWindow final : public Window {
  public:
+  // A second start of the program finds the running one's player by its
+  // class and sends it the message to come forward.
+  static constexpr const wchar_t* kClassName = L"Sonorix Player";
+  static UINT BringForwardMessage();
+
   explicit PlayerWindow(PlayerWindowParts parts);
   ~PlayerWindow() override;
 

@@ -27,6 +27,8 @@ class TrayIcon {
   bool TrayRemove();
   // Removes the icon and shows the window.
   void TrayRestore(HWND window);
+  // Whether the icon stands in for a hidden window now.
+  bool Added() const { return added_; }
 
   const NOTIFYICONDATAA& TrayIconData() const { return trayIconData_; }
 

@@ -188,8 +188,8 @@ TEST(ClientActions, AListIsSettledOnceTwoReadingsAgreeOrItsBoundPasses) {
   growsUntil = 1e9;
   const double again = rig.clock.now;
   rig.actions.WaitListSettled(list);
-  EXPECT_GE(rig.clock.now - again, ClientActions::kListWait) << "a list that never settles";
-  EXPECT_LT(rig.clock.now - again, ClientActions::kListWait + 1);
+  EXPECT_GE(rig.clock.now - again, ClientWaits{}.list) << "a list that never settles";
+  EXPECT_LT(rig.clock.now - again, ClientWaits{}.list + 1);
 }
 
 // Each wait on a window the client never shows ends after its own bound.
@@ -204,11 +204,10 @@ TEST(ClientActions, WindowsThatNeverOpenCostOnlyTheirBound) {
          int m = 0, s = 1;
          return a.PickFromMenu(m, 0, s);
        },
-       ClientActions::kMenuWait},
-      {"new mail", [](ClientActions& a) { return a.OpenMailbox("NEW"); },
-       ClientActions::kMailboxWait},
+       ClientWaits{}.menu},
+      {"new mail", [](ClientActions& a) { return a.OpenMailbox("NEW"); }, ClientWaits{}.mailbox},
       {"instant message", [](ClientActions& a) { return a.SendIM("$IMs_Off", "ON!"); },
-       ClientActions::kImWindowWait},
+       ClientWaits{}.imWindow},
   };
   for (const auto& c : cases) {
     ActionRig rig;
@@ -217,6 +216,25 @@ TEST(ClientActions, WindowsThatNeverOpenCostOnlyTheirBound) {
     EXPECT_GE(rig.clock.now - start, c.bound) << c.what;
     EXPECT_LT(rig.clock.now - start, c.bound + 1) << c.what;
   }
+}
+
+// The program ending inside a wait (its pump handles the quit) ends that
+// wait there, however long its bound, and every wait after it at once.
+TEST(ClientActions, WaitsGiveUpAsSoonAsTheProgramEnds) {
+  ActionRig rig;
+  rig.actions.SetWaits({60, 60, 60, 60, 60});
+  const double start = rig.clock.now;
+  rig.clock.duringPause = [&] {
+    if (rig.clock.now - start >= 2) rig.clock.EndWaits();
+  };
+  EXPECT_FALSE(rig.actions.OpenMailbox("new"));
+  EXPECT_LT(rig.clock.now - start, 2.5);
+  rig.tree.sent.clear();
+  EXPECT_FALSE(rig.actions.SendIM("$IMs_Off", "ON!"));
+  int menu = 0, second = 1;
+  EXPECT_FALSE(rig.actions.PickFromMenu(menu, 0, second));
+  EXPECT_LT(rig.clock.now - start, 2.5);
+  EXPECT_TRUE(rig.SentTo(rig.icons[4]).empty()) << "no click once the program ends";
 }
 
 // An instant message window with this many icons opens on the first click.
