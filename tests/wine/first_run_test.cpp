@@ -16,6 +16,7 @@
 #include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
 #include "core/win32/profile_store.h"
+#include "player/player_load.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"
 #include "wine/dialogs.h"
@@ -40,6 +41,7 @@ class DialogDriver {
     thread_.join();
   }
   std::string confirmation;
+  std::atomic<HWND> welcomeOwner{nullptr};
   std::atomic<int> boxesAnswered{0};
 
  private:
@@ -52,7 +54,10 @@ class DialogDriver {
   }
 
   void Drive() {
-    if (HWND welcome = AwaitDialog(false)) Answer(welcome, IDOK);
+    if (HWND welcome = AwaitDialog(false)) {
+      welcomeOwner = GetWindow(welcome, GW_OWNER);
+      Answer(welcome, IDOK);
+    }
     if (HWND picker = AwaitDialog(true)) {
       if (!folder_.empty()) {
         // The tree fills itself after the dialog shows: select once it has.
@@ -123,9 +128,10 @@ class FirstRunTest : public ::testing::Test {
   ProgramFolder folder_{"", "Программы 音楽 "};
 };
 
-// A cancelled picker stores the empty folder, so the next start asks again;
-// a picked folder is stored and counted, and the start after is an
-// ordinary one.
+// A cancelled picker stores nothing and says so, so the next start asks
+// again; a picked folder is stored and counted, and the start after is an
+// ordinary one. The boxes stand alone, with a taskbar button, as the
+// player is not shown yet.
 TEST_F(FirstRunTest, TheFolderPickedOnAFirstStartServesTheNextStart) {
   // The picker can be steered to the desktop's own folders, not deeper.
   const DesktopMusic desktop(
@@ -136,8 +142,9 @@ TEST_F(FirstRunTest, TheFolderPickedOnAFirstStartServesTheNextStart) {
     SonorixApp app(folder_.Path());
     ASSERT_TRUE(app.Start());
     EXPECT_EQ(driver.boxesAnswered, 3);
-    EXPECT_EQ(driver.confirmation,
-              kThanks + music + "\r\n\r\nSong's found : " + (music.empty() ? "0" : "3"));
+    EXPECT_EQ(driver.confirmation, music.empty() ? std::string(kNoMusicFolderSet)
+                                                 : kThanks + music + "\r\n\r\nSong's found : 3");
+    EXPECT_EQ(driver.welcomeOwner.load(), nullptr);
     EXPECT_EQ(app.Player()->Songs().Count(), music.empty() ? 0 : 3);
     EXPECT_EQ(ReadMain("mp3 dir"), music);
   }

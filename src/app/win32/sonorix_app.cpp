@@ -54,7 +54,9 @@ bool SonorixApp::Start(Splash splash) {
                                             playerWindow_->Choice(), *this, modes_, chatScan_});
   chatScan_.SetPaceObserver([this](int ms) { playerWindow_->PaceChatScan(ms); });
   playerWindow_->Songs().UseEarlyListing(folder, std::move(listing));
-  Win32StartupDialogs dialogs(playerWindow_->Hwnd());
+  // The player is not shown yet: owned by it, a first start's boxes would
+  // have no taskbar button, and one click elsewhere would bury them.
+  Win32StartupDialogs dialogs(nullptr);
   playerWindow_->Load(dialogs);
   ShowWindow(playerWindow_->Hwnd(), SW_SHOW);
   StayOnTop(playerWindow_->Hwnd());
