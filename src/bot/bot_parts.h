@@ -6,6 +6,7 @@
 
 #include "aol/aol_client.h"
 #include "bot/chat_scan.h"
+#include "chattext/look_lines.h"
 #include "core/clock.h"
 #include "core/settings.h"
 #include "player/end_of_song_modes.h"
@@ -17,9 +18,6 @@
 #include "player/song_list.h"
 
 namespace sonorix {
-
-// The windows that take the player window's place.
-enum class LookWindow { Commands, Styles, Presets };
 
 // The windows the commands open, close or fill.
 class BotWindows {

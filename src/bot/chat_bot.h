@@ -8,7 +8,7 @@
 #include "bot/account_commands.h"
 #include "bot/away_commands.h"
 #include "bot/bot_parts.h"
-#include "bot/command_table.h"
+#include "bot/command_handlers.h"
 #include "bot/idle_bot.h"
 #include "bot/look_commands.h"
 #include "bot/mode_commands.h"
@@ -39,12 +39,6 @@ class ChatBot {
  private:
   void RunWaitingLines();
   void HandleLine(const ChatLineEvent& line);
-  Flow Run(Command command, const Style& style, const std::string& text);
-  Flow RunTransport(Command command, const Style& style, const std::string& text);
-  Flow RunHousekeeping(Command command, const Style& style);
-  Flow RunLook(Command command, const Style& style, const std::string& text);
-  void Advertise(const Style& style);
-  Flow RunClient(Command command, const Style& style, const std::string& text);
 
   BotParts p_;
   SongCommands songs_;
@@ -56,6 +50,7 @@ class ChatBot {
   IdleBot idle_;
   AwayCommands away_;
   AccountCommands account_;
+  CommandBranches branches_{songs_, transport_, modes_, look_, account_, away_};
   // A handler that waits lets the timers run inside it. Whatever arrives
   // then waits for it, so no handler ever runs inside another.
   std::deque<ChatLineEvent> waiting_;

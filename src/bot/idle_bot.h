@@ -32,8 +32,6 @@ class IdleBot {
 
  private:
   void OnTimer();
-  std::string IdleLine(const Style& style) const;
-  std::string FileLine(const Style& style) const;
 
   Settings& settings_;
   AolClient& aol_;

@@ -1,5 +1,5 @@
 // Switching the end-of-song modes from the chat, clearing the room on the
-// user's own screen, and counting the commands.
+// user's own screen, counting the commands, and the advertisement.
 #pragma once
 
 #include "bot/bot_parts.h"
@@ -17,6 +17,7 @@ class ModeCommands {
   void ContinuousOff(const Style& style);
   Flow ClearChat(const Style& style);
   void CountCommands(const Style& style);
+  void Advertise(const Style& style);
 
  private:
   BotParts p_;

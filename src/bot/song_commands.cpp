@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "bot/numbers.h"
-#include "chattext/chat_line.h"
+#include "chattext/song_lines.h"
 #include "chattext/text_helpers.h"
 
 namespace sonorix {
@@ -13,13 +13,6 @@ namespace sonorix {
 namespace {
 
 constexpr std::string_view kMp3 = ".mp3";
-
-std::string ColourTag(const std::string& colour) { return "<FONT COLOR=#" + colour + ">"; }
-
-std::string PleaseType() {
-  return " <u>" + AccentText("/scroll") + "</u>, <u>" + AccentText("/view") + "</u>, " +
-         AccentText("or") + " <u>" + AccentText("/cancel") + "</u>";
-}
 
 }  // namespace
 
@@ -68,8 +61,7 @@ Flow SongCommands::Random() {
 Flow SongCommands::RandomSearch(const Style& style, std::string_view search) {
   const std::vector<std::string> matches = Matches(search, false);
   if (matches.empty()) {
-    p_.aol.SendChat(ChatLine(style, "didnt find ›") + " " + ColourTag(style.acolor) + "<u>" +
-                    AccentText(search) + "</u>");
+    p_.aol.SendChat(RandomSearchMissLine(style, search));
     return Flow::EndLine;
   }
   const bool several = matches.size() > 1;
@@ -86,8 +78,7 @@ Flow SongCommands::RandomSearch(const Style& style, std::string_view search) {
     p_.choice.lastStarted = picked;
     p_.progress.Start();
     Mark(picked);
-    p_.aol.SendChat(ChatLine(style, "random ›") + " <b>" + std::to_string(p_.songs.Selected()) +
-                    "</b> › " + ColourTag(style.acolor) + " <u>" + AccentText(picked) + "</u>");
+    p_.aol.SendChat(RandomSearchPlayLine(style, p_.songs.Selected(), picked));
   }
   return several ? Flow::Continue : Flow::EndLine;
 }
@@ -95,7 +86,7 @@ Flow SongCommands::RandomSearch(const Style& style, std::string_view search) {
 Flow SongCommands::PlaySearch(const Style& style, std::string_view text) {
   auto& choice = p_.choice;
   if (choice.awaitingCommand) {
-    p_.aol.SendChat(CondensedLine(style, "please type") + PleaseType());
+    p_.aol.SendChat(PleaseTypeLine(style));
   }
   if (!choice.pending) {
     choice.searchText = std::string(text);
@@ -105,23 +96,18 @@ Flow SongCommands::PlaySearch(const Style& style, std::string_view text) {
       if (OpenSong(song)) {
         choice.lastStarted = song;
         p_.progress.Start();
-        p_.aol.SendChat(CondensedLine(style, "playing") + " › " + ColourTag(style.acolor) + "<u>" +
-                        AccentText(song) + "</u>");
+        p_.aol.SendChat(SearchPlayLine(style, song));
         Mark(song);
       }
       ClearMatches();
       return Flow::EndLine;
     }
     if (choice.matches.empty()) {
-      p_.aol.SendChat(CondensedLine(style, "didnt find") + " › " + ColourTag(style.acolor) +
-                      AccentText(text));
+      p_.aol.SendChat(SearchMissLine(style, text));
     } else {
       choice.pending = true;
       choice.awaitingCommand = true;
-      p_.aol.SendChat(CondensedLine(style, "found") + " <b>" +
-                      std::to_string(choice.matches.size()) + "</b> " + AccentText("matches for") +
-                      " <u><b>" + AccentText(text) + "</b></u> " + AccentText("please type") +
-                      PleaseType());
+      p_.aol.SendChat(MatchesFoundLine(style, choice.matches.size(), text));
     }
   }
   if (!choice.pending) return Flow::Continue;
@@ -134,7 +120,7 @@ Flow SongCommands::PickByNumber(const Style& style, std::string_view text) {
   auto& choice = p_.choice;
   const auto number = ParseNumber(text);
   if (!number) {
-    SendChoicePrompt(style, "cancel");
+    p_.aol.SendChat(ChoicePromptLine(style, LastNumber()));
     return Flow::EndLine;
   }
   const double k = RoundHalfEven(*number);
@@ -142,10 +128,9 @@ Flow SongCommands::PickByNumber(const Style& style, std::string_view text) {
                       k < static_cast<double>(choice.matches.size());
   const std::string picked = inList ? choice.matches[static_cast<std::size_t>(k)] : "";
   if (ReplaceText(picked, kMp3, "").empty()) {
-    p_.aol.SendChat(CondensedLine(style, "invalid") + " › " + ColourTag(style.acolor) +
-                    AccentText("number"));
+    p_.aol.SendChat(InvalidNumberLine(style));
     p_.clock.Pause(0.1);
-    SendChoicePrompt(style, "/cancel");
+    p_.aol.SendChat(ChoiceRepromptLine(style, LastNumber()));
     return Flow::EndLine;
   }
   if (OpenSong(picked)) {
@@ -153,9 +138,7 @@ Flow SongCommands::PickByNumber(const Style& style, std::string_view text) {
     choice.scratch = ReplaceText(picked, kMp3, "");
     p_.progress.Start();
     Mark(picked);
-    p_.aol.SendChat(CondensedLine(style, "playing") + " › <b>" +
-                    std::to_string(p_.songs.Selected()) + "</b> › " + ColourTag(style.acolor) +
-                    "<u>" + AccentText(picked) + "</u>");
+    p_.aol.SendChat(ChoicePlayLine(style, p_.songs.Selected(), picked));
   }
   choice.pending = false;
   ClearMatches();
@@ -163,13 +146,7 @@ Flow SongCommands::PickByNumber(const Style& style, std::string_view text) {
   return Flow::EndLine;
 }
 
-void SongCommands::SendChoicePrompt(const Style& style, std::string_view ending) {
-  const auto last = static_cast<long>(p_.choice.matches.size()) - 1;
-  p_.aol.SendChat(CondensedLine(style, "type") + " › " + ColourTag(style.acolor) + " p</a> " +
-                  ColourTag(style.fcolor) + " " + AccentText("and") + " 0 - " +
-                  std::to_string(last) + " " + AccentText("or") + " " + ColourTag(style.acolor) +
-                  AccentText(ending));
-}
+long SongCommands::LastNumber() const { return static_cast<long>(p_.choice.matches.size()) - 1; }
 
 // The lines go out one a second from Tick, so that other commands run
 // between them; a "/scroll" while they do changes nothing.
@@ -178,14 +155,9 @@ Flow SongCommands::Scroll(const Style& style) {
   if (!choice.pending || listing_) return Flow::Continue;
   Listing listing;
   for (std::size_t i = 0; i < choice.matches.size(); ++i) {
-    listing.lines.push_back(CondensedLine(style, "") + std::to_string(i) + "›  " +
-                            ColourTag(style.acolor) + AccentText(choice.matches[i]));
+    listing.lines.push_back(ListingLine(style, i, choice.matches[i]));
   }
-  const auto last = static_cast<long>(choice.matches.size()) - 1;
-  listing.lines.push_back(CondensedLine(style, "type") + " › " + ColourTag(style.acolor) +
-                          " p</a> " + ColourTag(style.fcolor) + " " + AccentText("and") + " 0 - " +
-                          std::to_string(last) + " or " + ColourTag(style.acolor) +
-                          AccentText("cancel"));
+  listing.lines.push_back(ListingEndLine(style, LastNumber()));
   listing.due = p_.clock.Seconds();
   listing_ = std::move(listing);
   Tick();
@@ -210,8 +182,7 @@ void SongCommands::Tick() {
 Flow SongCommands::Cancel(const Style& style) {
   auto& choice = p_.choice;
   if (!choice.pending) return Flow::Continue;
-  p_.aol.SendChat(CondensedLine(style, "multi") + " › " + ColourTag(style.acolor) +
-                  AccentText("canceled"));
+  p_.aol.SendChat(ChoiceCanceledLine(style));
   listing_.reset();
   ClearMatches();
   choice.awaitingCommand = false;
@@ -223,9 +194,7 @@ Flow SongCommands::View(const Style& style) {
   auto& choice = p_.choice;
   if (!choice.pending) return Flow::Continue;
   p_.windows.FillResults(choice.matches);
-  p_.aol.SendChat(CondensedLine(style, "viewing") + " <b>" + std::to_string(choice.matches.size()) +
-                  "</b> " + AccentText("matches for ›") + " " + ColourTag(style.acolor) + "<u>" +
-                  AccentText(choice.searchText) + "</u>");
+  p_.aol.SendChat(MatchesViewedLine(style, choice.matches.size(), choice.searchText));
   p_.windows.ShowResults();
   listing_.reset();
   choice.awaitingCommand = false;
@@ -240,9 +209,7 @@ void SongCommands::PickFromResults(const std::string& picked) {
   const Style style = p_.settings.ReadCurrentStyle();
   Mark(picked);
   if (opened) {
-    p_.aol.SendChat(CondensedLine(style, "playing") + " › <b>" +
-                    std::to_string(p_.songs.Selected()) + "</b> › " + ColourTag(style.acolor) +
-                    "<u>" + AccentText(choice.lastStarted) + "</u>");
+    p_.aol.SendChat(ChoicePlayLine(style, p_.songs.Selected(), choice.lastStarted));
     p_.progress.Start();
   }
   choice.awaitingCommand = false;

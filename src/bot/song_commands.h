@@ -35,7 +35,8 @@ class SongCommands {
   std::vector<std::string> Matches(std::string_view search, bool ignoreBlanks) const;
   void Mark(std::string_view name);
   bool OpenSong(const std::string& name);
-  void SendChoicePrompt(const Style& style, std::string_view ending);
+  // The highest number a pick may name.
+  long LastNumber() const;
   Flow PickByNumber(const Style& style, std::string_view text);
   void ClearMatches();
 

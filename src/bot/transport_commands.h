@@ -30,10 +30,4 @@ class TransportCommands {
   BotParts p_;
 };
 
-// The reply tails shared by the command replies.
-std::string UnderlinedItem(const Style& style, std::string_view item);
-std::string ColouredItem(const Style& style, std::string_view item);
-std::string PlainItem(std::string_view item);
-std::string RawItem(std::string_view item);
-
 }  // namespace sonorix

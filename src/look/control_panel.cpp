@@ -1,7 +1,6 @@
 #include "look/control_panel.h"
 
-#include "chattext/chat_line.h"
-#include "look/look_lines.h"
+#include "chattext/program_lines.h"
 
 namespace sonorix {
 
@@ -40,7 +39,7 @@ void ChooseAutoRandomEntry(EndOfSongModes& modes, const Settings& settings, AolC
     return;
   }
   modes.SetAutoRandomCaption(kAutoRandomOn);
-  aol.SendChat(ChatLine(settings.ReadCurrentStyle(), "auto random enabled"));
+  aol.SendChat(AutoRandomLine(settings.ReadCurrentStyle(), ModeChange::Enabled));
   modes.SetContinuousCaption(kContinuousOff);
 }
 
@@ -50,7 +49,7 @@ void ChooseContinuousEntry(EndOfSongModes& modes, const Settings& settings, AolC
     return;
   }
   modes.SetContinuousCaption(kContinuousOn);
-  aol.SendChat(ChatLine(settings.ReadCurrentStyle(), "auto play threw enabled"));
+  aol.SendChat(ContinuousLine(settings.ReadCurrentStyle(), ModeChange::Enabled));
   modes.SetAutoRandomCaption(kAutoRandomOff);
 }
 

@@ -8,7 +8,6 @@
 
 #include "aol/aol_client.h"
 #include "core/settings.h"
-#include "look/look_lines.h"
 #include "player/end_of_song_modes.h"
 #include "player/media_player.h"
 

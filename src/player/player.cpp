@@ -1,6 +1,7 @@
 #include "player/player.h"
 
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
+#include "chattext/song_lines.h"
 
 namespace sonorix {
 

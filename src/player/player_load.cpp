@@ -1,6 +1,6 @@
 #include "player/player_load.h"
 
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
 
 namespace sonorix {
 

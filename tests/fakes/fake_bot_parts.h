@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bot/chat_bot.h"
+#include "chattext/command_registry.h"
 #include "fakes/fake_client.h"
 #include "fakes/fake_player_parts.h"
 #include "fakes/memory_settings_store.h"
@@ -25,7 +26,7 @@ class FakeBotWindows final : public BotWindows {
     results.insert(results.end(), matches.begin(), matches.end());
   }
   void ShowResults() override { resultsShown = true; }
-  int CommandCount() override { return 40; }
+  int CommandCount() override { return static_cast<int>(CommandListLines().size()); }
   std::vector<std::string> ListIniFiles(const std::string& folder) override {
     return files[folder];
   }

@@ -2,7 +2,8 @@
 
 #include <chrono>
 
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
+#include "chattext/song_lines.h"
 #include "chattext/text_helpers.h"
 #include "testutil.h"
 #include "wine/program_fixture.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
 #include "core/settings.h"
 #include "core/win32/code_page.h"
 #include "testutil.h"

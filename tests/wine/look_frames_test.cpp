@@ -1,4 +1,4 @@
-#include "look/look_lines.h"
+#include "chattext/look_lines.h"
 #include "wine/look_fixture.h"
 
 namespace sonorix {

@@ -1,8 +1,8 @@
 #include <fstream>
 
+#include "chattext/look_lines.h"
 #include "core/win32/code_page.h"
 #include "look/look_files.h"
-#include "look/look_lines.h"
 #include "wine/look_fixture.h"
 
 namespace sonorix {

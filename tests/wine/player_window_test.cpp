@@ -7,7 +7,8 @@
 #include <commctrl.h>
 // clang-format on
 
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
+#include "chattext/song_lines.h"
 #include "core/win32/code_page.h"
 #include "fakes/fake_player_parts.h"
 #include "fakes/memory_settings_store.h"

@@ -4,7 +4,7 @@
 
 #include "aol/aol_client.h"
 #include "aol/win32/user32_window_api.h"
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
 #include "core/win32/code_page.h"
 #include "testutil.h"
 #include "wine/aolsim_process.h"

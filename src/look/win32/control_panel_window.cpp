@@ -1,5 +1,6 @@
 #include "look/win32/control_panel_window.h"
 
+#include "chattext/look_lines.h"
 #include "core/win32/code_page.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "look/win32/preset_window.h"
 
+#include "chattext/look_lines.h"
 #include "look/look_files.h"
-#include "look/look_lines.h"
 #include "look/win32/look_helpers.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/input_box.h"

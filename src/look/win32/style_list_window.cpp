@@ -1,9 +1,9 @@
 #include "look/win32/style_list_window.h"
 
+#include "chattext/look_lines.h"
 #include "chattext/text_helpers.h"
 #include "core/win32/code_page.h"
 #include "look/look_files.h"
-#include "look/look_lines.h"
 #include "look/win32/look_helpers.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/msg_box_ex.h"

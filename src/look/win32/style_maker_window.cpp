@@ -1,6 +1,6 @@
 #include "look/win32/style_maker_window.h"
 
-#include "look/look_lines.h"
+#include "chattext/look_lines.h"
 #include "ui/win32/msg_box_ex.h"
 
 namespace sonorix {

@@ -1,7 +1,7 @@
 #include "ui/win32/command_list_window.h"
 
+#include "chattext/command_registry.h"
 #include "core/win32/stay_on_top.h"
-#include "ui/command_list.h"
 #include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"
 

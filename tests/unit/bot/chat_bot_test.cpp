@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "aolsim/chat_markup.h"
-#include "bot/command_table.h"
-#include "chattext/announcements.h"
+#include "chattext/command_registry.h"
 #include "chattext/like_pattern.h"
+#include "chattext/program_lines.h"
 #include "fakes/fake_bot_parts.h"
 
 namespace sonorix {
@@ -105,7 +105,7 @@ TEST(ChatBot, NoLineMatchesTwoPatterns) {
   for (const char* line : {"r", "r ", "rr 10", "rst", "brb", "brb x", "coms?", "songs?", "p 1",
                            "pause", "xpause", "v 5", "ff 1:30", "idle gone", "xidle", "ls neon"}) {
     int matches = 0;
-    for (const auto& entry : CommandTable()) matches += Like(line, entry.pattern) ? 1 : 0;
+    for (const auto& command : kCommands) matches += Like(line, command.pattern) ? 1 : 0;
     EXPECT_EQ(matches, 1) << line;
   }
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chattext/announcements.h"
+#include "chattext/song_lines.h"
 #include "fakes/fake_bot_parts.h"
 
 namespace sonorix {

@@ -1,8 +1,8 @@
-#include "chattext/announcements.h"
-
 #include <gtest/gtest.h>
 
 #include "chattext/chat_line.h"
+#include "chattext/program_lines.h"
+#include "chattext/song_lines.h"
 
 namespace sonorix {
 namespace {

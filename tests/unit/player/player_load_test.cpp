@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
 #include "fakes/fake_client.h"
 #include "fakes/fake_player_parts.h"
 #include "fakes/memory_settings_store.h"

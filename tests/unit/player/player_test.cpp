@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
+#include "chattext/song_lines.h"
 #include "fakes/fake_bot_parts.h"
 
 namespace sonorix {

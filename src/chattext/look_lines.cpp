@@ -1,6 +1,7 @@
-#include "look/look_lines.h"
+#include "chattext/look_lines.h"
 
 #include "chattext/chat_line.h"
+#include "chattext/line_pieces.h"
 #include "chattext/text_helpers.h"
 
 namespace sonorix {
@@ -19,12 +20,22 @@ std::string MakerLine(const Style& style, std::string_view rest) {
   return ChatLine(style, "Sonorix") + " ... " + Initial(style, "s", rest);
 }
 
-}  // namespace
-
-std::string Initial(const Style& style, std::string_view first, std::string_view rest) {
-  return "<FONT COLOR=#" + style.acolor + ">" + std::string(first) + "<font color=#" +
-         style.fcolor + ">" + AccentText(rest);
+std::string_view Word(LookWindow window) {
+  switch (window) {
+    case LookWindow::Commands:
+      return "commands";
+    case LookWindow::Styles:
+      return "styles";
+    default:
+      return "presets";
+  }
 }
+
+std::string WindowLine(const Style& style, std::string_view label, LookWindow window) {
+  return CondensedLine(style, label) + " <u>" + AccentText(Word(window)) + "</u>";
+}
+
+}  // namespace
 
 std::string PresetsAnnouncement(const Style& style) {
   return PresetHead(style) + Initial(style, "p", "resets") + ", " + Initial(style, "l", "oaded");
@@ -66,6 +77,38 @@ std::string StyleSavedAnnouncement(const Style& style, std::string_view name) {
 
 std::string StyleMakerClosedAnnouncement(const Style& style) {
   return MakerLine(style, "tyle maker") + " " + Initial(style, "u", "nloaded");
+}
+
+std::string StyleNotFoundLine(const Style& style) {
+  return CondensedLine(style, "style") + ColouredItem(style, "not found");
+}
+
+std::string StyleSetLine(const Style& style, std::string_view name) {
+  return CondensedLine(style, "style set") + ColouredItem(style, name);
+}
+
+std::string PresetNotFoundLine(const Style& style) {
+  return CondensedLine(style, "preset") + ColouredItem(style, "not found");
+}
+
+std::string PresetSetLine(const Style& style, std::string_view name) {
+  return CondensedLine(style, "preset set") + ColouredItem(style, name);
+}
+
+std::string WindowShownLine(const Style& style, LookWindow window) {
+  return WindowLine(style, "viewing", window);
+}
+
+std::string WindowAlreadyShownLine(const Style& style, LookWindow window) {
+  return WindowLine(style, "already showing", window);
+}
+
+std::string WindowHiddenLine(const Style& style, LookWindow window) {
+  return WindowLine(style, "hidden", window);
+}
+
+std::string WindowAlreadyHiddenLine(const Style& style, LookWindow window) {
+  return WindowLine(style, "already hidden", window);
 }
 
 }  // namespace sonorix
