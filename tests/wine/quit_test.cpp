@@ -6,7 +6,7 @@
 #include <future>
 #include <thread>
 
-#include "chattext/announcements.h"
+#include "chattext/program_lines.h"
 #include "testutil.h"
 #include "wine/program_fixture.h"
 
