@@ -50,20 +50,30 @@ bool MakePreset(Settings& settings, std::string_view name, const ColourPick& pic
   return settings.WritePreset(name, colours);
 }
 
-std::optional<std::string> StyleFieldProblem(const StyleFields& fields) {
-  const std::array<std::pair<const std::string*, const char*>, 4> required{
-      {{&fields.name, "name"},
-       {&fields.ascii, "ascii"},
-       {&fields.acolor, "acolor"},
-       {&fields.fcolor, "fcolor"}}};
-  for (const auto& [text, what] : required) {
-    if (text->empty()) return "Please fill in the " + std::string(what) + " of your style.";
+std::optional<StyleProblem> StyleFieldProblem(const StyleFields& fields) {
+  struct Field {
+    const std::string* text;
+    const char* what;
+    StyleField field;
+  };
+  const std::array<Field, 4> required{{{&fields.name, "name", StyleField::kName},
+                                       {&fields.ascii, "ascii", StyleField::kAscii},
+                                       {&fields.acolor, "acolor", StyleField::kAcolor},
+                                       {&fields.fcolor, "fcolor", StyleField::kFcolor}}};
+  for (const auto& [text, what, field] : required) {
+    if (text->empty())
+      return StyleProblem{field, "Please fill in the " + std::string(what) + " of your style."};
   }
-  if (!IsUsableLookName(fields.name)) return std::string(kUnusableNameMessage);
-  if (HasControlCharacter(fields.ascii)) return "Please keep the ascii of your style on one line.";
-  for (const auto& [text, what] : {required[2], required[3]}) {
+  if (!IsUsableLookName(fields.name)) {
+    return StyleProblem{StyleField::kName, std::string(kUnusableNameMessage)};
+  }
+  if (HasControlCharacter(fields.ascii)) {
+    return StyleProblem{StyleField::kAscii, "Please keep the ascii of your style on one line."};
+  }
+  for (const auto& [text, what, field] : {required[2], required[3]}) {
     if (!FitsFontTag(*text)) {
-      return "Please fill in the " + std::string(what) + " without \" < > or line breaks.";
+      return StyleProblem{
+          field, "Please fill in the " + std::string(what) + " without \" < > or line breaks."};
     }
   }
   return std::nullopt;

@@ -36,7 +36,12 @@ struct StyleFields {
   std::string name, ascii, acolor, fcolor;
 };
 // The first field that cannot be saved, as the message that says so.
-std::optional<std::string> StyleFieldProblem(const StyleFields& fields);
+enum class StyleField { kName, kAscii, kAcolor, kFcolor };
+struct StyleProblem {
+  StyleField field;     // where the user is taken back to
+  std::string message;  // what he is told
+};
+std::optional<StyleProblem> StyleFieldProblem(const StyleFields& fields);
 // Writes the style file named after the style; the current style stays.
 // False when it did not reach the disk.
 bool SaveStyle(Settings& settings, const StyleFields& fields);

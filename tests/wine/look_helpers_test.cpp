@@ -41,19 +41,22 @@ TEST(DeleteIfExists, DeletesOnlyWhatIsThereAndNeverComplains) {
             static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
-TEST(ColourDialog, CancelKeepsTheLastColourAndOkTakesTheNewOne) {
+// Cancel is no colour; the next opening starts from the last colour taken.
+TEST(ColourDialog, CancelGivesNoColourAndOkTakesTheNewOne) {
   ColourDialog dialog(Colour::FromRgb(1, 2, 3));
   std::thread cancel([] { AnswerColourPicker(IDCANCEL); });
-  EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(1, 2, 3));
+  EXPECT_EQ(dialog.Show(nullptr), std::nullopt);
   cancel.join();
+  EXPECT_EQ(dialog.Current(), Colour::FromRgb(1, 2, 3));
 
   std::thread pick([] { AnswerColourPicker(IDOK, RGB(255, 128, 0)); });
   EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(255, 128, 0));
   pick.join();
 
   std::thread again([] { AnswerColourPicker(IDCANCEL); });
-  EXPECT_EQ(dialog.Show(nullptr), Colour::FromRgb(255, 128, 0));
+  EXPECT_EQ(dialog.Show(nullptr), std::nullopt);
   again.join();
+  EXPECT_EQ(dialog.Current(), Colour::FromRgb(255, 128, 0));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/win32/splash_window.h"
 #include "app/win32/startup_dialogs.h"
+#include "core/win32/message_pump.h"
 #include "core/win32/stay_on_top.h"
 #include "player/win32/song_list_box.h"
 #include "ui/win32/msg_box_ex.h"
@@ -66,7 +67,7 @@ bool SonorixApp::Start(Splash splash) {
 int SonorixApp::Run() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (playerWindow_ && IsDialogMessageW(playerWindow_->Hwnd(), &message)) continue;
+    if (HandledAsDialogKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -17,7 +17,8 @@ constexpr int kIdMatchList = 100;
 
 MatchListWindow::MatchListWindow(PickHandler onPick, CloseHandler onClose)
     : onPick_(std::move(onPick)), onClose_(std::move(onClose)) {
-  if (!CreateWindowOfClass(L"Sonorix Results", WS_EX_TOOLWINDOW,
+  // A taskbar and Alt+Tab entry: the window stands in for the hidden player.
+  if (!CreateWindowOfClass(L"Sonorix Results", WS_EX_APPWINDOW,
                            WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
                            TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"multi search view")) {
     return;
@@ -53,9 +54,14 @@ void MatchListWindow::OnDoubleClick() {
 LRESULT MatchListWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
+      // Enter picks, as a double-click does; Esc closes, as the system's close.
+      if (LOWORD(wParam) == IDOK) OnDoubleClick();
+      if (LOWORD(wParam) == IDCANCEL) return OnMessage(WM_CLOSE, 0, 0);
       if (LOWORD(wParam) == kIdMatchList && HIWORD(wParam) == LBN_DBLCLK) OnDoubleClick();
       return 0;
     case WM_CTLCOLORLISTBOX:
+      // The list may ask for colours before its wrapper exists.
+      if (!matchList_) return Default(message, wParam, lParam);
       return matchList_->OnCtlColor(reinterpret_cast<HDC>(wParam));
     case WM_CLOSE:
       Unload();

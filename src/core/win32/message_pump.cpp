@@ -2,7 +2,26 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace sonorix {
+
+namespace {
+
+bool IsOwnTopLevel(HWND window) {
+  wchar_t name[9] = {};
+  GetClassNameW(window, name, 9);
+  return std::wstring_view(name) == L"Sonorix " &&
+         GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
+}
+
+}  // namespace
+
+bool HandledAsDialogKey(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  return root != nullptr && IsOwnTopLevel(root) && IsDialogMessageW(root, &message) != FALSE;
+}
 
 bool PumpPendingMessages() {
   MSG message;
@@ -11,6 +30,7 @@ bool PumpPendingMessages() {
       PostQuitMessage(static_cast<int>(message.wParam));
       return false;
     }
+    if (HandledAsDialogKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

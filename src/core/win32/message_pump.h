@@ -7,6 +7,12 @@
 
 namespace sonorix {
 
+// Tab, the arrows, Enter, Esc and the & mnemonics of the program's own
+// windows (their classes are named "Sonorix ..."), handled by the dialog
+// manager as in a dialog box: true when the key was taken so. Enter and Esc
+// reach the window as the commands IDOK and IDCANCEL.
+bool HandledAsDialogKey(MSG& message);
+
 // Dispatches every message already queued, without waiting for more. A quit
 // request is left in the queue for the main loop, and the answer is false:
 // the caller should stop waiting.

@@ -14,7 +14,6 @@ namespace sonorix {
 namespace {
 
 constexpr int kStripHeight = 240;  // twips
-constexpr int kIdFocusButton = 99;
 constexpr int kMaxButtons = 4;
 
 HWND MakeChild(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style, DWORD exStyle,
@@ -32,14 +31,13 @@ HWND MakeChild(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD styl
 
 LookFrame::LookFrame(const wchar_t* className, const wchar_t* caption, int width, int height)
     : width_(width), height_(height) {
-  if (!CreateWindowOfClass(className, WS_EX_TOOLWINDOW, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
+  // A taskbar and Alt+Tab entry: the window stands in for the hidden player.
+  if (!CreateWindowOfClass(className, WS_EX_APPWINDOW, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
                            TwipsRect(3000, 2000, width, height), nullptr, caption)) {
     return;
   }
   titleStrip_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, width, kStripHeight), caption);
   buttons_.reserve(kMaxButtons);  // the buttons are handed out as one span
-  focusButton_ =
-      MakeChild(Hwnd(), L"BUTTON", L"", BS_PUSHBUTTON, 0, kIdFocusButton, RECT{0, 0, 0, 0});
 }
 
 void LookFrame::AddButton(int id, const wchar_t* caption, const RECT& twips) {
@@ -114,6 +112,14 @@ LRESULT LookFrame::OnControlColour(HWND control, HDC dc) {
 }
 
 void LookFrame::OnCommand(int id, int code) {
+  if (id == IDCANCEL) return OnSystemClose();
+  if (id == IDOK) {
+    const HWND focus = GetFocus();
+    for (const ThreeDButton& button : buttons_) {
+      if (button.Hwnd() == focus) return OnButton(GetDlgCtrlID(focus));
+    }
+    return OnDefaultAction();
+  }
   if (list_ && id == GetDlgCtrlID(list_->Hwnd()) && code == LBN_SELCHANGE) OnListClick();
   if (code != BN_CLICKED) return;
   for (const ThreeDButton& button : buttons_) {

@@ -1,7 +1,7 @@
 // What the preset window, the style list and the style maker share: a
 // top-most window without a title bar whose title strip drags it, 3-D
-// buttons, the focus button `cmd`, and the current preset's colours taken
-// each time it opens.
+// buttons, the keys of a dialog box (Enter, Esc, Tab), and the current
+// preset's colours taken each time it opens.
 #pragma once
 
 #include <map>
@@ -45,7 +45,6 @@ class LookFrame : public Window {
 
   // Size, top-most and the preset's colours: every opening starts so.
   void Dress(const Preset& preset);
-  void FocusHiddenButton() const { SetFocus(focusButton_); }
   // The list shows the display names of the kind's files afresh, each name
   // once.
   void FillList(const Settings& settings, const LookKind& kind);
@@ -53,8 +52,10 @@ class LookFrame : public Window {
   std::optional<std::string> Selected() const;
 
   virtual void OnButton(int id) = 0;
+  // Enter, unless the focus is on a button, which Enter then presses.
+  virtual void OnDefaultAction() = 0;
   virtual void OnListClick() {}
-  // The system's close (Alt+F4) does what the window's own close does.
+  // The system's close (Alt+F4) and Esc do what the window's own close does.
   virtual void OnSystemClose() = 0;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -68,7 +69,6 @@ class LookFrame : public Window {
   std::unique_ptr<ListBox> list_;
   std::vector<ThreeDButton> buttons_;
   std::map<HWND, COLORREF> textColours_;
-  HWND focusButton_ = nullptr;
 };
 
 }  // namespace sonorix

@@ -32,7 +32,6 @@ void PresetWindow::Open() {
 void PresetWindow::Unload() { ShowWindow(Hwnd(), SW_HIDE); }
 
 void PresetWindow::OnButton(int id) {
-  FocusHiddenButton();
   switch (id) {
     case kIdSwitch:
       Switch();

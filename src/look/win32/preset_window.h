@@ -34,6 +34,7 @@ class PresetWindow final : public LookListFrame {
 
  private:
   void OnButton(int id) override;
+  void OnDefaultAction() override { Switch(); }
   void OnListClick() override;
   void OnSystemClose() override { Close(); }
   void Switch();

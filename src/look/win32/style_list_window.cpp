@@ -26,7 +26,6 @@ void StyleListWindow::Unload() { ShowWindow(Hwnd(), SW_HIDE); }
 void StyleListWindow::Refill() { FillList(parts_.settings, kStyleKind); }
 
 void StyleListWindow::OnButton(int id) {
-  FocusHiddenButton();
   switch (id) {
     case kIdSwitch:
       Switch();

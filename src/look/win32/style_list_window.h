@@ -32,6 +32,7 @@ class StyleListWindow final : public LookListFrame {
 
  private:
   void OnButton(int id) override;
+  void OnDefaultAction() override { Switch(); }
   void OnListClick() override;
   void OnSystemClose() override { Close(); }
   void Switch();

@@ -48,7 +48,6 @@ void StyleMakerWindow::EmptyFields() {
 }
 
 void StyleMakerWindow::OnButton(int id) {
-  FocusHiddenButton();
   switch (id) {
     case kIdPreview: {
       const StyleFields typed = Fields();
@@ -69,8 +68,11 @@ void StyleMakerWindow::OnButton(int id) {
 
 void StyleMakerWindow::Make() {
   const StyleFields fields = Fields();
-  if (const std::optional<std::string> problem = StyleFieldProblem(fields)) {
-    MsgBoxEx(*problem, "style");
+  // The focus waits in the field the box is about, for when it closes.
+  if (const std::optional<StyleProblem> problem = StyleFieldProblem(fields)) {
+    const HWND fieldOf[] = {nameField_, asciiField_, accentField_, fontColourField_};
+    SetFocus(fieldOf[static_cast<int>(problem->field)]);
+    MsgBoxEx(problem->message, "style");
     return;
   }
   // A style that did not reach the disk is not announced; the fields stay

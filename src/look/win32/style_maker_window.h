@@ -33,6 +33,7 @@ class StyleMakerWindow final : public LookFrame {
 
  private:
   void OnButton(int id) override;
+  void OnDefaultAction() override { Make(); }
   void OnSystemClose() override { Cancel(); }
   StyleFields Fields() const;
   void EmptyFields();

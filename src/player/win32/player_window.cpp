@@ -17,7 +17,6 @@ namespace {
 constexpr int kWidth = 2950;  // twips
 constexpr int kHeight = 1515;
 constexpr int kIdSongList = 100;
-constexpr int kIdFocusButton = 101;
 constexpr int kIdPlay = 201;  // play; menu, stop, random and close follow in order
 constexpr int kIdMenu = 202;
 constexpr int kIdStop = 203;
@@ -70,14 +69,10 @@ void PlayerWindow::CreateControls() {
     buttons_.emplace_back(Hwnd(), kIdPlay + i, kCaptions[i],
                           TwipsRect(60 + i * 566, 1185, 566, 270));
   }
-  focusButton_ =
-      CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0, Hwnd(),
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdFocusButton)),
-                      GetModuleHandleW(nullptr), nullptr);
 }
 
 bool PlayerWindow::ControlsMade() const {
-  bool made = titleStrip_->Hwnd() && songList_->Hwnd() && progressBar_->Hwnd() && focusButton_;
+  bool made = titleStrip_->Hwnd() && songList_->Hwnd() && progressBar_->Hwnd();
   for (const auto& button : buttons_) made = made && button.Hwnd();
   return made;
 }
@@ -118,7 +113,6 @@ ThreeDButton* PlayerWindow::ButtonById(int id) {
 }
 
 void PlayerWindow::OnButton(int id) {
-  SetFocus(focusButton_);
   switch (id) {
     case kIdPlay:
       player_->PlayButton();
@@ -141,7 +135,15 @@ void PlayerWindow::OnButton(int id) {
   }
 }
 
+// Enter plays the selected song, as a double-click does, or presses the
+// button that has the focus; Esc does what the close button does.
 void PlayerWindow::OnCommand(int id, int code) {
+  if (id == IDCANCEL) return OnButton(kIdClose);
+  if (id == IDOK) {
+    const int focused = GetDlgCtrlID(GetFocus());
+    if (ButtonById(focused) != nullptr) return OnButton(focused);
+    return player_->PlaySelection();
+  }
   if (id == kIdSongList && code == LBN_DBLCLK) player_->PlaySelection();
   if (id == kIdSongList && code == LBN_SELCHANGE) songList_->ShowSelectionTip();
   if (id >= kIdPlay && id <= kIdClose && code == BN_CLICKED) OnButton(id);

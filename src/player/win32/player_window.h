@@ -87,7 +87,6 @@ class PlayerWindow final : public Window {
   std::unique_ptr<SongListBox> songList_;
   std::unique_ptr<ProgressBar> progressBar_;
   std::vector<ThreeDButton> buttons_;  // play, menu, stop, random, close
-  HWND focusButton_ = nullptr;
   bool chatScanStarted_ = false;
   std::unique_ptr<Player> player_;
   // The search commands' working state, kept for the whole run.

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "ui/win32/gdi.h"
 #include "ui/win32/twips.h"
 
@@ -21,8 +23,18 @@ ProgressBar::ProgressBar(HWND parent, const RECT& rect, const Settings& settings
                          const MediaPlayer& media, PressHandler onPress)
     : settings_(settings), media_(media), onPress_(std::move(onPress)) {
   // A bar the system could not make has no Hwnd(); the player window checks that.
-  static_cast<void>(
-      CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE, rect, parent));
+  static_cast<void>(CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                        rect, parent));
+}
+
+// The arrow keys seek as a press would, a few seconds either way.
+void ProgressBar::OnArrow(bool forward) {
+  const double duration = media_.Duration();
+  if (duration <= 0) return;
+  const double target = std::clamp(
+      media_.CurrentPosition() + (forward ? kArrowSeconds : -kArrowSeconds), 0.0, duration);
+  const int width = WidthTwips();
+  onPress_(static_cast<int>(target / duration * width + 0.5), width, true);
 }
 
 // Without its timer the bar stands still while the song plays on; the next
@@ -57,9 +69,11 @@ void ProgressBar::OnTick() {
 
 void ProgressBar::PaintContent(HDC dc, const RECT& rect) const {
   FillSolid(dc, rect, GetSysColor(COLOR_BTNFACE));
-  if (fillEnd_ <= 0 || !colour_) return;
-  const RECT bar{rect.left, rect.top, rect.left + TwipsToPixelsX(fillEnd_), rect.bottom};
-  FillSolid(dc, bar, ToColorRef(colour_->bgr));
+  if (fillEnd_ > 0 && colour_) {
+    const RECT bar{rect.left, rect.top, rect.left + TwipsToPixelsX(fillEnd_), rect.bottom};
+    FillSolid(dc, bar, ToColorRef(colour_->bgr));
+  }
+  if (GetFocus() == Hwnd()) DrawFocusRect(dc, &rect);
 }
 
 LRESULT ProgressBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,6 +85,15 @@ LRESULT ProgressBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return PaintClient();
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+      if (wParam == VK_RIGHT || wParam == VK_LEFT) OnArrow(wParam == VK_RIGHT);
+      return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(Hwnd(), nullptr, FALSE);
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

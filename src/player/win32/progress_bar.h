@@ -31,7 +31,10 @@ class ProgressBar final : public Window, public ProgressDisplay {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  static constexpr double kArrowSeconds = 5;
+
   void OnTick();
+  void OnArrow(bool forward);
   int WidthTwips() const;
 
   const Settings& settings_;

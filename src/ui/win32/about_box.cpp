@@ -76,8 +76,11 @@ void AboutBox::Open() {
 
 bool AboutBox::IsOpen() const { return IsWindowVisible(Hwnd()) != FALSE; }
 
+// Esc and Enter close the box as its close box does.
 LRESULT AboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_CLOSE) return Default(message, wParam, lParam);
+  const bool closeKey =
+      message == WM_COMMAND && (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK);
+  if (message != WM_CLOSE && !closeKey) return Default(message, wParam, lParam);
   ShowWindow(Hwnd(), SW_HIDE);
   if (onClose_) onClose_();
   return 0;

@@ -26,7 +26,8 @@ RECT Centred() {
 CommandListWindow::CommandListWindow(const Settings& settings, CloseHandler onClose)
     : settings_(settings), onClose_(std::move(onClose)) {
   // Without a window the list is neither shown nor filled, and counts 0.
-  static_cast<void>(CreateWindowOfClass(L"Sonorix Commands", WS_EX_TOOLWINDOW,
+  // A taskbar and Alt+Tab entry: the window stands in for the hidden player.
+  static_cast<void>(CreateWindowOfClass(L"Sonorix Commands", WS_EX_APPWINDOW,
                                         WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, Centred(), nullptr,
                                         L"Sonorix - commands"));
   CreateControls();
@@ -78,6 +79,10 @@ LRESULT CommandListWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       // The list may ask for colours before its wrapper exists.
       if (!commandList_) return Default(message, wParam, lParam);
       return commandList_->OnCtlColor(reinterpret_cast<HDC>(wParam));
+    case WM_COMMAND:
+      // Esc (and Enter: the list offers nothing to choose) closes it.
+      if (LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDOK) return 0;
+      [[fallthrough]];
     case WM_CLOSE:
       Unload();
       if (onClose_) onClose_();

@@ -5,11 +5,11 @@
 namespace sonorix {
 
 ListBox::ListBox(HWND parent, int id, const RECT& rect, DWORD extraStyle)
-    : hwnd_(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | extraStyle,
-                            rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleW(nullptr), nullptr)) {
+    : hwnd_(CreateWindowExW(
+          WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | extraStyle,
+          rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr)) {
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
 }
 

@@ -17,10 +17,19 @@ TimedMessageBox& LoadedCarrier() {
   return *carrier;
 }
 
+// The window the user is in when the box is asked for: the box is modal to
+// it, shows above it (top-most or not) and gives the focus back to it.
+HWND DialogOwner() {
+  const HWND active = GetActiveWindow();
+  return active != nullptr && IsWindowVisible(active) ? active : nullptr;
+}
+
 }  // namespace
 
 void MsgBoxEx(std::string_view message, std::string_view title) {
+  const HWND owner = DialogOwner();
   TimedMessageBox& carrier = LoadedCarrier();
+  carrier.SetOwner(owner);
   carrier.SetType("msgbox");
   carrier.SetMessage(message);
   carrier.SetTitle(title);

@@ -27,7 +27,8 @@ void ThreeDButton::Draw(const DRAWITEMSTRUCT& item) const {
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, textColour_);
   DrawTextW(item.hDC, caption.data(), -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  if ((item.itemState & ODS_FOCUS) != 0) {
+  // Windows hides focus rectangles after a mouse click until a key is used.
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) {
     InflateRect(&face, -3, -3);
     DrawFocusRect(item.hDC, &face);
   }

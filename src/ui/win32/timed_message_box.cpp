@@ -97,7 +97,9 @@ void TimedMessageBox::OnTick() {
 
 void TimedMessageBox::ShowBox() {
   boxOpen_ = true;
-  MessageBoxW(Hwnd(), Utf8ToWide(Message()).c_str(), Utf8ToWide(Title()).c_str(), kBoxStyle);
+  const bool owned = owner_ != nullptr && IsWindowVisible(owner_);
+  MessageBoxW(owned ? owner_ : nullptr, Utf8ToWide(Message()).c_str(), Utf8ToWide(Title()).c_str(),
+              owned ? kBoxStyle : kBoxStyle | MB_TOPMOST);
   boxOpen_ = false;
 }
 

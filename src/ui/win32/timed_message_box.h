@@ -16,6 +16,9 @@ class TimedMessageBox final : public Window {
   // Loads and opens the window: out of sight, top-most, shown, timer on.
   TimedMessageBox();
 
+  // The window the box is modal to; without one, the box stands alone,
+  // top-most, with a taskbar button of its own.
+  void SetOwner(HWND owner) { owner_ = owner; }
   void SetType(std::string_view type);
   void SetMessage(std::string_view message);
   void SetTitle(std::string_view title);
@@ -37,6 +40,7 @@ class TimedMessageBox final : public Window {
   void OnTick();
   void ShowBox();
 
+  HWND owner_ = nullptr;
   HWND type_ = nullptr;
   HWND message_ = nullptr;
   HWND title_ = nullptr;

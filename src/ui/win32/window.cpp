@@ -43,8 +43,30 @@ LRESULT Window::PaintClient() {
 
 void Window::PaintContent(HDC, const RECT&) const {}
 
+// As a dialog box does: the control that had the keyboard focus gets it
+// back when the window is active again (after a message box, say), and a
+// window opening puts it on its first field or list.
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ACTIVATE) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+      const HWND focus = GetFocus();
+      if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
+      return 0;
+    }
+    if (IsIconic(hwnd_)) return 0;
+    RestoreFocus();
+    return 0;
+  }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Window::RestoreFocus() {
+  HWND focus = lastFocus_;
+  if (focus == nullptr || !IsChild(hwnd_, focus) || !IsWindowVisible(focus) ||
+      !IsWindowEnabled(focus)) {
+    focus = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+  }
+  SetFocus(focus != nullptr ? focus : hwnd_);
 }
 
 // No exception may cross into the system's code: a failing handler is

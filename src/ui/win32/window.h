@@ -27,11 +27,14 @@ class Window {
   // with a memory DC.
   LRESULT PaintClient();
   virtual void PaintContent(HDC dc, const RECT& rect) const;
+  // The control that last had the focus, or the first tab stop.
+  void RestoreFocus();
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
+  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace sonorix

@@ -84,8 +84,13 @@ TEST(StyleFieldProblem, ChecksTheFieldsInOrderAndRefusesWhatWouldBreakALineOrAFi
       {{"n", "a", "FF\t00", "FF9900"}, "Please fill in the acolor without \" < > or line breaks."},
   };
   for (const auto& [fields, message] : cases) {
-    EXPECT_EQ(StyleFieldProblem(fields), message) << fields.name << "|" << fields.ascii;
+    const auto problem = StyleFieldProblem(fields);
+    ASSERT_TRUE(problem) << fields.name << "|" << fields.ascii;
+    EXPECT_EQ(problem->message, message) << fields.name << "|" << fields.ascii;
   }
+  // The window takes the user back to the field the box is about.
+  EXPECT_EQ(StyleFieldProblem({"a/b", "a", "FF9900", "x"})->field, StyleField::kName);
+  EXPECT_EQ(StyleFieldProblem({"n", "a", "b", "<"})->field, StyleField::kFcolor);
 }
 
 TEST(MakeLookFiles, WriteTheKeysInOrderIntoTheFileNamedAfterTheName) {
