@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The include rule of src/: each folder may include only itself and the
-# folders below it, and only win32/ folders may include <windows.h>.
+# folders below it, and only win32/ folders may include <windows.h>; tools/
+# includes nothing of src/.
 # Prints every breach and fails if there is one.
 set -uo pipefail
 src=${1:-$(dirname "$0")/../src}
@@ -25,6 +26,15 @@ for folder in "${layers[@]}"; do
     esac
   done < <(cd "$src" && grep -rnE '#include <windows(x)?\.h>' "$folder")
 done
+# The stand-in client is the independent side of the whole-program tests:
+# it shares no code with the program it tests.
+tools=$src/../tools
+while IFS=: read -r file line include; do
+  [ -n "${rank[${include%%/*}]+set}" ] || continue
+  echo "tools/$file:$line: the stand-in client may not include $include"
+  breaches=$((breaches + 1))
+done < <([ -d "$tools" ] && cd "$tools" && grep -rnoE '#include "[^"]+"' . |
+  sed -E 's|^\./||; s/#include "([^"]+)"/\1/')
 unknown=$(cd "$src" && for d in */; do d=${d%/}; [ -n "${rank[$d]+set}" ] || echo "$d"; done)
 if [ -n "$unknown" ]; then
   echo "folders without a layer: $unknown"

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "core/trace.h"
+
 namespace sonorix {
 
 namespace {
@@ -88,7 +90,11 @@ WindowRef AolClient::FindTranscript(WindowRef room) {
 // the text went out the line may still show up when the client wakes, so it
 // is reported as sent.
 void AolClient::SendChat(std::string_view text) {
-  if (!ended_) Type(text);
+  if (ended_) {
+    Trace("chat line dropped: chat ended");
+    return;
+  }
+  Type(text);
 }
 
 bool AolClient::EndChat() { return !std::exchange(ended_, true); }
@@ -97,13 +103,23 @@ void AolClient::SendClosingLine(std::string_view text) { Type(text); }
 
 void AolClient::Type(std::string_view text) {
   const WindowRef input = windows_.FindChild(FindChatRoom(), {}, kInputClass);
-  if (!input) return;
+  if (!input) {
+    Trace("chat line dropped: no chat room");
+    return;
+  }
   const std::uint64_t unanswered = windows_.UnansweredCalls();
   const auto answering = [&] { return windows_.UnansweredCalls() == unanswered; };
   SetText(input, "");
-  if (!answering()) return;
+  if (!answering()) {
+    Trace("chat line dropped: client not answering");
+    return;
+  }
   SetText(input, text);
-  if (answering()) windows_.Send(input, WindowMessage::Char, kEnter, 0);
+  if (answering()) {
+    windows_.Send(input, WindowMessage::Char, kEnter, 0);
+  } else {
+    Trace("chat line dropped: client not answering");
+  }
   if (sentObserver_) sentObserver_(text);
 }
 

@@ -2,6 +2,9 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <string>
+
+#include "core/trace.h"
 
 namespace sonorix {
 
@@ -62,11 +65,12 @@ void BoundedCalls::Work(const std::shared_ptr<Shared>& shared) {
   }
 }
 
-bool BoundedCalls::Run(std::function<void()> job) {
+bool BoundedCalls::Run(std::string_view name, std::function<void()> job) {
   {
     const std::lock_guard lock(shared_->mutex);
     if (shared_->busy) {
       ++unanswered_;
+      Trace("client call refused, an earlier one is still stuck: " + std::string(name));
       return false;
     }
     shared_->busy = true;
@@ -80,6 +84,12 @@ bool BoundedCalls::Run(std::function<void()> job) {
   const std::lock_guard lock(shared_->mutex);
   if (!shared_->busy && !shared_->threw) return true;
   ++unanswered_;
+  if (shared_->busy) {
+    Trace("client did not answer within " + std::to_string(limit_.count()) +
+          " ms: " + std::string(name));
+  } else {
+    Trace("client call failed: " + std::string(name));
+  }
   return false;
 }
 

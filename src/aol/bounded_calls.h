@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <thread>
 
 namespace sonorix {
@@ -32,7 +33,8 @@ class AnswerSignal {
 // - Until it has finished, every further call is refused at once and never
 //   runs later: nothing piles up behind a stuck call, and nothing meant for
 //   one moment reaches the other program after it recovers.
-// A call given up or refused counts as unanswered.
+// A call given up or refused counts as unanswered, and leaves a trace line
+// naming the call.
 class BoundedCalls {
  public:
   BoundedCalls(std::chrono::milliseconds limit, std::unique_ptr<AnswerSignal> signal);
@@ -44,10 +46,11 @@ class BoundedCalls {
 
   // The call's result, or `absent` if it was given up or refused. The call
   // must own everything it touches: it may outlive the caller's frame.
+  // `name` says in a trace line which call it was.
   template <typename Result>
-  Result Call(std::function<Result()> call, Result absent) {
+  Result Call(std::function<Result()> call, Result absent, std::string_view name) {
     auto answer = std::make_shared<std::optional<Result>>();
-    if (!Run([call = std::move(call), answer] { answer->emplace(call()); }) || !*answer) {
+    if (!Run(name, [call = std::move(call), answer] { answer->emplace(call()); }) || !*answer) {
       return absent;
     }
     return std::move(**answer);
@@ -59,7 +62,7 @@ class BoundedCalls {
  private:
   struct Shared;
 
-  bool Run(std::function<void()> job);
+  bool Run(std::string_view name, std::function<void()> job);
   static void Work(const std::shared_ptr<Shared>& shared);
 
   std::chrono::milliseconds limit_;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+
+#include "core/trace.h"
 
 namespace sonorix {
 
@@ -36,6 +39,10 @@ std::string AsciiLower(std::string_view text) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   });
   return lowered;
+}
+
+std::string WholeSeconds(double seconds) {
+  return std::to_string(static_cast<long long>(seconds)) + " s";
 }
 
 bool Holds(std::string_view text, std::string_view what) {
@@ -88,12 +95,17 @@ void ClientActions::ClickIcon(WindowRef icon) {
 // The clock is monotonic, so a wait over midnight lasts what it should.
 void ClientActions::WaitSeconds(double seconds) { clock_.Pause(seconds); }
 
-bool ClientActions::WaitFor(double bound, double poll, const std::function<bool()>& done) {
+// A wait that passes its bound ends a command quietly; the trace says which.
+bool ClientActions::WaitFor(double bound, double poll, const std::function<bool()>& done,
+                            std::string_view what) {
   const double deadline = clock_.Seconds() + bound;
   for (;;) {
     if (clock_.WaitsEnded()) return false;
     if (done()) return true;
-    if (clock_.Seconds() >= deadline) return false;
+    if (clock_.Seconds() >= deadline) {
+      Trace(std::string(what) + " within " + WholeSeconds(bound));
+      return false;
+    }
     WaitSeconds(poll);
   }
 }
@@ -147,14 +159,17 @@ std::vector<WindowRef> ClientActions::ShownMenus(std::uint32_t client) {
 // z-order: a client may keep a menu above the sub-menu it opened.
 WindowRef ClientActions::WaitForMenu(const MenuSearch& search, WindowRef other) {
   WindowRef found;
-  const bool shown = WaitFor(waits_.menu, kPollSeconds, [&] {
-    for (const WindowRef menu : ShownMenus(search.client)) {
-      if (menu == other || std::ranges::count(search.before, menu) != 0) continue;
-      found = menu;
-      return true;
-    }
-    return false;
-  });
+  const bool shown = WaitFor(
+      waits_.menu, kPollSeconds,
+      [&] {
+        for (const WindowRef menu : ShownMenus(search.client)) {
+          if (menu == other || std::ranges::count(search.before, menu) != 0) continue;
+          found = menu;
+          return true;
+        }
+        return false;
+      },
+      "menu did not show");
   return shown ? found : WindowRef{};
 }
 
@@ -198,7 +213,11 @@ int ClientActions::WaitListSettled(WindowRef list) {
     WaitSeconds(0.4);
     WaitSeconds(0.4);
     const int after = ListCount(list);
-    if (before == after || clock_.Seconds() >= deadline || clock_.WaitsEnded()) return after;
+    if (before == after || clock_.WaitsEnded()) return after;
+    if (clock_.Seconds() >= deadline) {
+      Trace("mail list still growing after " + WholeSeconds(waits_.list));
+      return after;
+    }
   }
 }
 
@@ -213,7 +232,11 @@ bool ClientActions::OpenMailbox(std::string_view kind) {
   } else {
     return false;
   }
-  if (!WaitFor(waits_.mailbox, kPollSeconds, [&] { return bool(FindMailbox()); })) return false;
+  if (!WaitFor(
+          waits_.mailbox, kPollSeconds, [&] { return bool(FindMailbox()); },
+          "mail box did not open")) {
+    return false;
+  }
   WaitListSettled(FindMailTree(lowered));
   return true;
 }
@@ -254,12 +277,15 @@ std::vector<WindowRef> ClientActions::MessageBoxes(std::uint32_t client) {
 // the send is the answer: one already open is the user's to read.
 bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   WindowRef im;
-  const bool opened = WaitFor(waits_.imWindow, 0, [&] {
-    windows_.DoEvents();
-    ClickIcon(FindToolbarIcon(kImIcon));
-    WaitSeconds(0.3);
-    return bool(im = FindIMWindow());
-  });
+  const bool opened = WaitFor(
+      waits_.imWindow, 0,
+      [&] {
+        windows_.DoEvents();
+        ClickIcon(FindToolbarIcon(kImIcon));
+        WaitSeconds(0.3);
+        return bool(im = FindIMWindow());
+      },
+      "instant message window did not open");
   if (!opened) return false;
   const WindowRef send = FindNthChild(im, kIconClass, kImSendIcon - 1);
   if (!send) return false;
@@ -269,15 +295,18 @@ bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   const std::vector<WindowRef> before = MessageBoxes(client);
   ClickIcon(send);
   WindowRef box;
-  const bool answered = WaitFor(waits_.imAnswer, kPollSeconds, [&] {
-    windows_.DoEvents();
-    for (const WindowRef shown : MessageBoxes(client)) {
-      if (std::ranges::count(before, shown) != 0) continue;
-      box = shown;
-      return true;
-    }
-    return !FindDocumentCaptioned("Send Instant Message");
-  });
+  const bool answered = WaitFor(
+      waits_.imAnswer, kPollSeconds,
+      [&] {
+        windows_.DoEvents();
+        for (const WindowRef shown : MessageBoxes(client)) {
+          if (std::ranges::count(before, shown) != 0) continue;
+          box = shown;
+          return true;
+        }
+        return !FindDocumentCaptioned("Send Instant Message");
+      },
+      "instant message was not answered");
   if (!answered) return false;
   if (box) {
     PostKeyPress(FindOkButton(box), kSpace);

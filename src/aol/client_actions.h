@@ -89,7 +89,9 @@ class ClientActions {
   bool CloseMenus(const MenuSearch& search, WindowRef frame);
   std::vector<WindowRef> MessageBoxes(std::uint32_t client);
   void PostKeyPress(WindowRef window, unsigned key);
-  bool WaitFor(double bound, double poll, const std::function<bool()>& done);
+  // True once `done` holds; false, tracing "<what> within <bound> s", when
+  // the bound passed first.
+  bool WaitFor(double bound, double poll, const std::function<bool()>& done, std::string_view what);
 
   WindowApi& windows_;
   AolClient& aol_;

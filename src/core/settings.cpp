@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/look_name.h"
+#include "core/trace.h"
 
 namespace sonorix {
 
@@ -40,11 +41,15 @@ std::string Settings::ReadIni(std::string_view section, std::string_view key,
 
 bool Settings::WriteIni(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& file) {
-  if (file.empty()) return false;
+  if (file.empty()) {
+    Trace("settings not written: no file for [" + std::string(section) + "]");
+    return false;
+  }
   std::string upper(key);
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   if (store_.Write(section, upper, value, file)) return true;
+  Trace("settings not written: " + file);
   if (!toldWriteFailure_ && onWriteFailure_) {
     toldWriteFailure_ = true;
     onWriteFailure_(FolderOf(file));

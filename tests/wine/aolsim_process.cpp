@@ -5,6 +5,7 @@
 #include <fstream>
 #include <random>
 
+#include "aolsim/window_classes.h"
 #include "testutil.h"
 
 namespace sonorix::testing {
@@ -67,6 +68,15 @@ AolSimProcess::~AolSimProcess() {
   }
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
+}
+
+bool AolSimProcess::Wake() const {
+  const HANDLE wake =
+      OpenEventW(EVENT_MODIFY_STATE, FALSE, aolsim::WakeEventName(process_.dwProcessId).c_str());
+  if (wake == nullptr) return false;
+  const bool woken = SetEvent(wake) != 0;
+  CloseHandle(wake);
+  return woken;
 }
 
 bool AolSimProcess::Command(const std::string& command) const {

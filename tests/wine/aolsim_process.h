@@ -19,6 +19,8 @@ class AolSimProcess {
   bool Started() const { return frame_ != nullptr; }
   // Runs one control command; true if the client did it.
   bool Command(const std::string& command) const;
+  // Ends a "hang" at once; false if the client is not hanging.
+  bool Wake() const;
   // The raw lines the input box sent, as logged by the client.
   std::vector<std::string> SentLines() const;
   std::string LogPath() const { return logPath_; }

@@ -5,6 +5,7 @@
 #include "chattext/program_lines.h"
 #include "chattext/song_lines.h"
 #include "chattext/text_helpers.h"
+#include "core/win32/win32_clock.h"
 #include "testutil.h"
 #include "wine/program_fixture.h"
 
@@ -69,9 +70,7 @@ TEST_F(ChatCommandsTest, OtherMembersAndLookAlikesAreNeverObeyed) {
   ASSERT_TRUE(client_.Command("signoff"));
   const std::size_t before = Sent().size();
   ASSERT_TRUE(client_.Command("type adv"));
-  // Nobody signed on answers no later line either, so only time can show
-  // that nothing comes.
-  Pump([] { return false; }, 1500ms);
+  ASSERT_TRUE(AwaitChatScan());
   EXPECT_EQ(Sent().size(), before + 1) << "no one is obeyed while signed off";
 }
 
@@ -104,9 +103,13 @@ TEST_F(ChatCommandsTest, CancelIsAnsweredAtOnceAndEndsAListingInProgress) {
   ASSERT_TRUE(client_.Command("type /cancel"));
   const std::string cancelled = Condensed("multi › <FONT COLOR=#FF9900>cáncéléd");
   ASSERT_TRUE(Pump([&] { return Sent().back() == cancelled; }, 10s));
-  // A listing's next line is due a second after the last, whatever else
-  // happens: only more than that much time can show that none comes.
-  Pump([] { return false; }, 2500ms);
+  // A listing's next line is due on the program's clock a second after the
+  // last, which came before the cancel: once that time is past and the
+  // program has ticked since, it would be in.
+  const Win32Clock clock;
+  const double due = clock.Seconds() + 1;
+  ASSERT_TRUE(Pump([&] { return clock.Seconds() >= due; }, 10s));
+  ASSERT_TRUE(AwaitChatScan());
   EXPECT_EQ(Sent().back(), cancelled) << "no listing line and no prompt after it";
 }
 
@@ -117,12 +120,33 @@ TEST_F(ChatCommandsTest, CloseDuringAListingHasTheLastWord) {
   ASSERT_TRUE(Pump([&] { return Sent().size() == before + 2; }, 10s));
   Click(L"&close");
   ASSERT_TRUE(Pump([&] { return Sent().size() >= before + 4; }, 10s));
-  Pump([] { return false; }, 2500ms);  // past the listing's next line, as above
+  // Once the loop has ended nothing of the program runs again, so every
+  // line it was ever going to send is in.
+  EXPECT_EQ(app_->Run(), 0) << "the loop ends at once";
   const Lines sent = Sent();
   ASSERT_EQ(sent.size(), before + 4);
   EXPECT_EQ(sent[before + 2], ClosingBanner(kTestStyle));
   EXPECT_EQ(sent[before + 3], SummaryLine(kTestStyle, 4, "default", "sonorix"));
-  EXPECT_EQ(app_->Run(), 0) << "the loop ends at once";
+}
+
+// A client that keeps only its last two lines trims one off the top for
+// each new one. Each command here ("v 11" is as long as "date") pushes out
+// the "date" before it, leaving the transcript exactly as long as the
+// program last read it, so only its text shows the new line. Each is still
+// answered once.
+TEST_F(ChatCommandsTest, ATranscriptCappedAtTwoLinesMissesAndRepeatsNoLine) {
+  ASSERT_EQ(Replies("p another", 1).size(), 1u);  // the volume is only set while a song plays
+  ASSERT_TRUE(client_.Command("maxlines 2"));
+  for (int volume = 11; volume <= 14; ++volume) {
+    const std::string percent = std::to_string(volume);
+    ASSERT_TRUE(AwaitChatScan());
+    const std::size_t before = Sent().size();
+    ASSERT_TRUE(client_.Command("type v " + percent));
+    EXPECT_TRUE(Pump([&] { return Sent().size() > before + 1; }, 15s))
+        << "answered with no later line to change the transcript's length";
+    EXPECT_EQ(SentBeforeDate(before + 1, "v " + percent),
+              Lines{Condensed("vølumé sét tø › <FONT COLOR=#FF9900>" + percent + "%")});
+  }
 }
 
 // Neither the program's own replies nor, with the decoration "p", every

@@ -72,10 +72,9 @@ class LookWindowsTest : public ProgramTest {
     const std::size_t before = Sent().size();
     action();
     Pump([&] { return Sent().size() > before; }, 10s);
-    Pump([] { return false; }, 300ms);
-    const Lines sent = Sent();
-    if (sent.size() == before + 1) return sent.back();
-    return std::to_string(sent.size() - before) + " lines";
+    const Lines said = SentBeforeDate(before, "the action");
+    if (said.size() == 1) return said.front();
+    return std::to_string(said.size()) + " lines";
   }
   // The text of the message box the action raises, pressed away.
   std::wstring BoxOf(const std::function<void()>& action) {

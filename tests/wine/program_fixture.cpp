@@ -1,5 +1,6 @@
 #include "wine/program_fixture.h"
 
+#include "aolsim/window_classes.h"
 #include "chattext/text_helpers.h"
 #include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
@@ -14,6 +15,25 @@ const Style kTestStyle{"sonorix", "sonorix", kTestAcolor, kTestAscii, kTestFcolo
 
 bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout) {
   return WaitUntil(predicate, timeout, [] { PumpPendingMessages(); });
+}
+
+HWND ClientTranscript() {
+  HWND found = nullptr;
+  EnumChildWindows(
+      FindWindowA(aolsim::kFrameClass, nullptr),
+      [](HWND child, LPARAM into) {
+        char name[32] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (std::string_view(name) != aolsim::kTranscriptClass) return TRUE;
+        *reinterpret_cast<HWND*>(into) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::uintptr_t LengthQuestionsAsked(HWND transcript) {
+  return reinterpret_cast<std::uintptr_t>(GetPropW(transcript, aolsim::kLengthQuestionsProperty));
 }
 
 void ProgramTest::StartWith(const Songs& songs) {
@@ -31,14 +51,17 @@ Lines ProgramTest::Sent() const {
   return lines;
 }
 
-// The program handles the room's lines one after another, so once "date",
-// typed after the command, is answered, every reply to the command is in,
-// even one that came after "date" itself. The answer is told by its end,
-// today's date.
 Lines ProgramTest::Replies(const std::string& command, std::size_t expected) {
   const std::size_t before = Sent().size();
   EXPECT_TRUE(client_.Command("type " + command));
   Pump([&] { return Sent().size() >= before + 1 + expected; }, 15s);
+  return SentBeforeDate(before + 1, "\"" + command + "\"");
+}
+
+// The program handles the room's lines one after another, so once "date" is
+// answered, everything owed before it is in, even a line that came after
+// "date" itself. The answer is told by its end, today's date.
+Lines ProgramTest::SentBeforeDate(std::size_t from, const std::string& after) {
   EXPECT_TRUE(client_.Command("type date"));
   std::string today(1, '>');  // appended, not "+": GCC 12 misreads that as an overlapping copy
   today += LowerCase(Win32Clock().ShortDateText());
@@ -47,7 +70,7 @@ Lines ProgramTest::Replies(const std::string& command, std::size_t expected) {
     const Lines sent = Sent();
     replies.clear();
     bool marked = false;
-    for (std::size_t i = before + 1; i < sent.size(); ++i) {
+    for (std::size_t i = from; i < sent.size(); ++i) {
       if (marked && sent[i].ends_with(today)) return true;
       if (!marked && sent[i] == "date") {
         marked = true;
@@ -57,8 +80,14 @@ Lines ProgramTest::Replies(const std::string& command, std::size_t expected) {
     }
     return false;
   };
-  EXPECT_TRUE(Pump(answered, 15s)) << "\"date\" after \"" << command << "\" was not answered";
+  EXPECT_TRUE(Pump(answered, 15s)) << "\"date\" after " << after << " was not answered";
   return replies;
+}
+
+bool ProgramTest::AwaitChatScan() {
+  const HWND transcript = ClientTranscript();
+  const std::uintptr_t before = LengthQuestionsAsked(transcript);
+  return Pump([&] { return LengthQuestionsAsked(transcript) >= before + 4; }, 30s);
 }
 
 void ProgramTest::Click(const wchar_t* caption) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,6 +28,11 @@ extern const Style kTestStyle;
 // Waits while this thread's messages keep flowing: the program runs on it.
 bool Pump(const std::function<bool()>& predicate, std::chrono::milliseconds timeout);
 
+// The stand-in client's transcript window, or null.
+HWND ClientTranscript();
+// How many length questions the client's transcript has been asked so far.
+std::uintptr_t LengthQuestionsAsked(HWND transcript);
+
 // A reply in the style's condensed or narrow shape.
 inline std::string Condensed(const Style& style, const std::string& rest) {
   return "<FONT COLOR=#" + style.acolor + R"(><font  face="abadi mt condensed light">)" +
@@ -46,6 +52,18 @@ class ProgramTest : public ::testing::Test {
   Lines Sent() const;
   // Types the line as the signed-on user; the replies it drew.
   Lines Replies(const std::string& command, std::size_t expected);
+  // The lines sent from the `from`-th on (counted from 0), up to the answer
+  // to a "date" the user types now, which is left out with its answer: the
+  // program handles the room's lines in turn, so whatever it owed for what
+  // came before is in by then. `after` names that for a failure message.
+  Lines SentBeforeDate(std::size_t from, const std::string& after);
+  // Returns once the program has read the room as it stands now and ended a
+  // whole chat-scan tick since, so that whatever a line typed before owed is
+  // in: what no reply shows, only this can. The program asks the transcript
+  // for its length at most once a tick, and again only once the last answer
+  // was handled; so the third question from now was asked in a tick that
+  // began after the room was read, and the fourth after that tick ended.
+  bool AwaitChatScan();
   void Click(const wchar_t* caption);
   HWND Player() const { return app_->Player()->Hwnd(); }
 

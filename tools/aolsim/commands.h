@@ -59,7 +59,8 @@ struct Wait {
   friend bool operator==(const Wait&, const Wait&) = default;
 };
 // The client stops reading its messages for a while, as a hung program
-// does; whoever sent the command is answered first.
+// does, or until its wake event is set (WakeEventName); whoever sent the
+// command is answered first.
 struct Hang {
   std::chrono::milliseconds duration{0};
   friend bool operator==(const Hang&, const Hang&) = default;

@@ -6,13 +6,14 @@
 
 #include "aolsim/chat_room_window.h"
 #include "aolsim/client_windows.h"
+#include "aolsim/code_page.h"
 #include "aolsim/document_window.h"
 #include "aolsim/file_io.h"
 #include "aolsim/menu_quirks.h"
 #include "aolsim/transcript_view.h"
 #include "aolsim/welcome_window.h"
+#include "aolsim/window_classes.h"
 #include "aolsim/window_support.h"
-#include "core/win32/code_page.h"
 
 namespace sonorix::aolsim {
 
@@ -106,10 +107,19 @@ class Executor {
   bool operator()(const Wait&) { return false; }
   // The sender of the command is let go first, so that it can watch the
   // hang; then this thread reads no message at all, sent or posted, until
-  // the time is up. Outside a sent message the reply does nothing.
+  // the time is up or the wake event is set. The event exists before the
+  // reply, so a driver that wakes the client at once is heard. Outside a
+  // sent message the reply does nothing.
   bool operator()(const Hang& command) {
+    const UniqueHandle wake(
+        CreateEventW(nullptr, FALSE, FALSE, WakeEventName(GetCurrentProcessId()).c_str()));
     ReplyMessage(TRUE);
-    Sleep(static_cast<DWORD>(command.duration.count()));
+    const auto duration = static_cast<DWORD>(command.duration.count());
+    if (wake) {
+      WaitForSingleObject(wake.get(), duration);
+    } else {
+      Sleep(duration);
+    }
     return true;
   }
   bool operator()(const Ignore& command) {

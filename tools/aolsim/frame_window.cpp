@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "aolsim/code_page.h"
 #include "aolsim/file_io.h"
 #include "aolsim/frame_commands.h"
 #include "aolsim/menu_quirks.h"
@@ -13,7 +14,6 @@
 #include "aolsim/toolbar_actions.h"
 #include "aolsim/window_classes.h"
 #include "aolsim/window_support.h"
-#include "core/win32/code_page.h"
 
 namespace sonorix::aolsim {
 

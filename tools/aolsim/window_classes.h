@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace sonorix::aolsim {
 
 inline constexpr char kFrameClass[] = "AOL Frame25";
@@ -20,6 +22,12 @@ inline constexpr char kIconClass[] = "_AOL_Icon";
 inline constexpr char kImageClass[] = "_AOL_Image";
 inline constexpr char kGlyphClass[] = "_AOL_Glyph";
 inline constexpr char kStaticTextClass[] = "RICHCNTLSTATIC";
+
+// Setting this event (named for the client's process id) ends a hang early,
+// so a test can wake the client as soon as it has seen what it waited for.
+inline std::wstring WakeEventName(DWORD processId) {
+  return L"AolSim.Wake." + std::to_wstring(processId);
+}
 
 // WM_COPYDATA's dwData for a control command ("SIM1" in memory).
 inline constexpr ULONG_PTR kCommandTag = 0x314D4953;

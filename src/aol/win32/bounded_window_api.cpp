@@ -25,7 +25,8 @@ class EventSignal final : public AnswerSignal {
 
 }  // namespace
 
-BoundedWindowApi::BoundedWindowApi() : calls_(kAnswerLimit, std::make_unique<EventSignal>()) {}
+BoundedWindowApi::BoundedWindowApi(std::chrono::milliseconds answerLimit)
+    : calls_(answerLimit, std::make_unique<EventSignal>()) {}
 
 WindowRef BoundedWindowApi::FindTopLevel(std::string_view className) {
   return direct_.FindTopLevel(className);
@@ -64,14 +65,14 @@ std::intptr_t BoundedWindowApi::SendText(WindowRef window, WindowMessage message
       [window, message, text = std::string(text)] {
         return User32WindowApi().SendText(window, message, text);
       },
-      0);
+      0, "SendText");
 }
 
 std::intptr_t BoundedWindowApi::Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                                      std::intptr_t lParam) {
   if (!window || closed_) return 0;
   return calls_.Call<std::intptr_t>(
-      [=] { return User32WindowApi().Send(window, message, wParam, lParam); }, 0);
+      [=] { return User32WindowApi().Send(window, message, wParam, lParam); }, 0, "Send");
 }
 
 void BoundedWindowApi::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
@@ -81,7 +82,8 @@ void BoundedWindowApi::Post(WindowRef window, WindowMessage message, std::uintpt
 
 std::size_t BoundedWindowApi::TextLength(WindowRef window) {
   if (!window) return 0;
-  return calls_.Call<std::size_t>([window] { return User32WindowApi().TextLength(window); }, 0);
+  return calls_.Call<std::size_t>([window] { return User32WindowApi().TextLength(window); }, 0,
+                                  "TextLength");
 }
 
 // Asking never waits, so it needs no worker and no limit.
@@ -91,7 +93,7 @@ bool BoundedWindowApi::AskTextLength(WindowRef window, std::function<void(std::s
 
 std::string BoundedWindowApi::Text(WindowRef window) {
   if (!window) return {};
-  return calls_.Call<std::string>([window] { return User32WindowApi().Text(window); }, {});
+  return calls_.Call<std::string>([window] { return User32WindowApi().Text(window); }, {}, "Text");
 }
 
 std::string BoundedWindowApi::Caption(WindowRef window) { return direct_.Caption(window); }

@@ -37,7 +37,8 @@ class BoundedWindowApi final : public WindowApi {
   // stall at the start of a hang goes by as a hitch.
   static constexpr std::chrono::milliseconds kAnswerLimit{250};
 
-  BoundedWindowApi();
+  // A test that needs every call answered gives a limit no busy machine reaches.
+  explicit BoundedWindowApi(std::chrono::milliseconds answerLimit = kAnswerLimit);
 
   WindowRef FindTopLevel(std::string_view className) override;
   WindowRef FindTopLevelCaptioned(std::string_view className, std::string_view caption) override;

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "core/trace.h"
 #include "core/win32/start_failure.h"
 #include "core/win32/stay_on_top.h"
 #include "player/player_load.h"
@@ -96,7 +97,9 @@ void PlayerWindow::Load(StartupDialogs& dialogs) {
 // Setting a running timer again only changes its pace (and starts the new
 // period now); should that fail, the old pace goes on.
 void PlayerWindow::PaceChatScan(int ms) {
-  if (chatScanStarted_) SetTimer(Hwnd(), kTimerChatScan, static_cast<UINT>(ms), nullptr);
+  if (chatScanStarted_ && SetTimer(Hwnd(), kTimerChatScan, static_cast<UINT>(ms), nullptr) == 0) {
+    Trace("timer could not be set: chat-scan pace");
+  }
 }
 
 void PlayerWindow::ApplyPreset(const Preset& preset) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/trace.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/twips.h"
 
@@ -39,7 +40,10 @@ void ProgressBar::OnArrow(bool forward) {
 
 // Without its timer the bar stands still while the song plays on; the next
 // start tries again.
-void ProgressBar::Start() { running_ = SetTimer(Hwnd(), kTimerProgress, kFirstLook, nullptr) != 0; }
+void ProgressBar::Start() {
+  running_ = SetTimer(Hwnd(), kTimerProgress, kFirstLook, nullptr) != 0;
+  if (!running_) Trace("timer could not be set: progress bar");
+}
 
 void ProgressBar::StopAndClear() {
   running_ = false;
@@ -59,7 +63,9 @@ int ProgressBar::WidthTwips() const {
 void ProgressBar::OnTick() {
   const std::optional<Colour> colour = settings_.ReadCurrentButtonColour();
   const double position = media_.CurrentPosition();
-  if (running_) SetTimer(Hwnd(), kTimerProgress, ProgressLookDelay(position), nullptr);
+  if (running_ && SetTimer(Hwnd(), kTimerProgress, ProgressLookDelay(position), nullptr) == 0) {
+    Trace("timer could not be set: progress bar");
+  }
   const int fillEnd = ProgressFillEnd(WidthTwips(), position, media_.Duration());
   if (fillEnd == fillEnd_ && colour == colour_) return;
   fillEnd_ = fillEnd;

@@ -1,5 +1,6 @@
 #include "ui/win32/timed_message_box.h"
 
+#include "core/trace.h"
 #include "core/win32/code_page.h"
 #include "core/win32/stay_on_top.h"
 
@@ -53,6 +54,7 @@ TimedMessageBox::TimedMessageBox() {
 // for the running handler to finish, which is all the timer is for.
 void TimedMessageBox::ArmTick() {
   if (SetTimer(Hwnd(), kTimerTmr, kTmrIntervalMs, nullptr) == 0) {
+    Trace("timer could not be set: timed message box");
     PostMessageW(Hwnd(), WM_TIMER, kTimerTmr, 0);
   }
 }

@@ -1,5 +1,7 @@
 #include "ui/win32/window.h"
 
+#include "core/trace.h"
+#include "core/win32/code_page.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/program_icon.h"
 
@@ -26,6 +28,7 @@ bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD 
   }
   CreateWindowExW(exStyle, className, text, style, rect.left, rect.top, rect.right - rect.left,
                   rect.bottom - rect.top, parent, nullptr, instance, this);
+  if (hwnd_ == nullptr) Trace("window could not be made: " + WideToUtf8(className));
   return hwnd_ != nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include <future>
 #include <mutex>
 
+#include "fakes/trace_lines.h"
 #include "testutil.h"
 
 namespace sonorix {
@@ -61,13 +62,15 @@ class BoundedCallsTest : public ::testing::Test {
 // A limit no busy machine reaches, so only a real fault gives a call up.
 TEST(BoundedCalls, AnsweredCallsGiveTheirResults) {
   BoundedCalls calls{60s, std::make_unique<ConditionSignal>()};
-  EXPECT_EQ(calls.Call<int>([] { return 7; }, kAbsent), 7);
-  EXPECT_EQ(calls.Call<std::string>([] { return std::string("text"); }, ""), "text");
+  EXPECT_EQ(calls.Call<int>([] { return 7; }, kAbsent, "test"), 7);
+  EXPECT_EQ(calls.Call<std::string>([] { return std::string("text"); }, "", "test"), "text");
   EXPECT_EQ(calls.Unanswered(), 0u);
 }
 
+// Each call given up leaves a trace line naming it, as nothing else says so.
 TEST_F(BoundedCallsTest, AStuckCallIsGivenUpAndNothingQueuesBehindIt) {
-  EXPECT_EQ(calls_.Call(StuckUntil(release_.get_future().share()), kAbsent), kAbsent);
+  const TraceLines trace;
+  EXPECT_EQ(calls_.Call(StuckUntil(release_.get_future().share()), kAbsent, "Text"), kAbsent);
   EXPECT_EQ(calls_.Unanswered(), 1u);
 
   auto refusedRan = std::make_shared<std::atomic<bool>>(false);
@@ -75,13 +78,17 @@ TEST_F(BoundedCallsTest, AStuckCallIsGivenUpAndNothingQueuesBehindIt) {
     *refusedRan = true;
     return 1;
   };
-  EXPECT_EQ(calls_.Call<int>(refused, kAbsent), kAbsent);
+  EXPECT_EQ(calls_.Call<int>(refused, kAbsent, "TextLength"), kAbsent);
   EXPECT_EQ(calls_.Unanswered(), 2u) << "refused while the first is stuck";
+  EXPECT_EQ(trace.Lines(), (std::vector<std::string>{
+                               "client did not answer within 20 ms: Text",
+                               "client call refused, an earlier one is still stuck: TextLength"}));
 
   release_.set_value();
   int answer = kAbsent;
   ASSERT_TRUE(WaitUntil(
-      [&] { return (answer = calls_.Call<int>([] { return 5; }, kAbsent)) != kAbsent; }, 10s));
+      [&] { return (answer = calls_.Call<int>([] { return 5; }, kAbsent, "test")) != kAbsent; },
+      10s));
   EXPECT_EQ(answer, 5) << "the stuck call's late answer went nowhere";
   EXPECT_FALSE(*refusedRan) << "a refused call never runs later";
 }
@@ -90,9 +97,10 @@ TEST_F(BoundedCallsTest, AStuckCallIsGivenUpAndNothingQueuesBehindIt) {
 // unanswered, so its "absent" is never read as an answer.
 TEST(BoundedCalls, AThrowingCallAnswersAbsentAndCountsAsUnanswered) {
   BoundedCalls calls{60s, std::make_unique<ConditionSignal>()};
-  EXPECT_EQ(calls.Call<int>([]() -> int { throw std::runtime_error("gone"); }, kAbsent), kAbsent);
+  EXPECT_EQ(calls.Call<int>([]() -> int { throw std::runtime_error("gone"); }, kAbsent, "test"),
+            kAbsent);
   EXPECT_EQ(calls.Unanswered(), 1u);
-  EXPECT_EQ(calls.Call<int>([] { return 3; }, kAbsent), 3);
+  EXPECT_EQ(calls.Call<int>([] { return 3; }, kAbsent, "test"), 3);
   EXPECT_EQ(calls.Unanswered(), 1u);
 }
 
@@ -101,7 +109,8 @@ TEST(BoundedCalls, EndingWhileACallIsStuckDoesNotWaitForIt) {
   auto finished = std::make_shared<std::atomic<bool>>(false);
   {
     BoundedCalls calls(20ms, std::make_unique<ConditionSignal>());
-    EXPECT_EQ(calls.Call(StuckUntil(release.get_future().share(), finished), kAbsent), kAbsent);
+    EXPECT_EQ(calls.Call(StuckUntil(release.get_future().share(), finished), kAbsent, "test"),
+              kAbsent);
   }
   EXPECT_FALSE(*finished);
   release.set_value();

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "fakes/fake_client.h"
+#include "fakes/trace_lines.h"
 
 namespace sonorix {
 namespace {
@@ -192,29 +193,34 @@ TEST(ClientActions, AListIsSettledOnceTwoReadingsAgreeOrItsBoundPasses) {
   EXPECT_LT(rig.clock.now - again, ClientWaits{}.list + 1);
 }
 
-// Each wait on a window the client never shows ends after its own bound.
+// Each wait on a window the client never shows ends after its own bound,
+// and leaves a trace line saying which wait it was.
 TEST(ClientActions, WindowsThatNeverOpenCostOnlyTheirBound) {
   const struct {
     const char* what;
     std::function<bool(ClientActions&)> act;
     double bound;
+    const char* trace;
   } cases[] = {
       {"menu",
        [](ClientActions& a) {
          int m = 0, s = 1;
          return a.PickFromMenu(m, 0, s);
        },
-       ClientWaits{}.menu},
-      {"new mail", [](ClientActions& a) { return a.OpenMailbox("NEW"); }, ClientWaits{}.mailbox},
+       ClientWaits{}.menu, "menu did not show within 3 s"},
+      {"new mail", [](ClientActions& a) { return a.OpenMailbox("NEW"); }, ClientWaits{}.mailbox,
+       "mail box did not open within 10 s"},
       {"instant message", [](ClientActions& a) { return a.SendIM("$IMs_Off", "ON!"); },
-       ClientWaits{}.imWindow},
+       ClientWaits{}.imWindow, "instant message window did not open within 5 s"},
   };
   for (const auto& c : cases) {
     ActionRig rig;
+    const TraceLines trace;
     const double start = rig.clock.now;
     EXPECT_FALSE(c.act(rig.actions)) << c.what;
     EXPECT_GE(rig.clock.now - start, c.bound) << c.what;
     EXPECT_LT(rig.clock.now - start, c.bound + 1) << c.what;
+    EXPECT_EQ(trace.Lines(), std::vector<std::string>{c.trace});
   }
 }
 
