@@ -8,6 +8,7 @@
 #include "ui/tray.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/preset_look.h"
+#include "ui/win32/tray_icon.h"
 #include "ui/win32/twips.h"
 
 namespace sonorix {
@@ -43,6 +44,7 @@ PlayerWindow::PlayerWindow(PlayerWindowParts parts) : parts_(std::move(parts)) {
                            nullptr, L"Sonorix")) {
     throw StartFailure("the player window");
   }
+  TrayIcon::AllowTaskbarCreated(Hwnd());
   CreateControls();
   if (!ControlsMade()) throw StartFailure("a control of the player window");
   player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media,
@@ -174,6 +176,10 @@ LRESULT PlayerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnButton(kIdClose);
       return 0;
     default:
+      if (message == TrayIcon::TaskbarCreatedMessage()) {
+        parts_.taskbarCreated();
+        return 0;
+      }
       return Default(message, wParam, lParam);
   }
 }

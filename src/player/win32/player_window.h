@@ -38,6 +38,8 @@ struct PlayerWindowParts {
   std::function<void(bool secondMenu)> openMenu;
   // A double-click or right-press on the notification-area icon.
   std::function<void()> restoreFromTray;
+  // Explorer restarted, with a new taskbar that lacks the icon.
+  std::function<void()> taskbarCreated;
 };
 
 class PlayerWindow final : public Window {
