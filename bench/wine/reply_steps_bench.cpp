@@ -13,6 +13,7 @@
 #include "aol/win32/bounded_window_api.h"
 #include "aol/win32/user32_window_api.h"
 #include "bot/chat_scan.h"
+#include "core/win32/win32_clock.h"
 #include "wine/aolsim_process.h"
 #include "wine/bench_report.h"
 #include "wine/program_process.h"
@@ -88,7 +89,8 @@ void RunReplyStepsBench() {
   Time("GetUserSN (the welcome window kept)", [&] { aol.GetUserSN(); });
   Time("SendChat", [&] { aol.SendChat("x"); });
 
-  ChatScan scan(aol, bounded, [](const ChatLineEvent&) {});
+  const Win32Clock clock;
+  ChatScan scan(aol, bounded, clock, [](const ChatLineEvent&) {});
   scan.Start();
   const double bare = TickShare(nullptr);
   Report("a 50 ms timer alone (floor)", bare, "% of a core");

@@ -1,12 +1,16 @@
 #include "bot/chat_scan.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace sonorix {
 
-ChatScan::ChatScan(AolClient& aol, WindowApi& windows, LineHandler onLine)
-    : aol_(aol), windows_(windows), onLine_(std::move(onLine)) {}
+ChatScan::ChatScan(AolClient& aol, WindowApi& windows, const Clock& clock, LineHandler onLine)
+    : aol_(aol), windows_(windows), clock_(clock), onLine_(std::move(onLine)) {}
 
 void ChatScan::Start() {
   started_ = true;
+  lastPoll_ = clock_.Seconds();
   FindRoom();
 }
 
@@ -53,9 +57,9 @@ bool ChatScan::RoomMayHaveChanged() {
 // length question is what shows it awake.
 void ChatScan::Poll() {
   if (!started_) return;
-  const int tickMs = TickMs();
-  sinceWalkMs_ += tickMs;
-  SetQuickLeft(quickLeftMs_ > tickMs ? quickLeftMs_ - tickMs : 0);
+  const int elapsedMs = ElapsedMs();
+  sinceWalkMs_ = std::min(sinceWalkMs_ + elapsedMs, kWalkEveryMs);
+  SetQuickLeft(quickLeftMs_ > elapsedMs ? quickLeftMs_ - elapsedMs : 0);
   const std::uint64_t unanswered = windows_.UnansweredCalls();
   if (RoomMayHaveChanged()) {
     sinceWalkMs_ = 0;
@@ -65,20 +69,36 @@ void ChatScan::Poll() {
     ReadNewLines();
     if (windows_.UnansweredCalls() == unanswered) DeliverQueued();
   } else {
-    AskLength(tickMs);
+    AskLength(elapsedMs);
   }
+}
+
+// Whole milliseconds since the last poll; the fraction left over counts
+// toward the next. Capped, so the counts cannot overflow however long the
+// system slept.
+int ChatScan::ElapsedMs() {
+  constexpr double kCapMs = 3600.0 * 1000;
+  const double now = clock_.Seconds();
+  const double ms = std::round((now - lastPoll_) * 1000.0);
+  if (ms == 0) return 0;
+  if (ms < 0 || ms > kCapMs) {
+    lastPoll_ = now;
+    return ms < 0 ? 0 : static_cast<int>(kCapMs);
+  }
+  lastPoll_ += ms / 1000.0;
+  return static_cast<int>(ms);
 }
 
 // A question unanswered for a whole quiet tick means a client too busy to
 // answer quickly: the quiet pace, until it answers.
-void ChatScan::AskLength(int tickMs) {
+void ChatScan::AskLength(int elapsedMs) {
   if (!transcript_) return;
   const bool asked = windows_.AskTextLength(
       transcript_,
       [this, alive = std::weak_ptr<char>(alive_), transcript = transcript_](std::size_t length) {
         if (!alive.expired()) OnLength(transcript, length);
       });
-  unansweredForMs_ = asked ? 0 : unansweredForMs_ + tickMs;
+  unansweredForMs_ = asked ? 0 : std::min(unansweredForMs_ + elapsedMs, kQuietTickMs);
   if (unansweredForMs_ >= kQuietTickMs) SetQuickLeft(0);
 }
 

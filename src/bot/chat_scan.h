@@ -9,10 +9,13 @@
 
 #include "aol/aol_client.h"
 #include "bot/transcript_follower.h"
+#include "core/clock.h"
 
 namespace sonorix {
 
-// Poll() is meant for a timer that comes every TickMs(). While nothing
+// Poll() is meant for a timer that comes every TickMs(); every interval is
+// measured on the clock, since a timer may come later than asked (Windows
+// rounds up to its own tick, about 15.6 ms). While nothing
 // changes a tick costs a look at the room's place in z-order and a question
 // of the transcript's length that is not waited for; the answer reads the
 // new lines when it comes. The client's windows are walked again, and the
@@ -23,7 +26,7 @@ class ChatScan {
  public:
   using LineHandler = std::function<void(const ChatLineEvent&)>;
 
-  ChatScan(AolClient& aol, WindowApi& windows, LineHandler onLine);
+  ChatScan(AolClient& aol, WindowApi& windows, const Clock& clock, LineHandler onLine);
 
   // Starts watching: whatever the open room holds now counts as seen.
   void Start();
@@ -49,9 +52,10 @@ class ChatScan {
   static constexpr int kQuickForMs = 5000;
   static constexpr int kWalkEveryMs = 1000;
 
+  int ElapsedMs();
   bool RoomMayHaveChanged();
   void FindRoom();
-  void AskLength(int tickMs);
+  void AskLength(int elapsedMs);
   void OnLength(WindowRef transcript, std::size_t length);
   void ReadNewLines();
   bool ReadText();
@@ -60,6 +64,7 @@ class ChatScan {
 
   AolClient& aol_;
   WindowApi& windows_;
+  const Clock& clock_;
   LineHandler onLine_;
   std::function<void(int)> paceObserver_;
   bool started_ = false;
@@ -69,6 +74,7 @@ class ChatScan {
   // The transcript's length in the last answer that was read after, or
   // none since the room was found.
   std::optional<std::size_t> answered_;
+  double lastPoll_ = 0;  // seconds on the clock
   int sinceWalkMs_ = 0;
   int unansweredForMs_ = 0;  // the length question has waited so long
   int quickLeftMs_ = 0;

@@ -87,7 +87,7 @@ struct BotRig {
   SongChoice choice;
   FakeBotWindows windows;
   // Reports the room's lines to the bot once started.
-  ChatScan scan{client.aol, client.tree, [this](const ChatLineEvent& line) {
+  ChatScan scan{client.aol, client.tree, clock, [this](const ChatLineEvent& line) {
                   bot.DispatchChatLine(line.screenName, line.text);
                 }};
   ChatBot bot{{settings, client.aol, media, volume, songs, progress, clock, random, player, choice,

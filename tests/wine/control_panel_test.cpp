@@ -233,5 +233,25 @@ TEST_F(ControlPanelTest, MinimizeGoesToTheTrayAndTheIconBringsThePlayerBack) {
   EXPECT_TRUE(IsWindowVisible(player));
 }
 
+// Explorer's restart takes every icon with it and then tells each
+// top-level window; Wine's taskbar never restarts, so the icon is taken
+// away here as the old taskbar's end would.
+TEST_F(ControlPanelTest, AfterANewTaskbarTheIconIsThereAgain) {
+  MenuDriver open({VK_ESCAPE});
+  Click(L"m&enu");
+  app_->ControlPanel()->Choose(MenuEntry::Minimize);
+  const HWND player = app_->Player()->Hwnd();
+  ASSERT_FALSE(IsWindowVisible(player)) << "the shell took the icon";
+  NOTIFYICONDATAA data = app_->Tray().TrayIconData();
+  ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+  ASSERT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &data)) << "the icon is gone";
+
+  PostMessageW(player, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(Pump([&] { return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE; }, 10s));
+  EXPECT_FALSE(IsWindowVisible(player));
+  SendMessageW(player, WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 0));
+  EXPECT_TRUE(IsWindowVisible(player));
+}
+
 }  // namespace
 }  // namespace sonorix

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/win32/code_page.h"
+#include "core/win32/long_path.h"
 #include "core/win32/message_pump.h"
 #include "player/mp3_scanner.h"
 #include "player/win32/wave_output.h"
@@ -331,6 +332,41 @@ TEST(MediaPlayerChain, EndOfStreamHandlerCanOpenTheNextSong) {
   player->SetCurrentPosition(1.7);
   EXPECT_TRUE(WaitFor([&] { return ends == 2; }));
   EXPECT_EQ(player->State(), PlayState::Stopped);
+}
+
+TEST(LongPath, GivesDrivesSharesAndRelativePathsTheirLongForm) {
+  EXPECT_EQ(LongPath("C:\\Music\\a.mp3"), L"\\\\?\\C:\\Music\\a.mp3");
+  EXPECT_EQ(LongPath("C:/Music/old/../a.mp3"), L"\\\\?\\C:\\Music\\a.mp3");
+  EXPECT_EQ(LongPath("\\\\server\\share\\a.mp3"), L"\\\\?\\UNC\\server\\share\\a.mp3");
+  EXPECT_EQ(LongPath("\\\\?\\C:\\x.mp3"), L"\\\\?\\C:\\x.mp3");
+  EXPECT_EQ(LongPath("\\\\.\\pipe\\x"), L"\\\\.\\pipe\\x");
+  SetCurrentDirectoryW(L"C:\\windows");
+  EXPECT_EQ(LongPath("a.mp3"), L"\\\\?\\C:\\windows\\a.mp3");
+  EXPECT_EQ(LongPath(""), L"");
+}
+
+// Ten folders of 40 letters: the song's path is past 400 characters.
+TEST(MediaPlayerChain, PlaysASongWhosePathIsPastMaxPath) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring folder = std::wstring(L"\\\\?\\") + temp + L"sonorix-long";
+  std::vector<std::wstring> made{folder};
+  CreateDirectoryW(folder.c_str(), nullptr);
+  for (int i = 0; i < 10; ++i) {
+    folder += L"\\" + std::wstring(40, static_cast<wchar_t>(L'a' + i));
+    made.push_back(folder);
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
+  }
+  const std::wstring song = folder + L"\\song.mp3";
+  ASSERT_TRUE(CopyFileW(Utf8ToWide(TestMp3("cbr128.mp3")).c_str(), song.c_str(), FALSE));
+  {
+    Mp3MediaPlayer player({}, AudioOutput::kSilentClock);
+    EXPECT_TRUE(player.Open(WideToUtf8(song.substr(4))));
+    EXPECT_EQ(player.Duration(), Scan("cbr128.mp3").DurationSeconds());
+  }
+  DeleteFileW(song.c_str());
+  for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
 }
 
 TEST(WaveOutVolume, SpansTheFullRangeOnBothChannelsAndClamps) {

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "contract/settings_contract.h"
@@ -58,6 +59,27 @@ TEST_P(ProfileStoreCodePage, AFileWrittenBeforeReadsTheSameAndKeepsItsLines) {
   EXPECT_EQ(store_->Read("Sonorix", "mp3 dir", file), names->fits);
   EXPECT_EQ(store_->Read("Sonorix", "preset", file), names->fits);
   EXPECT_EQ(store_->Read("Sonorix", "style", file), names->lacks);
+}
+
+// The files we ship read the same on every system code page, and a change
+// keeps them so.
+TEST_P(ProfileStoreCodePage, TheShippedPresetAndStyleReadTheSameOnEverySystem) {
+  const std::filesystem::path data = std::filesystem::path(L"Z:") / SONORIX_DATA_DIR;
+  for (const char* folder : {"presets", "styles"}) {
+    std::filesystem::create_directories(folder_ / folder);
+  }
+  std::filesystem::copy_file(data / "presets" / "default.ini", folder_ / "presets" / "default.ini");
+  std::filesystem::copy_file(data / "styles" / "sonorix.ini", folder_ / "styles" / "sonorix.ini");
+  const auto style = PathTo("styles\\sonorix.ini");
+  EXPECT_EQ(store_->Read("styles", "ascii", style), "»");
+  EXPECT_EQ(store_->Read("styles", "style", style), "sonorix");
+  EXPECT_EQ(store_->Read("styles", "acolor", style), "CC6600");
+  EXPECT_EQ(store_->Read("preset", "name", PathTo("presets\\default.ini")), "default");
+
+  EXPECT_TRUE(store_->Write("styles", "FCOLOR", "112233", style));
+  EXPECT_EQ(ReadFileBytes("styles/sonorix.ini").substr(0, 2), "\xFF\xFE");
+  EXPECT_EQ(store_->Read("styles", "ascii", style), "»");
+  EXPECT_EQ(store_->Read("styles", "fcolor", style), "112233");
 }
 
 INSTANTIATE_TEST_SUITE_P(ProfileStore, ProfileStoreCodePage,

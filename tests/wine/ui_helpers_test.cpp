@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstddef>
 #include <iostream>
+#include <set>
 #include <string>
 #include <thread>
 #include <utility>
@@ -270,6 +271,50 @@ TEST(TrayIcon, FillsTheRecordInTheSystemsCodePageAndHidesTheWindowUntilRestored)
     EXPECT_FALSE(tray.TrayRemove());
   }
   std::cout << "[ INFO     ] the shell " << (added ? "took" : "refused") << " the icon\n";
+}
+
+// A shell that keeps icons by id, loses them all when it restarts, and
+// can refuse every call.
+struct RestartingShell {
+  std::set<UINT> icons;
+  bool refuses = false;
+  ShellNotify Call() {
+    return [this](DWORD message, NOTIFYICONDATAA& data) {
+      if (refuses) return false;
+      if (message == NIM_ADD) return icons.insert(data.uID).second;
+      if (message == NIM_MODIFY) return icons.count(data.uID) == 1;
+      return icons.erase(data.uID) == 1;
+    };
+  }
+};
+
+TEST(TrayIcon, ANewTaskbarGetsTheIconAgainOrTheWindowComesBack) {
+  RestartingShell shell;
+  Plain window(5000, 5000);
+  TrayIcon tray(shell.Call());
+  ASSERT_TRUE(tray.TrayAdd(LoadIconA(nullptr, IDI_APPLICATION), "Sonorix", window.Hwnd()));
+  ASSERT_FALSE(IsWindowVisible(window.Hwnd()));
+
+  shell.icons.clear();
+  tray.OnTaskbarCreated(window.Hwnd());
+  EXPECT_EQ(shell.icons, std::set<UINT>{1});
+  EXPECT_FALSE(IsWindowVisible(window.Hwnd()));
+  tray.OnTaskbarCreated(window.Hwnd());
+  EXPECT_EQ(shell.icons, std::set<UINT>{1}) << "a taskbar that kept the icon";
+  EXPECT_FALSE(IsWindowVisible(window.Hwnd()));
+
+  shell.icons.clear();
+  shell.refuses = true;
+  tray.OnTaskbarCreated(window.Hwnd());
+  EXPECT_TRUE(IsWindowVisible(window.Hwnd()));
+
+  shell.refuses = false;
+  tray.OnTaskbarCreated(window.Hwnd());
+  EXPECT_TRUE(shell.icons.empty()) << "no icon was wanted any more";
+  ASSERT_TRUE(tray.TrayAdd(LoadIconA(nullptr, IDI_APPLICATION), "Sonorix", window.Hwnd()));
+  tray.TrayRestore(window.Hwnd());
+  tray.OnTaskbarCreated(window.Hwnd());
+  EXPECT_TRUE(shell.icons.empty()) << "the player is back: no icon";
 }
 
 }  // namespace

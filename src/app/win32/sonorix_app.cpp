@@ -48,7 +48,7 @@ bool SonorixApp::Start(Splash splash) {
       settings_, aol_, mediaPlayer_, clock_, random_, modes_, [this] { chatScan_.Start(); },
       [this] { OnChatTimer(); }, [this](bool secondMenu) { OpenMenu(secondMenu); },
       [this] { tray_.TrayRestore(playerWindow_->Hwnd()); }, [this] { Quit(); },
-      [this] { BringForward(); }});
+      [this] { BringForward(); }, [this] { tray_.OnTaskbarCreated(playerWindow_->Hwnd()); }});
   bot_ = std::make_unique<ChatBot>(BotParts{settings_, aol_, mediaPlayer_, mediaPlayer_,
                                             playerWindow_->Songs(), playerWindow_->Progress(),
                                             clock_, random_, playerWindow_->PlayerActions(),

@@ -102,7 +102,8 @@ class SonorixApp final : private BotWindows {
   std::unique_ptr<ChatBot> bot_;
   // The chat-scan reports each new line of the room once the player has
   // announced itself.
-  ChatScan chatScan_{aol_, windows_, [this](const ChatLineEvent& line) { OnChatLine(line); }};
+  ChatScan chatScan_{aol_, windows_, clock_,
+                     [this](const ChatLineEvent& line) { OnChatLine(line); }};
 };
 
 }  // namespace sonorix

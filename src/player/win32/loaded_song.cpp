@@ -6,7 +6,7 @@
 #include <new>
 #include <optional>
 
-#include "core/win32/code_page.h"
+#include "core/win32/long_path.h"
 #include "core/win32/win32_handle.h"
 
 namespace sonorix {
@@ -17,11 +17,11 @@ namespace {
 constexpr long long kMaxFileBytes = 1LL << 30;
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
-  // Wide names reach files whose names Windows-1252 cannot spell.
-  const UniqueHandle file =
-      Adopt(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
-                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  // Wide names reach files whose names Windows-1252 cannot spell, and the
+  // long form those in folders deeper than MAX_PATH.
+  const UniqueHandle file = Adopt(CreateFileW(
+      LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   LARGE_INTEGER size{};
   if (!file || !GetFileSizeEx(file.get(), &size)) return std::nullopt;
   if (size.QuadPart <= 0 || size.QuadPart > kMaxFileBytes) return std::nullopt;

@@ -9,6 +9,7 @@
 #include "ui/tray.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/preset_look.h"
+#include "ui/win32/tray_icon.h"
 #include "ui/win32/twips.h"
 
 namespace sonorix {
@@ -50,6 +51,7 @@ PlayerWindow::PlayerWindow(PlayerWindowParts parts) : parts_(std::move(parts)) {
   }
   // A copy started elevated would otherwise never hear a plain second start.
   ChangeWindowMessageFilterEx(Hwnd(), BringForwardMessage(), MSGFLT_ALLOW, nullptr);
+  TrayIcon::AllowTaskbarCreated(Hwnd());
   CreateControls();
   if (!ControlsMade()) throw StartFailure("a control of the player window");
   player_ = std::make_unique<Player>(PlayerParts{parts_.settings, parts_.aol, parts_.media,
@@ -194,6 +196,10 @@ LRESULT PlayerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       if (message != 0 && message == BringForwardMessage()) {
         parts_.bringForward();
+        return 0;
+      }
+      if (message == TrayIcon::TaskbarCreatedMessage()) {
+        parts_.taskbarCreated();
         return 0;
       }
       return Default(message, wParam, lParam);

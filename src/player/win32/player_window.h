@@ -43,6 +43,8 @@ struct PlayerWindowParts {
   std::function<void()> quit;
   // A second start of the program asks this one to come forward.
   std::function<void()> bringForward;
+  // Explorer restarted, with a new taskbar that lacks the icon.
+  std::function<void()> taskbarCreated;
 };
 
 class PlayerWindow final : public Window {

@@ -12,6 +12,7 @@
 
 #include "chattext/text_helpers.h"
 #include "core/win32/code_page.h"
+#include "core/win32/long_path.h"
 #include "ui/win32/gdi.h"
 
 namespace sonorix {
@@ -112,8 +113,8 @@ int RowHeight(HWND list) {
 SongNames ListMp3Files(const std::string& folder) {
   if (folder.empty()) return {};
   WIN32_FIND_DATAW entry{};
-  const FindHandle find(FindFirstFileExW(Utf8ToWide(folder + "\\*").c_str(), FindExInfoBasic,
-                                         &entry, FindExSearchNameMatch, nullptr,
+  const FindHandle find(FindFirstFileExW(LongPath(folder + "\\*").c_str(), FindExInfoBasic, &entry,
+                                         FindExSearchNameMatch, nullptr,
                                          FIND_FIRST_EX_LARGE_FETCH));
   if (find.get() == INVALID_HANDLE_VALUE) return {};
   FoundNames found;

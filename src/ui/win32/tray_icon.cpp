@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "core/win32/code_page.h"
 #include "ui/tray.h"
@@ -42,6 +43,12 @@ void CopyTip(std::string_view utf8, char (&field)[N]) {
 
 }  // namespace
 
+TrayIcon::TrayIcon(ShellNotify shell) : shell_(std::move(shell)) {}
+
+bool TrayIcon::RealShell(DWORD message, NOTIFYICONDATAA& data) {
+  return Shell_NotifyIconA(message, &data) != FALSE;
+}
+
 TrayIcon::~TrayIcon() {
   if (added_) TrayRemove();
 }
@@ -57,7 +64,7 @@ bool TrayIcon::TrayAdd(HICON icon, std::string_view tip, HWND window) {
   trayIconData_.uCallbackMessage = kTrayCallbackMessage;
   trayIconData_.hIcon = icon;
   CopyTip(tip, trayIconData_.szTip);
-  if (!Shell_NotifyIconA(NIM_ADD, &trayIconData_)) return false;
+  if (!shell_(NIM_ADD, trayIconData_)) return false;
   added_ = true;
   ShowWindow(window, SW_HIDE);
   return true;
@@ -65,12 +72,32 @@ bool TrayIcon::TrayAdd(HICON icon, std::string_view tip, HWND window) {
 
 bool TrayIcon::TrayRemove() {
   added_ = false;
-  return Shell_NotifyIconA(NIM_DELETE, &trayIconData_) != FALSE;
+  return shell_(NIM_DELETE, trayIconData_);
 }
 
 void TrayIcon::TrayRestore(HWND window) {
   TrayRemove();
   ShowWindow(window, SW_SHOW);
+}
+
+// The same broadcast can reach a taskbar that still shows the icon (a
+// second shell, or Wine's): the shell refuses a second add of it, but
+// accepts a change to it, and then the icon is there.
+void TrayIcon::OnTaskbarCreated(HWND window) {
+  if (!added_) return;
+  if (shell_(NIM_ADD, trayIconData_) || shell_(NIM_MODIFY, trayIconData_)) return;
+  added_ = false;
+  ShowWindow(window, SW_SHOW);
+}
+
+UINT TrayIcon::TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+// Without it Windows drops the broadcast at an elevated program's door.
+void TrayIcon::AllowTaskbarCreated(HWND window) {
+  ChangeWindowMessageFilterEx(window, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 }
 
 }  // namespace sonorix

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_client.h"
+#include "fakes/fake_player_parts.h"
 
 namespace sonorix {
 namespace {
 
 using testing::FakeClient;
+using testing::FakeClock;
 
 class ChatScanTest : public ::testing::Test {
  protected:
@@ -18,8 +20,13 @@ class ChatScanTest : public ::testing::Test {
     client_.tree.SetWindowText(transcript, client_.tree.Caption(transcript) + line + "\r\n");
   }
   WindowRef AddRoomBelow() { return client_.AddRoom("Other"); }
+  // The timer as asked: each tick comes after the pace the scan set.
+  void Tick() {
+    clock_.now += scan_.TickMs() / 1000.0;
+    scan_.Poll();
+  }
   void PollTimes(int n) {
-    for (int i = 0; i < n; ++i) scan_.Poll();
+    for (int i = 0; i < n; ++i) Tick();
   }
   std::vector<std::string> Heard() const {
     std::vector<std::string> lines;
@@ -28,9 +35,10 @@ class ChatScanTest : public ::testing::Test {
   }
 
   FakeClient client_;
+  FakeClock clock_;
   WindowRef transcript_;
   std::vector<ChatLineEvent> heard_;
-  ChatScan scan_{client_.aol, client_.tree,
+  ChatScan scan_{client_.aol, client_.tree, clock_,
                  [this](const ChatLineEvent& e) { heard_.push_back(e); }};
 };
 
@@ -76,7 +84,7 @@ TEST_F(ChatScanTest, AClientThatQuitsAndComesBackIsFollowedAgain) {
 TEST_F(ChatScanTest, LinesArrivingWhileAHandlerWaitsAreQueuedInOrder) {
   std::vector<std::string> order;
   bool waited = false;
-  ChatScan scan(client_.aol, client_.tree, [&](const ChatLineEvent& e) {
+  ChatScan scan(client_.aol, client_.tree, clock_, [&](const ChatLineEvent& e) {
     order.push_back(e.text);
     if (!waited) {
       waited = true;
@@ -97,7 +105,7 @@ TEST_F(ChatScanTest, NestedPollsOnlyQueue) {
   int depth = 0, deepest = 0;
   std::vector<std::string> order;
   ChatScan* self = nullptr;
-  ChatScan scan(client_.aol, client_.tree, [&](const ChatLineEvent& e) {
+  ChatScan scan(client_.aol, client_.tree, clock_, [&](const ChatLineEvent& e) {
     deepest = std::max(deepest, ++depth);
     order.push_back(e.text);
     if (e.text == "one") {
@@ -153,7 +161,7 @@ TEST_F(ChatScanTest, ARoomFirstSeenWhileTheClientSleepsStartsFromWhatItShowsOnce
 
 TEST_F(ChatScanTest, QueuedLinesWaitWhileTheClientDoesNotAnswer) {
   std::vector<std::string> order;
-  ChatScan scan(client_.aol, client_.tree, [&](const ChatLineEvent& e) {
+  ChatScan scan(client_.aol, client_.tree, clock_, [&](const ChatLineEvent& e) {
     order.push_back(e.text);
     if (e.text != "first") return;
     client_.tree.answers = [] { return false; };
@@ -204,7 +212,7 @@ TEST_F(ChatScanTest, AnIdleRoomCostsOneLookupATickBetweenTheOncePerSecondWalks) 
   const int before = client_.tree.lookups;
   PollTimes(9);
   EXPECT_EQ(client_.tree.lookups, before + 9);
-  scan_.Poll();
+  Tick();
   EXPECT_GT(client_.tree.lookups, before + 12);
 }
 
@@ -216,7 +224,7 @@ TEST_F(ChatScanTest, ThePaceQuickensForFiveSecondsAfterANewLine) {
   EXPECT_EQ(scan_.TickMs(), 10);
   PollTimes(499);
   EXPECT_EQ(scan_.TickMs(), 10);
-  scan_.Poll();
+  Tick();
   EXPECT_EQ(scan_.TickMs(), 100);
 }
 
@@ -256,6 +264,35 @@ TEST_F(ChatScanTest, AClientThatDoesNotAnswerIsAskedOnceAndAtTheQuietPace) {
   Say(transcript_, "Bob:	two");
   client_.tree.AnswerHeldQuestion();
   EXPECT_EQ(Heard(), (std::vector<std::string>{"Bob|one", "Bob|two"}));
+}
+
+// Windows keeps a 10 ms timer to its own tick of about 15.6 ms: the
+// intervals are the clock's, not a count of ticks.
+TEST_F(ChatScanTest, TimersThatComeLateStillWalkOnceASecondAndQuickenForFiveSeconds) {
+  scan_.Start();
+  Say(transcript_, "Bob:\thi");
+  Tick();
+  ASSERT_EQ(scan_.TickMs(), ChatScan::kQuickTickMs);
+  const auto lateTick = [&] {
+    clock_.now += 0.0156;
+    scan_.Poll();
+  };
+  const double lineSeen = clock_.now;
+  int walks = 0;
+  double lastWalk = 0;  // the start's
+  while (clock_.now < lineSeen + 4.9) {
+    const int before = client_.tree.lookups;
+    lateTick();
+    if (client_.tree.lookups > before + 1) {
+      ++walks;
+      EXPECT_NEAR(clock_.now - lastWalk, 1.0, 0.02);
+      lastWalk = clock_.now;
+    }
+  }
+  EXPECT_EQ(walks, 4);
+  EXPECT_EQ(scan_.TickMs(), ChatScan::kQuickTickMs);
+  while (clock_.now < lineSeen + 5.02) lateTick();
+  EXPECT_EQ(scan_.TickMs(), ChatScan::kQuietTickMs) << "five seconds, not 500 ticks";
 }
 
 }  // namespace
