@@ -140,14 +140,15 @@ void PlayerWindow::OnButton(int id) {
   }
 }
 
-// Enter plays the selected song, as a double-click does, or presses the
-// button that has the focus; Esc does what the close button does.
+// Enter plays the selected song, as the play button does (a double-click
+// only changes the song while one plays), or presses the button that has
+// the focus; Esc does what the close button does.
 void PlayerWindow::OnCommand(int id, int code) {
   if (id == IDCANCEL) return OnButton(kIdClose);
   if (id == IDOK) {
     const int focused = GetDlgCtrlID(GetFocus());
     if (ButtonById(focused) != nullptr) return OnButton(focused);
-    return player_->PlaySelection();
+    return player_->PlayButton();
   }
   if (id == kIdSongList && code == LBN_DBLCLK) player_->PlaySelection();
   if (id == kIdSongList && code == LBN_SELCHANGE) songList_->ShowSelectionTip();
