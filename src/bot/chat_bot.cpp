@@ -18,42 +18,18 @@ ChatBot::ChatBot(BotParts parts)
   p_.aol.SetSentObserver([this](std::string_view line) { ownLines_.Remember(line); });
 }
 
-namespace {
-
-class BusyWhileAlive {
- public:
-  explicit BusyWhileAlive(bool& busy) : busy_(busy) { busy_ = true; }
-  ~BusyWhileAlive() { busy_ = false; }
-  BusyWhileAlive(const BusyWhileAlive&) = delete;
-  BusyWhileAlive& operator=(const BusyWhileAlive&) = delete;
-
- private:
-  bool& busy_;
-};
-
-}  // namespace
-
 void ChatBot::DispatchChatLine(const std::string& screenName, const std::string& text) {
-  waiting_.push_back({screenName, text});
-  if (busy_) return;
-  const BusyWhileAlive busy(busy_);
-  RunWaitingLines();
+  work_.Push([this, line = ChatLineEvent{screenName, text}] { HandleLine(line); });
 }
 
+// A tick that comes inside a handler is let go, not queued: the timer
+// comes again soon, and the timed work keeps its own time.
 void ChatBot::Tick() {
-  if (busy_) return;
-  const BusyWhileAlive busy(busy_);
-  songs_.Tick();
-  idle_.Tick();
-  RunWaitingLines();
-}
-
-void ChatBot::RunWaitingLines() {
-  while (!waiting_.empty()) {
-    const ChatLineEvent line = std::move(waiting_.front());
-    waiting_.pop_front();
-    HandleLine(line);
-  }
+  if (work_.Running()) return;
+  work_.Push([this] {
+    songs_.Tick();
+    idle_.Tick();
+  });
 }
 
 // Nobody is obeyed while no one is signed on, whatever his name.

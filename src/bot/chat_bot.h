@@ -1,7 +1,6 @@
 // The chat command dispatcher: obeys the signed-on user's own lines.
 #pragma once
 
-#include <deque>
 #include <string>
 
 #include "aol/client_actions.h"
@@ -16,6 +15,7 @@
 #include "bot/song_commands.h"
 #include "bot/transcript_follower.h"
 #include "bot/transport_commands.h"
+#include "core/serial_queue.h"
 
 namespace sonorix {
 
@@ -37,7 +37,6 @@ class ChatBot {
   ClientActions& Actions() { return actions_; }
 
  private:
-  void RunWaitingLines();
   void HandleLine(const ChatLineEvent& line);
 
   BotParts p_;
@@ -53,8 +52,7 @@ class ChatBot {
   CommandBranches branches_{songs_, transport_, modes_, look_, account_, away_};
   // A handler that waits lets the timers run inside it. Whatever arrives
   // then waits for it, so no handler ever runs inside another.
-  std::deque<ChatLineEvent> waiting_;
-  bool busy_ = false;
+  SerialQueue work_;
 };
 
 }  // namespace sonorix

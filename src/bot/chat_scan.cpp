@@ -120,7 +120,7 @@ bool ChatScan::ReadText() {
   const std::string text = windows_.Text(transcript_);
   if (windows_.UnansweredCalls() != unanswered) return false;
   for (const std::string& line : follower_.Advance(text)) {
-    queue_.push_back(SplitTranscriptLine(line));
+    lines_.Add([this, event = SplitTranscriptLine(line)] { onLine_(event); });
     SetQuickLeft(kQuickForMs);
   }
   return true;
@@ -137,18 +137,8 @@ void ChatScan::SetQuickLeft(int ms) {
 // outer delivery goes on with the next line once the handler returns,
 // unless the client stopped answering meanwhile.
 void ChatScan::DeliverQueued() {
-  if (delivering_) return;
-  struct Delivering {
-    bool& flag;
-    explicit Delivering(bool& f) : flag(f) { flag = true; }
-    ~Delivering() { flag = false; }
-  } delivering(delivering_);
   const std::uint64_t unanswered = windows_.UnansweredCalls();
-  while (!queue_.empty() && windows_.UnansweredCalls() == unanswered) {
-    const ChatLineEvent line = std::move(queue_.front());
-    queue_.pop_front();
-    onLine_(line);
-  }
+  lines_.Run([&] { return windows_.UnansweredCalls() == unanswered; });
 }
 
 }  // namespace sonorix

@@ -2,7 +2,6 @@
 // one event per new line.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -10,6 +9,7 @@
 #include "aol/aol_client.h"
 #include "bot/transcript_follower.h"
 #include "core/clock.h"
+#include "core/serial_queue.h"
 
 namespace sonorix {
 
@@ -79,8 +79,8 @@ class ChatScan {
   int unansweredForMs_ = 0;  // the length question has waited so long
   int quickLeftMs_ = 0;
   TranscriptFollower follower_;
-  std::deque<ChatLineEvent> queue_;
-  bool delivering_ = false;
+  // The new lines, each handed to the handler in its turn.
+  SerialQueue lines_;
   // An answer may come after this scan is gone; it then finds this expired.
   std::shared_ptr<char> alive_ = std::make_shared<char>();
 };

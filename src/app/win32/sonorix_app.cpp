@@ -33,6 +33,7 @@ SonorixApp::SonorixApp(std::string programFolder)
                  ". Changes to your settings, presets and styles will not be kept.",
              "Sonorix");
   });
+  chatScan_.SetPaceObserver([this](int ms) { chatTimer_.Pace(ms); });
 }
 
 SonorixApp::~SonorixApp() = default;
@@ -45,20 +46,20 @@ bool SonorixApp::Start(Splash splash) {
   if (splash == Splash::Play) SplashWindow().Run(clock_);
   if (QuitRequested()) return false;
   playerWindow_ = std::make_unique<PlayerWindow>(PlayerWindowParts{
-      settings_, aol_, mediaPlayer_, clock_, random_, modes_, [this] { chatScan_.Start(); },
-      [this] { OnChatTimer(); }, [this](bool secondMenu) { OpenMenu(secondMenu); },
+      settings_, aol_, mediaPlayer_, clock_, random_, modes_,
+      [this](bool secondMenu) { OpenMenu(secondMenu); },
       [this] { tray_.TrayRestore(playerWindow_->Hwnd()); }, [this] { Quit(); },
       [this] { BringForward(); }, [this] { tray_.OnTaskbarCreated(playerWindow_->Hwnd()); }});
   bot_ = std::make_unique<ChatBot>(BotParts{settings_, aol_, mediaPlayer_, mediaPlayer_,
                                             playerWindow_->Songs(), playerWindow_->Progress(),
                                             clock_, random_, playerWindow_->PlayerActions(),
                                             playerWindow_->Choice(), *this, modes_, chatScan_});
-  chatScan_.SetPaceObserver([this](int ms) { playerWindow_->PaceChatScan(ms); });
   playerWindow_->Songs().UseEarlyListing(folder, std::move(listing));
   // The player is not shown yet: owned by it, a first start's boxes would
   // have no taskbar button, and one click elsewhere would bury them.
   Win32StartupDialogs dialogs(nullptr);
   playerWindow_->Load(dialogs);
+  StartChatScan();
   ShowWindow(playerWindow_->Hwnd(), SW_SHOW);
   StayOnTop(playerWindow_->Hwnd());
   return !QuitRequested();
@@ -97,6 +98,13 @@ void SonorixApp::BringForward() {
 void SonorixApp::OpenMenu(bool secondMenu) {
   LoadedControlPanel().ShowMenu(secondMenu ? PopupMenu::Second : PopupMenu::First,
                                 playerWindow_->Hwnd());
+}
+
+// Once the player has announced itself: the lines before, its own among
+// them, are never taken as commands.
+void SonorixApp::StartChatScan() {
+  chatScan_.Start();
+  chatTimer_.Start(chatScan_.TickMs());
 }
 
 // The chat-scan's timer also spaces the lines of a "/scroll" listing and

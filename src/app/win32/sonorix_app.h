@@ -6,6 +6,7 @@
 
 #include "aol/aol_client.h"
 #include "aol/win32/bounded_window_api.h"
+#include "app/win32/chat_timer_window.h"
 #include "bot/chat_bot.h"
 #include "bot/chat_scan.h"
 #include "bot/win32/match_list_window.h"
@@ -34,8 +35,9 @@ class SonorixApp final : private BotWindows {
   // Whether Start plays the splash. Most whole-program tests skip its fixed
   // five seconds; the first-start and installed-program runs play it.
   enum class Splash { Play, Skip };
-  // Splash, then the player's load; false if the program ended meanwhile.
-  // Throws StartFailure when a part it cannot run without is not made.
+  // Splash, the player's load, then the chat-scan and its timer; false if
+  // the program ended meanwhile. Throws StartFailure when a part it cannot
+  // run without is not made.
   bool Start(Splash splash = Splash::Play);
   // The message loop until the program ends; its exit code.
   int Run();
@@ -76,6 +78,7 @@ class SonorixApp final : private BotWindows {
   void BackToStyles(bool refill);
   bool HasResultWindow() const;
   void OnResultPicked(const std::string& picked);
+  void StartChatScan();
   void OnChatTimer();
   void OnChatLine(const ChatLineEvent& line);
   void OpenMenu(bool secondMenu);
@@ -104,6 +107,9 @@ class SonorixApp final : private BotWindows {
   // announced itself.
   ChatScan chatScan_{aol_, windows_, clock_,
                      [this](const ChatLineEvent& line) { OnChatLine(line); }};
+  // The program's chat work runs from this timer's tick, at the pace the
+  // chat-scan asks. Made last, so it is gone before anything its tick uses.
+  ChatTimerWindow chatTimer_{[this] { OnChatTimer(); }};
 };
 
 }  // namespace sonorix

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "core/trace.h"
 #include "core/win32/start_failure.h"
 #include "core/win32/stay_on_top.h"
 #include "player/player_load.h"
@@ -24,9 +23,6 @@ constexpr int kIdMenu = 202;
 constexpr int kIdStop = 203;
 constexpr int kIdRandom = 204;
 constexpr int kIdClose = 205;
-// The chat-scan starts at its quiet pace and sets its own afterwards.
-constexpr UINT_PTR kTimerChatScan = 2;
-constexpr UINT kFirstChatScan = 100;
 constexpr const wchar_t* kCaptions[] = {L"play", L"m&enu", L"stop", L"random", L"&close"};
 
 // Near the top right corner of the screen, clear of the client's rooms.
@@ -88,20 +84,6 @@ void PlayerWindow::Load(StartupDialogs& dialogs) {
   NameDefaultLook(parts_.settings);
   ApplyPreset(parts_.settings.ReadCurrentPreset());
   AnnounceStart(parts_.settings, parts_.aol, parts_.clock, songList_->Count());
-  parts_.startChatScan();
-  // Without its timer the chat-scan never reads the room: no command works.
-  if (SetTimer(Hwnd(), kTimerChatScan, kFirstChatScan, nullptr) == 0) {
-    throw StartFailure("the chat-scan timer");
-  }
-  chatScanStarted_ = true;
-}
-
-// Setting a running timer again only changes its pace (and starts the new
-// period now); should that fail, the old pace goes on.
-void PlayerWindow::PaceChatScan(int ms) {
-  if (chatScanStarted_ && SetTimer(Hwnd(), kTimerChatScan, static_cast<UINT>(ms), nullptr) == 0) {
-    Trace("timer could not be set: chat-scan pace");
-  }
 }
 
 void PlayerWindow::ApplyPreset(const Preset& preset) {
@@ -181,9 +163,6 @@ LRESULT PlayerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wParam) == songList_->Hwnd()) parts_.openMenu(true);
-      return 0;
-    case WM_TIMER:
-      if (wParam == kTimerChatScan) parts_.pollChatScan();
       return 0;
     case WM_CLOSE:
       OnButton(kIdClose);

@@ -29,10 +29,6 @@ struct PlayerWindowParts {
   Clock& clock;
   Randomness& random;
   const EndOfSongModes& modes;
-  // The chat-scan: started once the player has announced itself, then
-  // polled from the player's timer.
-  std::function<void()> startChatScan;
-  std::function<void()> pollChatScan;
   // The "m&enu" button opens the first of the control panel's menus, a
   // right-press on the song list the second.
   std::function<void(bool secondMenu)> openMenu;
@@ -57,17 +53,14 @@ class PlayerWindow final : public Window {
   explicit PlayerWindow(PlayerWindowParts parts);
   ~PlayerWindow() override;
 
-  // The player's load: music folder, default look, colours, the two
-  // start-up lines and the start of the chat scan; then it shows itself.
-  // The dialogs ask for the music folder on a first start. Throws
-  // StartFailure when the chat-scan cannot be started, as the constructor
-  // does when the window or a control of it cannot be made.
+  // The player's load: music folder, default look, colours and the two
+  // start-up lines. The dialogs ask for the music folder on a first start.
+  // The constructor throws StartFailure when the window or a control of it
+  // cannot be made.
   void Load(StartupDialogs& dialogs);
   // The media player's end-of-stream event.
   void EndOfSong();
   void ApplyPreset(const Preset& preset);
-  // Milliseconds between the chat-scan's ticks, as the scan asks.
-  void PaceChatScan(int ms);
 
   SongListBox& Songs() { return *songList_; }
   SongChoice& Choice() { return choice_; }
@@ -89,7 +82,6 @@ class PlayerWindow final : public Window {
   std::unique_ptr<SongListBox> songList_;
   std::unique_ptr<ProgressBar> progressBar_;
   std::vector<ThreeDButton> buttons_;  // play, menu, stop, random, close
-  bool chatScanStarted_ = false;
   std::unique_ptr<Player> player_;
   // The search commands' working state, kept for the whole run.
   SongChoice choice_;
