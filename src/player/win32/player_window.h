@@ -65,6 +65,7 @@ class PlayerWindow final : public Window {
   void Load(StartupDialogs& dialogs);
   // The media player's end-of-stream event.
   void EndOfSong();
+  std::string UpcomingSong();
   void ApplyPreset(const Preset& preset);
   // Milliseconds between the chat-scan's ticks, as the scan asks.
   void PaceChatScan(int ms);
