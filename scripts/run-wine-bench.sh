@@ -13,6 +13,7 @@ wine "$bin/wine_bench.exe" program
 wine "$bin/wine_bench.exe" calls
 wine "$bin/wine_bench.exe" steps
 wine "$bin/wine_bench.exe" playback
+wine "$bin/wine_bench.exe" gapless
 wine "$bin/wine_bench.exe" floor
 wine "$bin/wine_bench.exe" listing "$(winepath -w "$folder")"
 wine "$bin/wine_bench.exe" large "$(winepath -w "$folder")" 100000

@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "calls") == 0) sonorix::bench::RunWindowApiBench();
   if (std::strcmp(argv[1], "steps") == 0) sonorix::bench::RunReplyStepsBench();
   if (std::strcmp(argv[1], "playback") == 0) sonorix::bench::RunPlaybackBench();
+  if (std::strcmp(argv[1], "gapless") == 0) sonorix::bench::RunGaplessBench();
   if (std::strcmp(argv[1], "listing") == 0 && argc > 2) sonorix::bench::RunListingBench(argv[2]);
   if (std::strcmp(argv[1], "floor") == 0) sonorix::bench::RunFloorBench();
   if (std::strcmp(argv[1], "large") == 0 && argc > 3) {

@@ -33,6 +33,7 @@ void RunFloorBench();
 void RunWindowApiBench();
 void RunReplyStepsBench();
 void RunPlaybackBench();
+void RunGaplessBench();
 // The folder is made beforehand: Wine creates files in a big folder slowly.
 void RunListingBench(const std::string& folder);
 void RunLargeFolderBench(const std::string& folder, int emptySongs);

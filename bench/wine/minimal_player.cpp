@@ -4,6 +4,10 @@
 // Usage: minimal_player <file.mp3> [<seconds> <report file>]: plays the
 // file once; with seconds, it ends after that long and writes its share of
 // one core in percent to the report file (Wine tells no other process it).
+// Or: minimal_player --gaps <report file> <file.mp3>...: plays the files back
+// to back through the one device, each through a codec stream of its own,
+// and writes how often the device ran dry before the last file's end and
+// the seconds of silence in all.
 // clang-format off
 #include <windows.h>
 #include <mmsystem.h>
@@ -18,6 +22,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -119,26 +124,66 @@ void DecodeUntil(HACMSTREAM stream, const std::vector<std::uint8_t>& mp3, std::s
   acmStreamUnprepareHeader(stream, &header, 0);
 }
 
+// One file's frames and the codec stream that decodes them.
+struct Source {
+  std::vector<std::uint8_t> mp3;
+  Owned<HACMSTREAM, StreamCloser> stream;
+  std::size_t read = 0;
+};
+
+bool OpenSource(const char* path, Source& source, WAVEFORMATEX& pcmFormat) {
+  std::ifstream file(path, std::ios::binary);
+  source.mp3.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  source.read = 0;
+  MPEGLAYER3WAVEFORMAT format{};
+  if (!ReadFormat(source.mp3, format)) return false;
+  const WORD align = static_cast<WORD>(format.wfx.nChannels * 2);
+  pcmFormat = {WAVE_FORMAT_PCM,
+               format.wfx.nChannels,
+               format.wfx.nSamplesPerSec,
+               format.wfx.nSamplesPerSec * align,
+               align,
+               16,
+               0};
+  HACMSTREAM raw = nullptr;
+  if (acmStreamOpen(&raw, nullptr, &format.wfx, &pcmFormat, nullptr, 0, 0, 0) != 0) return false;
+  source.stream.reset(raw);
+  return true;
+}
+
+// Silence the device played: at each write, the time since the first one
+// that the audio written so far does not cover.
+class SilenceMeter {
+ public:
+  void Writing(double seconds) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!first_) first_ = now;
+    const double idle = std::chrono::duration<double>(now - *first_).count() - played_ - silence_;
+    if (idle > 0.002) ++count_;
+    if (idle > 0) silence_ += idle;
+    played_ += seconds;
+  }
+  void Write(const std::string& path) const {
+    std::ofstream(path) << count_ << " " << silence_ << "\n";
+  }
+
+ private:
+  std::optional<std::chrono::steady_clock::time_point> first_;
+  double played_ = 0, silence_ = 0;
+  int count_ = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
-  std::ifstream file(argv[1], std::ios::binary);
-  const std::vector<std::uint8_t> mp3((std::istreambuf_iterator<char>(file)),
-                                      std::istreambuf_iterator<char>());
-  MPEGLAYER3WAVEFORMAT source{};
-  if (!ReadFormat(mp3, source)) return 1;
-  const WORD align = static_cast<WORD>(source.wfx.nChannels * 2);
-  WAVEFORMATEX pcmFormat{WAVE_FORMAT_PCM,
-                         source.wfx.nChannels,
-                         source.wfx.nSamplesPerSec,
-                         source.wfx.nSamplesPerSec * align,
-                         align,
-                         16,
-                         0};
-  HACMSTREAM rawStream = nullptr;
-  if (acmStreamOpen(&rawStream, nullptr, &source.wfx, &pcmFormat, nullptr, 0, 0, 0) != 0) return 1;
-  const Owned<HACMSTREAM, StreamCloser> stream(rawStream);
+  const bool gaps = std::string(argv[1]) == "--gaps";
+  if (gaps && argc < 4) return 2;
+  const int firstFile = gaps ? 3 : 1;
+  const int lastFile = gaps ? argc : 2;
+  Source source;
+  WAVEFORMATEX pcmFormat{};
+  if (!OpenSource(argv[firstFile], source, pcmFormat)) return 1;
   const Owned<HANDLE, HandleCloser> done(CreateEventW(nullptr, FALSE, FALSE, nullptr));
   HWAVEOUT rawDevice = nullptr;
   if (waveOutOpen(&rawDevice, WAVE_MAPPER, &pcmFormat, reinterpret_cast<DWORD_PTR>(done.get()), 0,
@@ -150,8 +195,9 @@ int main(int argc, char** argv) {
   std::vector<std::vector<std::uint8_t>> buffers(kBuffers, std::vector<std::uint8_t>(bufferBytes));
   std::vector<WAVEHDR> headers(kBuffers);
   std::vector<std::uint8_t> pcm;
-  std::size_t read = 0;
-  ShareReport report(argc, argv);
+  ShareReport report(gaps ? 1 : argc, argv);
+  SilenceMeter silence;
+  int file = firstFile;
   // Round the buffers: wait for the next one to come back, refill it, queue it again.
   for (int next = 0;; next = (next + 1) % kBuffers) {
     WAVEHDR& header = headers[static_cast<std::size_t>(next)];
@@ -160,7 +206,13 @@ int main(int argc, char** argv) {
     }
     if (header.dwFlags & WHDR_PREPARED)
       waveOutUnprepareHeader(device.get(), &header, sizeof header);
-    DecodeUntil(stream.get(), mp3, read, pcm, bufferBytes);
+    DecodeUntil(source.stream.get(), source.mp3, source.read, pcm, bufferBytes);
+    // One file's tail is a buffer of its own, as a player's would be.
+    while (pcm.empty() && ++file < lastFile) {
+      WAVEFORMATEX format{};
+      if (!OpenSource(argv[file], source, format)) return 1;
+      DecodeUntil(source.stream.get(), source.mp3, source.read, pcm, bufferBytes);
+    }
     if (pcm.empty() || report.Due()) break;
     const std::size_t take = std::min(bufferBytes, pcm.size());
     std::copy_n(pcm.begin(), take, buffers[static_cast<std::size_t>(next)].begin());
@@ -169,6 +221,7 @@ int main(int argc, char** argv) {
     header.lpData = reinterpret_cast<LPSTR>(buffers[static_cast<std::size_t>(next)].data());
     header.dwBufferLength = static_cast<DWORD>(take);
     waveOutPrepareHeader(device.get(), &header, sizeof header);
+    silence.Writing(static_cast<double>(take) / pcmFormat.nAvgBytesPerSec);
     waveOutWrite(device.get(), &header, sizeof header);
   }
   for (WAVEHDR& header : headers) {
@@ -178,5 +231,6 @@ int main(int argc, char** argv) {
     if (header.dwFlags & WHDR_PREPARED)
       waveOutUnprepareHeader(device.get(), &header, sizeof header);
   }
+  if (gaps) silence.Write(argv[2]);
   return 0;
 }

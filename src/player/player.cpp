@@ -1,5 +1,7 @@
 #include "player/player.h"
 
+#include <utility>
+
 #include "chattext/program_lines.h"
 #include "chattext/song_lines.h"
 
@@ -44,6 +46,10 @@ void Player::StopButton() {
 bool Player::PlayRandomSong() {
   if (!MusicFolderSet() || p_.songs.Count() == 0) return false;
   p_.songs.Select(RandomSong(p_.songs.Count(), p_.random) - 1);
+  return OpenAndPlaySelection();
+}
+
+bool Player::OpenAndPlaySelection() {
   if (!p_.media.Open(SongPath(p_.songs, p_.songs.Selected()))) return false;
   p_.media.Play();
   return true;
@@ -76,11 +82,28 @@ void Player::SeekPress(int x, int width, bool leftButton) {
   if (target >= 0) p_.media.SetCurrentPosition(target);
 }
 
+// With both modes on, the end opens the random song and then the one after
+// it; only that first one can follow without a gap.
+std::string Player::UpcomingSong() {
+  const int count = p_.songs.Count();
+  if (count == 0) return "";
+  if (p_.modes.AutoRandom()) {
+    if (!MusicFolderSet()) return "";
+    if (!drawnForEnd_) drawnForEnd_ = p_.random.Next();
+    return SongPath(p_.songs, RandomSong(count, *drawnForEnd_) - 1);
+  }
+  if (p_.modes.Continuous()) return SongPath(p_.songs, (p_.songs.Selected() + 1) % count);
+  return "";
+}
+
 void Player::EndOfSong() {
+  const std::optional<double> drawn = std::exchange(drawnForEnd_, std::nullopt);
   if (p_.modes.AutoRandom()) {
     const Style style = p_.settings.ReadCurrentStyle();
     if (!MusicFolderSet() || p_.songs.Count() == 0) return;
-    if (PlayRandomSong()) {
+    const int count = p_.songs.Count();
+    p_.songs.Select((drawn ? RandomSong(count, *drawn) : RandomSong(count, p_.random)) - 1);
+    if (OpenAndPlaySelection()) {
       p_.aol.SendChat(EndOfSongRandomAnnouncement(style, p_.songs.Name(p_.songs.Selected())));
       p_.progress.Start();
     }

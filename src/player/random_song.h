@@ -26,5 +26,7 @@ class StdRandomness final : public Randomness {
 // caller selects position RandomSong(n) - 1, so every entry can come up and
 // none beyond the list.
 int RandomSong(int n, Randomness& random);
+// The same for a number u drawn beforehand.
+int RandomSong(int n, double u);
 
 }  // namespace sonorix

@@ -313,6 +313,78 @@ TEST_P(MediaPlayerTest, DestroyingWhilePlayingLeavesNothingBehind) {
   EXPECT_EQ(ends_, 0);
 }
 
+// Continuous play: asked once the song has been decoded to its end, the
+// player queues the next one behind it on the same output, so the output
+// never runs dry between the two; the end comes as the next song is heard,
+// and the handler's Open takes it on as it plays.
+TEST_P(MediaPlayerTest, TheNextSongIsQueuedBehindTheLastAndTheOutputNeverRunsDry) {
+  const std::string next = TestMp3("vbr.mp3");
+  int ends = 0, asks = 0;
+  double takenOnAt = -1;
+  std::unique_ptr<Mp3MediaPlayer> player;
+  player = std::make_unique<Mp3MediaPlayer>(
+      [&] {
+        if (++ends > 1) return;
+        EXPECT_EQ(player->State(), PlayState::Stopped);
+        EXPECT_TRUE(player->Open(next));
+        takenOnAt = player->CurrentPosition();
+      },
+      GetParam());
+  player->AskNextSongWith([&] { return ++asks == 1 ? next : std::string(); });
+  ASSERT_TRUE(player->Open(TestMp3("cbr128.mp3")));
+  player->SetCurrentPosition(2.0);
+  ASSERT_TRUE(WaitFor([&] { return ends == 1; }));
+  EXPECT_EQ(player->State(), PlayState::Playing);
+  EXPECT_DOUBLE_EQ(player->Duration(), Scan("vbr.mp3").DurationSeconds());
+  EXPECT_GE(takenOnAt, 0);
+  EXPECT_LT(takenOnAt, 1.0) << "heard from its start";
+  // Asked again for the song after it, answered with none: it plays out.
+  player->SetCurrentPosition(player->Duration() - 0.5);
+  ASSERT_TRUE(WaitFor([&] { return ends == 2; }));
+  EXPECT_EQ(asks, 2);
+  EXPECT_EQ(player->Gaps().count, 0u) << "the output ran dry between the songs";
+}
+
+// The handler decides: opening none or another song drops the one queued,
+// and a song in another format than the last plays after its own start.
+TEST_P(MediaPlayerTest, TheSongQueuedToFollowGivesWayToWhatTheHandlerOpens) {
+  const std::string next = TestMp3("cbr128.mp3");
+  std::vector<std::string> opens = {"", kNonWindows1252Name};
+  int ends = 0;
+  std::unique_ptr<Mp3MediaPlayer> player;
+  player = std::make_unique<Mp3MediaPlayer>(
+      [&] {
+        ++ends;
+        if (opens.empty()) return;
+        if (!opens.front().empty()) {
+          EXPECT_TRUE(player->Open(TestMp3(opens.front())));
+        }
+        opens.erase(opens.begin());
+      },
+      GetParam());
+  player->AskNextSongWith([&] { return next; });
+  ASSERT_TRUE(player->Open(TestMp3("cbr128.mp3")));
+  player->SetCurrentPosition(2.5);
+  ASSERT_TRUE(WaitFor([&] { return ends == 1; }));
+  Settle();
+  EXPECT_EQ(player->State(), PlayState::Stopped);
+  EXPECT_EQ(player->CurrentPosition(), 0);
+  EXPECT_EQ(ends, 1) << "the dropped song reported an end";
+
+  ASSERT_TRUE(player->Open(TestMp3("cbr128.mp3")));
+  player->SetCurrentPosition(2.5);
+  ASSERT_TRUE(WaitFor([&] { return ends == 2; }));
+  EXPECT_EQ(player->State(), PlayState::Playing);
+  EXPECT_LT(player->CurrentPosition(), 1.0) << "the song opened plays from its start";
+
+  player->AskNextSongWith([&] { return TestMp3("mono.mp3"); });
+  opens = {"mono.mp3"};
+  player->SetCurrentPosition(2.5);
+  ASSERT_TRUE(WaitFor([&] { return ends == 3; }));
+  EXPECT_EQ(player->State(), PlayState::Playing);
+  EXPECT_DOUBLE_EQ(player->Duration(), Scan("mono.mp3").DurationSeconds());
+}
+
 INSTANTIATE_TEST_SUITE_P(Outputs, MediaPlayerTest,
                          ::testing::Values(AudioOutput::kDevice, AudioOutput::kSilentClock),
                          [](const auto& info) { return std::string(OutputName(info.param)); });

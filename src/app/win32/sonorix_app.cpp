@@ -26,6 +26,8 @@ SonorixApp::SonorixApp(std::string programFolder)
     : settings_(store_, std::move(programFolder)), mediaPlayer_([this] {
         if (playerWindow_) playerWindow_->EndOfSong();
       }) {
+  mediaPlayer_.AskNextSongWith(
+      [this] { return playerWindow_ ? playerWindow_->UpcomingSong() : std::string(); });
   // Raised once the program next handles events: the failed write may sit
   // inside a chat command or a dialog.
   settings_.OnFirstWriteFailure([](const std::string& folder) {

@@ -11,6 +11,7 @@
 #include "player/media_player.h"
 #include "player/win32/loaded_song.h"
 #include "player/win32/notify_window.h"
+#include "player/win32/output_gaps.h"
 #include "player/win32/playback_session.h"
 
 namespace sonorix {
@@ -28,6 +29,13 @@ class Mp3MediaPlayer final : public MediaPlayer, public VolumeControl {
   Mp3MediaPlayer(const Mp3MediaPlayer&) = delete;
   Mp3MediaPlayer& operator=(const Mp3MediaPlayer&) = delete;
 
+  // Asked, from the message loop, once the playing song has been decoded to its end (about a
+  // second before it is heard to end): the full path of the song its end-of-stream handler
+  // will open, or empty when it opens none. That song is queued behind the playing one on the
+  // same output; the end of stream comes when the output reaches it, and the handler's Open of
+  // that path takes it on as it plays. Any other answer by the handler drops it.
+  void AskNextSongWith(std::function<std::string()> nextSong) { nextSong_ = std::move(nextSong); }
+
   bool Open(const std::string& path) override;
   void Play() override;
   void Pause() override;
@@ -38,18 +46,35 @@ class Mp3MediaPlayer final : public MediaPlayer, public VolumeControl {
   void SetCurrentPosition(double seconds) override;
   void SetVolume(int level) override;
 
+  // The silences between sounds that nobody asked for: a song started from the end-of-stream
+  // handler after the last one played out counts, a stop or a song started by hand does not.
+  OutputGaps::Figures Gaps() const { return gaps_.Total(); }
+
  private:
   bool StartAt(std::size_t frame);
+  bool TakeOnFollower(const std::string& path);
   void EndSession();
-  void OnPosted(std::uintptr_t generation);
+  void OnPosted(std::uintptr_t value);
+  void OnSongEnded();
+  void OfferFollower();
 
   const std::function<void()> onEndOfStream_;
   const AudioOutput output_;
+  std::function<std::string()> nextSong_;
+  OutputGaps gaps_;
   int volume_ = 100;
   std::shared_ptr<const LoadedSong> song_;
   PlayState state_ = PlayState::Stopped;
   std::size_t restFrame_ = 0;  // shown, and where Play starts, while no session runs
-  // Raised whenever a run is dropped, so a stale end-of-song notice is told apart.
+  // The song queued to follow, and whether the output already plays it while the
+  // end-of-stream handler decides whether to take it on.
+  std::shared_ptr<const LoadedSong> follower_;
+  std::string followerPath_;
+  bool handingOver_ = false;
+  // While the end-of-stream handler runs; the token tells whether it left this player alive.
+  bool ending_ = false;
+  std::shared_ptr<int> life_ = std::make_shared<int>();
+  // Raised whenever a run is dropped, so a stale notice is told apart.
   std::uintptr_t generation_ = 0;
   NotifyWindow window_;  // outlives the session that posts to it
   std::unique_ptr<PlaybackSession> session_;

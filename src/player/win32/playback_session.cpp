@@ -71,28 +71,36 @@ std::unique_ptr<PlaybackSession> PlaybackSession::Start(SessionStart start) {
   try {
     auto decoder = AcmMp3Decoder::Open(start.song->info);
     UniqueHandle stopEvent = MakeEvent(true);
-    if (!decoder || !stopEvent) return nullptr;
+    UniqueHandle wakeEvent = MakeEvent(false);
+    if (!decoder || !stopEvent || !wakeEvent) return nullptr;
     auto sink = OpenSink(start.output, decoder->PcmFormat());
     sink->SetVolume(start.volume);
     return std::make_unique<PlaybackSession>(Key{}, std::move(start), std::move(decoder),
-                                             std::move(sink), std::move(stopEvent));
+                                             std::move(sink), std::move(stopEvent),
+                                             std::move(wakeEvent));
   } catch (const std::exception&) {
     return nullptr;  // out of memory, or no thread to be had
   }
 }
 
 PlaybackSession::PlaybackSession(Key, SessionStart start, std::unique_ptr<AcmMp3Decoder> decoder,
-                                 std::unique_ptr<AudioSink> sink, UniqueHandle stopEvent)
+                                 std::unique_ptr<AudioSink> sink, UniqueHandle stopEvent,
+                                 UniqueHandle wakeEvent)
     : start_(std::move(start)),
-      batchFrames_(BatchFrames(start_.song->info)),
-      queueBytes_(static_cast<std::size_t>(kQueueSeconds * decoder->PcmFormat().nAvgBytesPerSec)),
-      decoder_(std::move(decoder)),
+      format_(decoder->PcmFormat()),
       sink_(std::move(sink)),
       stopEvent_(std::move(stopEvent)),
+      wakeEvent_(std::move(wakeEvent)),
+      song_(start_.song),
+      decoder_(std::move(decoder)),
+      batchFrames_(BatchFrames(start_.song->info)),
+      queueBytes_(static_cast<std::size_t>(kQueueSeconds * format_.nAvgBytesPerSec)),
       nextFrame_(DecodeStartFrame(*start_.song, start_.frame)),
       discardBytes_((start_.frame - nextFrame_) *
                     static_cast<std::size_t>(start_.song->info.samples_per_frame) *
-                    decoder_->PcmFormat().nBlockAlign),
+                    format_.nBlockAlign),
+      heardSong_(start_.song),
+      heardFrom_(start_.song->info.FrameStartSeconds(start_.frame)),
       worker_([this] { Run(); }) {}
 
 // The stop is a kernel event rather than a std::stop_token: MinGW's GCC 12 can lose the
@@ -121,8 +129,59 @@ void PlaybackSession::Resume() {
 double PlaybackSession::Position() const {
   if (pausedAt_) return *pausedAt_;
   heard_ = std::max(heard_, sink_->PlayedSamples());
-  const Mp3Info& info = start_.song->info;
-  return info.FrameStartSeconds(start_.frame) + static_cast<double>(heard_) / info.sample_rate;
+  const std::uint64_t into = heard_ > heardBase_ ? heard_ - heardBase_ : 0;
+  return heardFrom_ + static_cast<double>(into) / heardSong_->info.sample_rate;
+}
+
+bool PlaybackSession::WantsFollower() const { return !followerGiven_ && decodedToEnd_; }
+
+bool PlaybackSession::Follow(std::shared_ptr<const LoadedSong> song) {
+  if (!song || song->info.FrameCount() == 0 || followerGiven_) return false;
+  auto decoder = AcmMp3Decoder::Open(song->info);
+  if (!decoder) return false;
+  // One device plays one format; a song in another waits for its own.
+  const WAVEFORMATEX& pcm = decoder->PcmFormat();
+  if (pcm.nSamplesPerSec != format_.nSamplesPerSec || pcm.nChannels != format_.nChannels ||
+      pcm.wBitsPerSample != format_.wBitsPerSample) {
+    return false;
+  }
+  {
+    const std::scoped_lock lock(mutex_);
+    if (playedOut_) return false;
+    follower_ = Follower{std::move(song), std::move(decoder)};
+  }
+  followerGiven_ = true;
+  SetEvent(wakeEvent_.get());
+  return true;
+}
+
+bool PlaybackSession::FollowerHeard() const {
+  const std::scoped_lock lock(mutex_);
+  return boundary_.has_value() && boundaryHeard_;
+}
+
+void PlaybackSession::Advance() {
+  std::uint64_t boundary = 0;
+  {
+    const std::scoped_lock lock(mutex_);
+    if (!boundary_) return;
+    boundary = *boundary_ / format_.nBlockAlign;
+    boundary_.reset();
+    boundaryHeard_ = false;
+    heardSong_ = song_;
+  }
+  heardFrom_ = 0;
+  heardBase_ = boundary;
+  heard_ = std::max(heard_, boundary);
+  followerGiven_ = false;
+}
+
+void PlaybackSession::Notify(SessionNotice notice) const {
+  if (StopRequested() || !start_.notify) return;
+  try {
+    start_.notify(notice);
+  } catch (...) {
+  }
 }
 
 void PlaybackSession::Run() {
@@ -132,18 +191,20 @@ void PlaybackSession::Run() {
     Feed();
   } catch (...) {
   }
-  if (StopRequested() || !start_.onPlayedOut) return;
-  try {
-    start_.onPlayedOut();
-  } catch (...) {
-  }
+  Notify(SessionNotice::kSongEnded);
 }
 
 void PlaybackSession::Feed() {
   while (!StopRequested()) {
     const std::size_t queued = sink_->Reclaim();
+    NoteHeard(queued);
+    if (decodedAll_ && TakeFollower()) continue;
     // The song ends when its last buffer has been heard, not when decoding ran out.
-    if (decodedAll_ && queued == 0) return;
+    if (queued == 0 && written_ > 0) {
+      if (start_.gaps) start_.gaps->RanDry(OutputGaps::Clock::now());
+      soundAfter_.reset();
+      if (decodedAll_ && PlayedOut()) return;
+    }
     if (!decodedAll_ && queued < queueBytes_) {
       DecodeBatch();
     } else {
@@ -152,8 +213,49 @@ void PlaybackSession::Feed() {
   }
 }
 
+// The follower's first batch goes out at once, behind whatever of the song before is queued.
+bool PlaybackSession::TakeFollower() {
+  const std::scoped_lock lock(mutex_);
+  if (!follower_ || boundary_) return false;
+  song_ = std::move(follower_->song);
+  decoder_ = std::move(follower_->decoder);
+  follower_.reset();
+  boundary_ = written_;
+  batchFrames_ = BatchFrames(song_->info);
+  nextFrame_ = 0;
+  discardBytes_ = 0;
+  decodedAll_ = false;
+  decodedToEnd_ = false;
+  return true;
+}
+
+bool PlaybackSession::PlayedOut() {
+  const std::scoped_lock lock(mutex_);
+  if (follower_) return false;  // given just now: it plays after a silence, but it plays
+  playedOut_ = true;
+  return true;
+}
+
+// What the device has played out tells when the boundary between two songs is heard, and
+// when sound came back after the output ran dry.
+void PlaybackSession::NoteHeard(std::size_t queued) {
+  const std::uint64_t played = written_ - queued;
+  if (soundAfter_ && played >= *soundAfter_) {
+    const auto length = std::chrono::duration_cast<OutputGaps::Clock::duration>(
+        std::chrono::duration<double>(soundSeconds_));
+    if (start_.gaps) start_.gaps->Heard(OutputGaps::Clock::now() - length);
+    soundAfter_.reset();
+  }
+  bool ended = false;
+  {
+    const std::scoped_lock lock(mutex_);
+    if (boundary_ && !boundaryHeard_ && played >= *boundary_) ended = boundaryHeard_ = true;
+  }
+  if (ended) Notify(SessionNotice::kSongEnded);
+}
+
 void PlaybackSession::DecodeBatch() {
-  const LoadedSong& song = *start_.song;
+  const LoadedSong& song = *song_;
   std::vector<std::uint8_t> pcm;
   bool decoded = true;
   if (nextFrame_ < song.info.FrameCount()) {
@@ -169,13 +271,27 @@ void PlaybackSession::DecodeBatch() {
   const std::size_t drop = std::min(discardBytes_, pcm.size());
   pcm.erase(pcm.begin(), pcm.begin() + static_cast<std::ptrdiff_t>(drop));
   discardBytes_ -= drop;
-  if (!pcm.empty() && !sink_->Write(std::move(pcm))) decodedAll_ = true;
+  const std::size_t bytes = pcm.size();
+  if (bytes > 0 && !sink_->Write(std::move(pcm))) {
+    decodedAll_ = true;
+  } else if (bytes > 0) {
+    // The first buffer since the output started or ran dry: its end tells when sound came.
+    if (!soundAfter_ && (written_ == 0 || sink_->Reclaim() == bytes)) {
+      soundSeconds_ = static_cast<double>(bytes) / format_.nAvgBytesPerSec;
+      soundAfter_ = written_ + bytes;
+    }
+    written_ += bytes;
+  }
+  if (decodedAll_) {
+    decodedToEnd_ = true;
+    Notify(SessionNotice::kDecoded);
+  }
 }
 
 void PlaybackSession::Wait() const {
   const HANDLE done = sink_->BufferDoneEvent();
-  const HANDLE handles[] = {stopEvent_.get(), done};
-  WaitForMultipleObjects(done != nullptr ? 2 : 1, handles, FALSE,
+  const HANDLE handles[] = {stopEvent_.get(), wakeEvent_.get(), done};
+  WaitForMultipleObjects(done != nullptr ? 3 : 2, handles, FALSE,
                          done != nullptr ? kDeviceWaitMs : kClockPollMs);
 }
 

@@ -92,6 +92,8 @@ void PlayerWindow::ApplyPreset(const Preset& preset) {
 
 void PlayerWindow::EndOfSong() { player_->EndOfSong(); }
 
+std::string PlayerWindow::UpcomingSong() { return player_->UpcomingSong(); }
+
 ThreeDButton* PlayerWindow::ButtonById(int id) {
   for (auto& button : buttons_) {
     if (GetDlgCtrlID(button.Hwnd()) == id) return &button;

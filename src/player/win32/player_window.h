@@ -60,6 +60,7 @@ class PlayerWindow final : public Window {
   void Load(StartupDialogs& dialogs);
   // The media player's end-of-stream event.
   void EndOfSong();
+  std::string UpcomingSong();
   void ApplyPreset(const Preset& preset);
 
   SongListBox& Songs() { return *songList_; }

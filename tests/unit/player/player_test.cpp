@@ -174,6 +174,26 @@ TEST_F(PlayerTest, ContinuousPlayTakesTheNextEntryAndWrapsAtTheEnd) {
   EXPECT_EQ(media_.plays, 0) << "Open starts the song by itself";
 }
 
+// Asked shortly before the end, so the media player can queue the song
+// without a gap: the end must then open exactly that song.
+TEST_F(PlayerTest, TheUpcomingSongIsTheOneTheEndOpens) {
+  songs_.selected = 2;
+  EXPECT_EQ(player_.UpcomingSong(), "");
+  modes_.SetContinuousCaption(kContinuousOn);
+  EXPECT_EQ(player_.UpcomingSong(), "D:\\music\\a.mp3");
+  modes_.SetContinuousCaption(kContinuousOff);
+  modes_.SetAutoRandomCaption(kAutoRandomOn);
+  random_ = ScriptedRandomness({0.5, 0.9, 0.0});
+  EXPECT_EQ(player_.UpcomingSong(), "D:\\music\\be.mp3");
+  EXPECT_EQ(player_.UpcomingSong(), "D:\\music\\be.mp3") << "asked twice, drawn once";
+  player_.EndOfSong();
+  EXPECT_EQ(media_.opened, std::vector<std::string>{"D:\\music\\be.mp3"});
+  player_.EndOfSong();  // nothing asked ahead: the end draws its own
+  EXPECT_EQ(media_.opened.back(), "D:\\music\\see.mp3");
+  settings_.WriteMain("mp3 dir", "");
+  EXPECT_EQ(player_.UpcomingSong(), "");
+}
+
 TEST_F(PlayerTest, StyleChangeShowsInTheNextAnnouncement) {
   songs_.selected = 0;
   player_.PlayButton();
