@@ -100,8 +100,10 @@ void SonorixApp::OpenMenu(bool secondMenu) {
 }
 
 // The chat-scan's timer also spaces the lines of a "/scroll" listing and
-// the idle bot's, which keep their own time.
+// the idle bot's, which keep their own time. The client's integrity level is
+// compared as the scan first finds it.
 void SonorixApp::OnChatTimer() {
+  integrityCheck_.Poll();
   chatScan_.Poll();
   if (bot_) bot_->Tick();
 }
