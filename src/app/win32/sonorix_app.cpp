@@ -23,9 +23,12 @@ bool QuitRequested() {
 }  // namespace
 
 SonorixApp::SonorixApp(std::string programFolder)
-    : settings_(store_, std::move(programFolder)), mediaPlayer_([this] {
-        if (playerWindow_) playerWindow_->EndOfSong();
-      }) {
+    : settings_(store_, std::move(programFolder)),
+      mediaPlayer_(
+          [this] {
+            if (playerWindow_) playerWindow_->EndOfSong();
+          },
+          AudioOutput::kDevice, [](std::string_view problem) { MsgBoxEx(problem, "Sonorix"); }) {
   // Raised once the program next handles events: the failed write may sit
   // inside a chat command or a dialog.
   settings_.OnFirstWriteFailure([](const std::string& folder) {

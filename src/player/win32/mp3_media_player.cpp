@@ -7,10 +7,15 @@
 
 namespace sonorix {
 
-Mp3MediaPlayer::Mp3MediaPlayer(std::function<void()> onEndOfStream, AudioOutput output)
+Mp3MediaPlayer::Mp3MediaPlayer(std::function<void()> onEndOfStream, AudioOutput output,
+                               std::function<void(std::string_view)> tellUser, SoundSystem& sound)
     : onEndOfStream_(std::move(onEndOfStream)),
       output_(output),
-      window_([this](std::uintptr_t generation) { OnPosted(generation); }) {}
+      tellUser_(std::move(tellUser)),
+      sound_(sound),
+      window_([this](std::uintptr_t generation) { OnPosted(generation); }) {
+  if (tellUser_ && !sound_.DecodesMp3()) tellUser_(kNoMp3Codec);
+}
 
 Mp3MediaPlayer::~Mp3MediaPlayer() = default;
 
@@ -87,11 +92,19 @@ bool Mp3MediaPlayer::StartAt(std::size_t frame) {
   EndSession();
   restFrame_ = 0;
   try {
-    SessionStart start{song_, frame, volume_, output_,
-                       [window = &window_, generation = generation_] { window->Post(generation); }};
+    SessionStart start{
+        song_,   frame,
+        volume_, output_,
+        &sound_, [window = &window_, generation = generation_] { window->Post(generation); }};
     session_ = PlaybackSession::Start(std::move(start));
   } catch (const std::exception&) {
     session_.reset();
+  }
+  // The silent clock keeps the song's time, so the room hears of it as ever;
+  // only the user, who hears nothing, is told.
+  if (session_ && !session_->Heard() && output_ == AudioOutput::kDevice && !toldNoDevice_) {
+    toldNoDevice_ = true;
+    if (tellUser_) tellUser_(kNoAudioDevice);
   }
   state_ = session_ ? PlayState::Playing : PlayState::Stopped;
   return session_ != nullptr;

@@ -13,6 +13,7 @@
 #include "player/win32/acm_decoder.h"
 #include "player/win32/audio_sink.h"
 #include "player/win32/loaded_song.h"
+#include "player/win32/sound_system.h"
 
 namespace sonorix {
 
@@ -23,6 +24,8 @@ struct SessionStart {
   std::size_t frame = 0;  // the first one heard
   int volume = 100;
   AudioOutput output = AudioOutput::kDevice;
+  // Where the device comes from; the system's own when null.
+  SoundSystem* sound = nullptr;
   // Runs once on the worker thread when the last buffer has played; never after a stop.
   std::function<void()> onPlayedOut;
 };
@@ -52,6 +55,8 @@ class PlaybackSession {
   void Pause();
   void Resume();
   void SetVolume(int level) { sink_->SetVolume(level); }
+  // False when the silent clock keeps the time: no device opened.
+  bool Heard() const;
   // Seconds from the start of the song; never goes back, and holds still while paused.
   double Position() const;
 
