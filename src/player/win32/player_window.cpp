@@ -11,6 +11,7 @@
 #include "ui/win32/preset_look.h"
 #include "ui/win32/tray_icon.h"
 #include "ui/win32/twips.h"
+#include "ui/win32/work_area.h"
 
 namespace sonorix {
 
@@ -29,11 +30,13 @@ constexpr UINT_PTR kTimerChatScan = 2;
 constexpr UINT kFirstChatScan = 100;
 constexpr const wchar_t* kCaptions[] = {L"play", L"m&enu", L"stop", L"random", L"&close"};
 
-// Near the top right corner of the screen, clear of the client's rooms.
+// Near the top right corner of the first monitor's work area, clear of the
+// client's rooms and of a taskbar docked at the top or right.
 RECT StartingPlace() {
   const RECT size = TwipsRect(0, 0, kWidth, kHeight);
-  const int left = GetSystemMetrics(SM_CXSCREEN) - size.right - TwipsToPixelsX(300);
-  const int top = TwipsToPixelsY(600);
+  const RECT area = WorkAreaOf(nullptr);
+  const int left = area.right - size.right - TwipsToPixelsX(300);
+  const int top = area.top + TwipsToPixelsY(600);
   return RECT{left, top, left + size.right, top + size.bottom};
 }
 
