@@ -50,8 +50,9 @@ class ClientActions {
   // Maps the menu number to its toolbar icon (written back), opens that
   // icon's menu and picks the item of its sub-menu; false, with the menus
   // it opened closed again, if the icon is missing or either menu never
-  // showed. Only a menu of the client's process that was not shown before
-  // the click counts.
+  // showed; false at once when the system would not post the click, and
+  // false when it would not post the keys. Only a menu of the client's
+  // process that was not shown before the click counts.
   bool PickFromMenu(int& menu, int first, int& second);
   WindowRef FindMailbox();
   WindowRef FindMailTree(std::string_view kind);

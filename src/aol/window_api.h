@@ -67,6 +67,9 @@ class WindowApi {
                                  std::string_view text) = 0;
   virtual std::intptr_t Send(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
+  // A post the system refuses while the window still exists (a message it
+  // will not post, a full queue, a program it keeps this one from reaching)
+  // reaches nothing and counts as unanswered.
   virtual void Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                     std::intptr_t lParam) = 0;
 

@@ -29,20 +29,23 @@ constexpr std::array<Check, 8> kChecks{{
     {Axis::kVertical, Edge::kFar, true},
 }};
 
-// The window's position and size and the screen's extent along one axis.
+// The window's position and size and the area's start and extent along one axis.
 struct Span {
   int position;
   int size;
+  int start;
   int extent;
 };
 
-Span Along(Axis axis, const TwipsPlace& window, const TwipsSize& screen) {
-  if (axis == Axis::kHorizontal) return {window.left, window.width, screen.width};
-  return {window.top, window.height, screen.height};
+Span Along(Axis axis, const TwipsPlace& window, const TwipsPlace& area) {
+  if (axis == Axis::kHorizontal) return {window.left, window.width, area.left, area.width};
+  return {window.top, window.height, area.top, area.height};
 }
 
 // Where the window sits flush against the edge.
-int Flush(Edge edge, const Span& span) { return edge == Edge::kNear ? 0 : span.extent - span.size; }
+int Flush(Edge edge, const Span& span) {
+  return edge == Edge::kNear ? span.start : span.start + span.extent - span.size;
+}
 
 // How far the window lies beyond its flush place, off the screen's side;
 // negative when it lies on the screen's side.
@@ -70,11 +73,11 @@ TwipsPoint PlacedAlong(Axis axis, const TwipsPlace& window, int position) {
 
 }  // namespace
 
-std::optional<TwipsPoint> EdgeSnap::Next(const TwipsPlace& window, const TwipsSize& screen) {
+std::optional<TwipsPoint> EdgeSnap::Next(const TwipsPlace& window, const TwipsPlace& area) {
   const TwipsPoint here{window.left, window.top};
   for (; check_ < static_cast<int>(kChecks.size()); ++check_) {
     const Check& check = kChecks[check_];
-    const Span span = Along(check.axis, window, screen);
+    const Span span = Along(check.axis, window, area);
     const int beyond = Beyond(check.edge, span);
     if (!sliding_ && !Applies(check, beyond)) continue;
     if (!Arrived(check, beyond)) {
@@ -91,11 +94,11 @@ std::optional<TwipsPoint> EdgeSnap::Next(const TwipsPlace& window, const TwipsSi
   return std::nullopt;
 }
 
-std::vector<TwipsPoint> SnapPath(const TwipsPlace& window, const TwipsSize& screen) {
+std::vector<TwipsPoint> SnapPath(const TwipsPlace& window, const TwipsPlace& area) {
   std::vector<TwipsPoint> path;
   TwipsPlace place = window;
   EdgeSnap snap;
-  while (const auto next = snap.Next(place, screen)) {
+  while (const auto next = snap.Next(place, area)) {
     path.push_back(*next);
     place.left = next->left;
     place.top = next->top;

@@ -166,7 +166,12 @@ std::intptr_t FakeWindowTree::Send(WindowRef window, WindowMessage message, std:
 
 void FakeWindowTree::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                           std::intptr_t) {
-  if (Exists(window)) sent.push_back({window, message, wParam, {}});
+  if (!Exists(window)) return;
+  if (refusesPosts) {
+    ++unanswered_;
+    return;
+  }
+  sent.push_back({window, message, wParam, {}});
 }
 
 std::size_t FakeWindowTree::TextLength(WindowRef window) {

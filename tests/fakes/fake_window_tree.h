@@ -52,6 +52,9 @@ class FakeWindowTree final : public WindowApi {
   // answered yields 0 or "" and counts as unanswered, as the bounded window
   // API gives it, and nothing of it reaches the tree.
   std::function<bool()> answers;
+  // The system refuses every post, as to a program it keeps this one from
+  // reaching: nothing reaches the tree and each counts as unanswered.
+  bool refusesPosts = false;
   // A length question is answered at once, as if by the next tick's
   // messages, unless held: then AnswerHeldQuestion answers the newest with
   // the length at that moment. One the client does not answer is dropped.

@@ -13,12 +13,14 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/win32/code_page.h"
 #include "core/win32/long_path.h"
 #include "core/win32/message_pump.h"
 #include "player/mp3_scanner.h"
+#include "player/win32/sound_system.h"
 #include "player/win32/wave_output.h"
 #include "testutil.h"
 #include "wine/test_mp3.h"
@@ -404,6 +406,58 @@ TEST(MediaPlayerChain, EndOfStreamHandlerCanOpenTheNextSong) {
   player->SetCurrentPosition(1.7);
   EXPECT_TRUE(WaitFor([&] { return ends == 2; }));
   EXPECT_EQ(player->State(), PlayState::Stopped);
+}
+
+// The system's codec and device, or their absence.
+class FakeSoundSystem final : public SoundSystem {
+ public:
+  bool DecodesMp3() override { return hasCodec; }
+  std::unique_ptr<AudioSink> OpenDevice(const WAVEFORMATEX& format) override {
+    return hasDevice ? WindowsSoundSystem().OpenDevice(format) : nullptr;
+  }
+  bool hasCodec = true;
+  bool hasDevice = true;
+};
+
+struct ToldLines {
+  std::function<void(std::string_view)> Sink() {
+    return [this](std::string_view line) { lines.emplace_back(line); };
+  }
+  std::vector<std::string> lines;
+};
+
+// A system without the MP3 codec is named as the player is made, once,
+// with the pack that brings it; one with the codec says nothing. Wine's
+// codec is found, as Windows' own would be.
+TEST(MediaPlayerSound, AMissingMp3CodecIsToldOnceAtTheStart) {
+  EXPECT_TRUE(WindowsSoundSystem().DecodesMp3());
+  FakeSoundSystem sound;
+  ToldLines told;
+  { Mp3MediaPlayer player({}, AudioOutput::kDevice, told.Sink(), sound); }
+  EXPECT_TRUE(told.lines.empty());
+  sound.hasCodec = false;
+  Mp3MediaPlayer player({}, AudioOutput::kDevice, told.Sink(), sound);
+  ASSERT_EQ(told.lines, std::vector<std::string>{std::string(Mp3MediaPlayer::kNoMp3Codec)});
+  EXPECT_NE(told.lines[0].find("Media Feature Pack"), std::string::npos);
+}
+
+// With no device the silent clock keeps the song's time and its end, and
+// the user hears of it once, at the first song, not at every one.
+TEST(MediaPlayerSound, NoAudioDeviceIsToldOnceAndTheSongStillKeepsItsTime) {
+  FakeSoundSystem sound;
+  ToldLines told;
+  int ends = 0;
+  Mp3MediaPlayer player([&] { ++ends; }, AudioOutput::kDevice, told.Sink(), sound);
+  ASSERT_TRUE(player.Open(TestMp3("mono.mp3")));
+  EXPECT_TRUE(told.lines.empty()) << "a device plays it";
+  sound.hasDevice = false;
+  ASSERT_TRUE(player.Open(TestMp3("mono.mp3")));
+  EXPECT_EQ(told.lines, std::vector<std::string>{std::string(Mp3MediaPlayer::kNoAudioDevice)});
+  player.SetCurrentPosition(1.5);
+  EXPECT_TRUE(WaitFor([&] { return player.CurrentPosition() > 1.6; }));
+  EXPECT_TRUE(WaitFor([&] { return ends == 1; }));
+  ASSERT_TRUE(player.Open(TestMp3("cbr128.mp3")));
+  EXPECT_EQ(told.lines.size(), 1u);
 }
 
 TEST(LongPath, GivesDrivesSharesAndRelativePathsTheirLongForm) {

@@ -139,5 +139,44 @@ TEST(SongListBox, DrawsARowInTheListColourOrHighlighted) {
   }
 }
 
+// Drags the list's thumb to the foot of its scroll bar, as a user does: the
+// press goes to the scroll bar, which then tracks the mouse messages that
+// follow it until the button is released.
+void DragThumbToTheBottom(HWND list) {
+  SCROLLBARINFO bar{};
+  bar.cbSize = sizeof bar;
+  ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
+  const int x = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+  POINT thumb{x, bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
+  POINT foot{x, bar.rcScrollBar.bottom - 1};
+  ScreenToClient(list, &foot);
+  PostMessageW(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(foot.x, foot.y));
+  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(foot.x, foot.y));
+  SendMessageW(list, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(thumb.x, thumb.y));
+}
+
+// A scroll message carries 16 bits of position: the thumb of a list past
+// 65,536 rows must still reach its last row. A position sent by anyone
+// but the scroll bar is taken as it comes.
+TEST(SongListBox, ItsThumbReachesEveryRowOfAHundredThousand) {
+  const OwnedWindow host(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200,
+                                         nullptr, nullptr, nullptr, nullptr));
+  SongListBox list(host.get(), 1, RECT{0, 0, 200, 150});
+  const HWND box = list.Hwnd();
+  // Only the count matters to the scrolling: the box holds no names of its own.
+  SendMessageW(box, LB_SETCOUNT, 100000, 0);
+  RECT client{};
+  GetClientRect(box, &client);
+  const int rows = client.bottom / static_cast<int>(SendMessageW(box, LB_GETITEMHEIGHT, 0, 0));
+  ASSERT_GT(rows, 1);
+
+  DragThumbToTheBottom(box);
+  EXPECT_EQ(SendMessageW(box, LB_GETTOPINDEX, 0, 0), 100000 - rows);
+  EXPECT_EQ(GetScrollPos(box, SB_VERT), 100000 - rows);
+
+  SendMessageW(box, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1234), 0);
+  EXPECT_EQ(SendMessageW(box, LB_GETTOPINDEX, 0, 0), 1234);
+}
+
 }  // namespace
 }  // namespace sonorix

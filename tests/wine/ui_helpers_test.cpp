@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstddef>
@@ -216,6 +217,53 @@ TEST(SnapToEdges, SlidesAWindowReleasedNearTheLeftEdgeToItHandlingEventsOnTheWay
   Plain away(405, 4500);
   SnapToEdges(away.Hwnd());
   EXPECT_EQ(away.Rect().left, TwipsToPixelsX(405));
+}
+
+using Sides = std::array<LONG, 4>;
+Sides SidesOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+Sides PlaceInParent(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return SidesOf(rect);
+}
+
+LONG FontHeight(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+// Dragged to a monitor at twice the scale, a window takes the rectangle the
+// system suggests, and its controls (those inside a control too) grow with
+// it, fonts included; back on the first monitor all is as it was.
+TEST(DpiChange, TheWindowTakesTheSuggestedPlaceAndItsControlsScaleWithIt) {
+  Plain window(600, 600);
+  const HWND label = CreateWindowExW(0, L"STATIC", L"x", WS_CHILD | WS_VISIBLE, 10, 20, 100, 30,
+                                     window.Hwnd(), nullptr, nullptr, nullptr);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  const HWND inner = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 4, 6, 40, 10, label,
+                                     nullptr, nullptr, nullptr);
+  const LONG height = FontHeight(label);
+  const RECT before = window.Rect();
+  const int dpi = TwipsToPixelsY(1440);
+
+  RECT suggested{before.left + 1000, before.top + 50, 0, 0};
+  suggested.right = suggested.left + 2 * (before.right - before.left);
+  suggested.bottom = suggested.top + 2 * (before.bottom - before.top);
+  SendMessageW(window.Hwnd(), WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(SidesOf(window.Rect()), SidesOf(suggested));
+  EXPECT_EQ(PlaceInParent(label), (Sides{20, 40, 220, 100}));
+  EXPECT_EQ(PlaceInParent(inner), (Sides{8, 12, 88, 32}));
+  EXPECT_EQ(FontHeight(label), 2 * height);
+
+  SendMessageW(window.Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&before));
+  EXPECT_EQ(SidesOf(window.Rect()), SidesOf(before));
+  EXPECT_EQ(PlaceInParent(label), (Sides{10, 20, 110, 50}));
+  EXPECT_EQ(FontHeight(label), height);
 }
 
 TEST(SnapToEdges, StopsWhenAHandlerClosesTheWindowDuringTheSlide) {

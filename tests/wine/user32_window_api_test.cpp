@@ -1,5 +1,7 @@
 #include "aol/win32/user32_window_api.h"
 
+#include "aol/win32/token_integrity_levels.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -114,6 +116,29 @@ TEST_F(User32WindowApiTest, AGoneWindowReadsEmpty) {
   EXPECT_EQ(api_.Caption(edit), "");
   EXPECT_FALSE(api_.IsVisible(edit));
   EXPECT_FALSE(api_.GetSibling(edit, Sibling::Next));
+}
+
+// A post the system refuses to a window that is there (here a message that
+// carries a pointer, which can only be sent) is a call not answered; a post
+// to a window gone is not, as every other call on a gone window.
+TEST_F(User32WindowApiTest, APostTheSystemRefusesCountsAsUnanswered) {
+  const WindowRef edit = api_.FindChild(Ref(frame_.get()), {}, "edit");
+  api_.Post(edit, WindowMessage::KeyDown, 0x20, 0);
+  EXPECT_EQ(api_.UnansweredCalls(), 0u);
+  api_.Post(edit, WindowMessage::SetText, 0, 0);
+  EXPECT_EQ(api_.UnansweredCalls(), 1u);
+  DestroyWindow(reinterpret_cast<HWND>(edit.handle));
+  api_.Post(edit, WindowMessage::KeyDown, 0x20, 0);
+  EXPECT_EQ(api_.UnansweredCalls(), 1u);
+}
+
+// The tokens are read: a program's own window is at its own level.
+TEST_F(User32WindowApiTest, NoWindowOfThisProgramOrGoneOutranksIt) {
+  TokenIntegrityLevels levels;
+  EXPECT_FALSE(levels.Outranks(Ref(frame_.get())));
+  const WindowRef edit = api_.FindChild(Ref(frame_.get()), {}, "edit");
+  DestroyWindow(reinterpret_cast<HWND>(edit.handle));
+  EXPECT_FALSE(levels.Outranks(edit));
 }
 
 TEST_F(User32WindowApiTest, DoEventsDispatchesPendingMessagesAndKeepsTheQuit) {

@@ -58,7 +58,9 @@ class BoundedWindowApi final : public WindowApi {
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;
   void DoEvents() override;
-  std::uint64_t UnansweredCalls() const override { return calls_.Unanswered(); }
+  std::uint64_t UnansweredCalls() const override {
+    return calls_.Unanswered() + direct_.UnansweredCalls();
+  }
   void Close() { closed_ = true; }
 
  private:

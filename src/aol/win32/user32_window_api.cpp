@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "aol/win32/length_questions.h"
+#include "core/trace.h"
 #include "core/win32/code_page.h"
 #include "core/win32/message_pump.h"
 
@@ -108,7 +110,15 @@ std::intptr_t User32WindowApi::Send(WindowRef window, WindowMessage message, std
 void User32WindowApi::Post(WindowRef window, WindowMessage message, std::uintptr_t wParam,
                            std::intptr_t lParam) {
   if (!window) return;
-  PostMessageA(ToHwnd(window), static_cast<UINT>(message), wParam, lParam);
+  const HWND hwnd = ToHwnd(window);
+  // A message dropped for a program at a higher integrity level may still
+  // report success, with only the last error set to say so.
+  SetLastError(ERROR_SUCCESS);
+  const bool posted = PostMessageA(hwnd, static_cast<UINT>(message), wParam, lParam) != FALSE &&
+                      GetLastError() != ERROR_ACCESS_DENIED;
+  if (posted || !IsWindow(hwnd)) return;
+  ++refusedPosts_;
+  Trace("client message not posted: " + std::to_string(static_cast<unsigned>(message)));
 }
 
 std::size_t User32WindowApi::TextLength(WindowRef window) {

@@ -31,9 +31,11 @@ class User32WindowApi final : public WindowApi {
   std::string Caption(WindowRef window) override;
   bool IsVisible(WindowRef window) override;
   void DoEvents() override;
-  std::uint64_t UnansweredCalls() const override { return 0; }
+  // Only posts the system refused: every other call waits for its answer.
+  std::uint64_t UnansweredCalls() const override { return refusedPosts_; }
 
  private:
+  std::uint64_t refusedPosts_ = 0;
   // Made on the first question: most instances only ever send.
   std::unique_ptr<class LengthQuestions> questions_;
 };

@@ -23,9 +23,12 @@ bool QuitRequested() {
 }  // namespace
 
 SonorixApp::SonorixApp(std::string programFolder)
-    : settings_(store_, std::move(programFolder)), mediaPlayer_([this] {
-        if (playerWindow_) playerWindow_->EndOfSong();
-      }) {
+    : settings_(store_, std::move(programFolder)),
+      mediaPlayer_(
+          [this] {
+            if (playerWindow_) playerWindow_->EndOfSong();
+          },
+          AudioOutput::kDevice, [](std::string_view problem) { MsgBoxEx(problem, "Sonorix"); }) {
   mediaPlayer_.AskNextSongWith(
       [this] { return playerWindow_ ? playerWindow_->UpcomingSong() : std::string(); });
   // Raised once the program next handles events: the failed write may sit
@@ -110,8 +113,10 @@ void SonorixApp::StartChatScan() {
 }
 
 // The chat-scan's timer also spaces the lines of a "/scroll" listing and
-// the idle bot's, which keep their own time.
+// the idle bot's, which keep their own time. The client's integrity level is
+// compared as the scan first finds it.
 void SonorixApp::OnChatTimer() {
+  integrityCheck_.Poll();
   chatScan_.Poll();
   if (bot_) bot_->Tick();
 }

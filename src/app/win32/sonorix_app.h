@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "aol/aol_client.h"
+#include "aol/integrity_check.h"
 #include "aol/win32/bounded_window_api.h"
+#include "aol/win32/token_integrity_levels.h"
 #include "app/win32/chat_timer_window.h"
 #include "bot/chat_bot.h"
 #include "bot/chat_scan.h"
@@ -23,6 +25,7 @@
 #include "player/win32/player_window.h"
 #include "ui/win32/about_box.h"
 #include "ui/win32/command_list_window.h"
+#include "ui/win32/msg_box_ex.h"
 #include "ui/win32/tray_icon.h"
 
 namespace sonorix {
@@ -89,6 +92,9 @@ class SonorixApp final : private BotWindows {
   Settings settings_;
   BoundedWindowApi windows_;
   AolClient aol_{windows_};
+  TokenIntegrityLevels integrity_;
+  ClientIntegrityCheck integrityCheck_{
+      windows_, integrity_, [](std::string_view warning) { MsgBoxEx(warning, "Sonorix"); }};
   Win32Clock clock_;
   StdRandomness random_;
   EndOfSongModes modes_;

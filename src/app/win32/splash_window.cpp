@@ -4,6 +4,7 @@
 #include "core/win32/code_page.h"
 #include "core/win32/stay_on_top.h"
 #include "ui/win32/twips.h"
+#include "ui/win32/work_area.h"
 
 namespace sonorix {
 
@@ -14,9 +15,7 @@ constexpr int kHeight = 1485;
 
 RECT Centred(int widthTwips, int heightTwips) {
   const RECT size = TwipsRect(0, 0, widthTwips, heightTwips);
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - size.right) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - size.bottom) / 2;
-  return RECT{left, top, left + size.right, top + size.bottom};
+  return CentredIn(WorkAreaOf(nullptr), size.right, size.bottom);
 }
 
 }  // namespace

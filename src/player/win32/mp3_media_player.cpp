@@ -19,10 +19,15 @@ std::uintptr_t Notice(std::uintptr_t generation, std::uintptr_t kind) {
 
 }  // namespace
 
-Mp3MediaPlayer::Mp3MediaPlayer(std::function<void()> onEndOfStream, AudioOutput output)
+Mp3MediaPlayer::Mp3MediaPlayer(std::function<void()> onEndOfStream, AudioOutput output,
+                               std::function<void(std::string_view)> tellUser, SoundSystem& sound)
     : onEndOfStream_(std::move(onEndOfStream)),
       output_(output),
-      window_([this](std::uintptr_t value) { OnPosted(value); }) {}
+      tellUser_(std::move(tellUser)),
+      sound_(sound),
+      window_([this](std::uintptr_t value) { OnPosted(value); }) {
+  if (tellUser_ && !sound_.DecodesMp3()) tellUser_(kNoMp3Codec);
+}
 
 Mp3MediaPlayer::~Mp3MediaPlayer() = default;
 
@@ -123,6 +128,7 @@ bool Mp3MediaPlayer::StartAt(std::size_t frame) {
         frame,
         volume_,
         output_,
+        &sound_,
         [window = &window_, generation = generation_](SessionNotice notice) {
           window->Post(Notice(generation,
                               notice == SessionNotice::kDecoded ? kDecodedNotice : kEndedNotice));
@@ -131,6 +137,12 @@ bool Mp3MediaPlayer::StartAt(std::size_t frame) {
     session_ = PlaybackSession::Start(std::move(start));
   } catch (const std::exception&) {
     session_.reset();
+  }
+  // The silent clock keeps the song's time, so the room hears of it as ever;
+  // only the user, who hears nothing, is told.
+  if (session_ && !session_->Heard() && output_ == AudioOutput::kDevice && !toldNoDevice_) {
+    toldNoDevice_ = true;
+    if (tellUser_) tellUser_(kNoAudioDevice);
   }
   state_ = session_ ? PlayState::Playing : PlayState::Stopped;
   return session_ != nullptr;

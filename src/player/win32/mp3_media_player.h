@@ -7,12 +7,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "player/media_player.h"
 #include "player/win32/loaded_song.h"
 #include "player/win32/notify_window.h"
 #include "player/win32/output_gaps.h"
 #include "player/win32/playback_session.h"
+#include "player/win32/sound_system.h"
 
 namespace sonorix {
 
@@ -22,9 +24,13 @@ class Mp3MediaPlayer final : public MediaPlayer, public VolumeControl {
   // onEndOfStream runs once for each song that plays to its end (or is sought past it), on
   // the thread that made the player, from its message loop; never for Stop or a new Open. It
   // may open the next song. kSilentClock plays every song on a clock alone, as happens anyway
-  // when no audio device opens.
+  // when no audio device opens. tellUser says, once each, that the system has no MP3 codec
+  // (asked as the player is made) and that a song plays on the silent clock for want of a
+  // device (at the first such song); neither is said to the room, which goes on as usual.
   explicit Mp3MediaPlayer(std::function<void()> onEndOfStream = {},
-                          AudioOutput output = AudioOutput::kDevice);
+                          AudioOutput output = AudioOutput::kDevice,
+                          std::function<void(std::string_view)> tellUser = {},
+                          SoundSystem& sound = WindowsSoundSystem());
   ~Mp3MediaPlayer() override;
   Mp3MediaPlayer(const Mp3MediaPlayer&) = delete;
   Mp3MediaPlayer& operator=(const Mp3MediaPlayer&) = delete;
@@ -49,6 +55,14 @@ class Mp3MediaPlayer final : public MediaPlayer, public VolumeControl {
   // The silences between sounds that nobody asked for: a song started from the end-of-stream
   // handler after the last one played out counts, a stop or a song started by hand does not.
   OutputGaps::Figures Gaps() const { return gaps_.Total(); }
+  static constexpr std::string_view kNoMp3Codec =
+      "Windows on this computer has no MP3 codec, so Sonorix cannot play any song. N and KN "
+      "editions of Windows and Windows Server leave it out: install the Media Feature Pack for "
+      "your version of Windows (Settings, Apps, Optional features) and start Sonorix again.";
+  static constexpr std::string_view kNoAudioDevice =
+      "Sonorix found no sound device, so songs play without sound: they keep their time and "
+      "end as usual, but nothing is heard. Connect or turn on a sound device; the next song "
+      "started plays through it.";
 
  private:
   bool StartAt(std::size_t frame);
@@ -62,6 +76,9 @@ class Mp3MediaPlayer final : public MediaPlayer, public VolumeControl {
   const AudioOutput output_;
   std::function<std::string()> nextSong_;
   OutputGaps gaps_;
+  const std::function<void(std::string_view)> tellUser_;
+  SoundSystem& sound_;
+  bool toldNoDevice_ = false;
   int volume_ = 100;
   std::shared_ptr<const LoadedSong> song_;
   PlayState state_ = PlayState::Stopped;

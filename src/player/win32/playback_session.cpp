@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "player/win32/silent_clock.h"
-#include "player/win32/wave_output.h"
 
 namespace sonorix {
 
@@ -29,9 +28,11 @@ std::size_t BatchFrames(const Mp3Info& info) {
   return std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil(frames)));
 }
 
-std::unique_ptr<AudioSink> OpenSink(AudioOutput output, const WAVEFORMATEX& format) {
+std::unique_ptr<AudioSink> OpenSink(const SessionStart& start, const WAVEFORMATEX& format) {
   std::unique_ptr<AudioSink> sink;
-  if (output == AudioOutput::kDevice) sink = WaveOutput::Open(format);
+  if (start.output == AudioOutput::kDevice) {
+    sink = (start.sound != nullptr ? *start.sound : WindowsSoundSystem()).OpenDevice(format);
+  }
   if (!sink) sink = std::make_unique<SilentClock>(format);
   return sink;
 }
@@ -73,7 +74,7 @@ std::unique_ptr<PlaybackSession> PlaybackSession::Start(SessionStart start) {
     UniqueHandle stopEvent = MakeEvent(true);
     UniqueHandle wakeEvent = MakeEvent(false);
     if (!decoder || !stopEvent || !wakeEvent) return nullptr;
-    auto sink = OpenSink(start.output, decoder->PcmFormat());
+    auto sink = OpenSink(start, decoder->PcmFormat());
     sink->SetVolume(start.volume);
     return std::make_unique<PlaybackSession>(Key{}, std::move(start), std::move(decoder),
                                              std::move(sink), std::move(stopEvent),
@@ -124,6 +125,10 @@ void PlaybackSession::Pause() {
 void PlaybackSession::Resume() {
   pausedAt_.reset();
   sink_->Resume();
+}
+
+bool PlaybackSession::Heard() const {
+  return dynamic_cast<const SilentClock*>(sink_.get()) == nullptr;
 }
 
 double PlaybackSession::Position() const {

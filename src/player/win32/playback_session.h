@@ -18,6 +18,7 @@
 #include "player/win32/audio_sink.h"
 #include "player/win32/loaded_song.h"
 #include "player/win32/output_gaps.h"
+#include "player/win32/sound_system.h"
 
 namespace sonorix {
 
@@ -33,6 +34,8 @@ struct SessionStart {
   std::size_t frame = 0;  // the first one heard
   int volume = 100;
   AudioOutput output = AudioOutput::kDevice;
+  // Where the device comes from; the system's own when null.
+  SoundSystem* sound = nullptr;
   // Runs on the worker thread; never after a stop. kSongEnded comes once for each song.
   std::function<void(SessionNotice)> notify;
   // Told when the output runs dry and when sound is heard again; outlives the session.
@@ -68,6 +71,8 @@ class PlaybackSession {
   void Pause();
   void Resume();
   void SetVolume(int level) { sink_->SetVolume(level); }
+  // False when the silent clock keeps the time: no device opened.
+  bool Heard() const;
   // Seconds from the start of the song heard; never goes back, and holds still while paused.
   // Runs on past that song's end while its follower plays, until Advance.
   double Position() const;

@@ -10,6 +10,7 @@
 #include "ui/win32/preset_look.h"
 #include "ui/win32/tray_icon.h"
 #include "ui/win32/twips.h"
+#include "ui/win32/work_area.h"
 
 namespace sonorix {
 
@@ -25,11 +26,13 @@ constexpr int kIdRandom = 204;
 constexpr int kIdClose = 205;
 constexpr const wchar_t* kCaptions[] = {L"play", L"m&enu", L"stop", L"random", L"&close"};
 
-// Near the top right corner of the screen, clear of the client's rooms.
+// Near the top right corner of the first monitor's work area, clear of the
+// client's rooms and of a taskbar docked at the top or right.
 RECT StartingPlace() {
   const RECT size = TwipsRect(0, 0, kWidth, kHeight);
-  const int left = GetSystemMetrics(SM_CXSCREEN) - size.right - TwipsToPixelsX(300);
-  const int top = TwipsToPixelsY(600);
+  const RECT area = WorkAreaOf(nullptr);
+  const int left = area.right - size.right - TwipsToPixelsX(300);
+  const int top = area.top + TwipsToPixelsY(600);
   return RECT{left, top, left + size.right, top + size.bottom};
 }
 

@@ -108,6 +108,27 @@ int RowHeight(HWND list) {
   return metrics.tmHeight;
 }
 
+// A scroll message carries the thumb's position in 16 bits, and the list box
+// scrolls to that: past row 65,535 a dragged thumb lands 65,536 rows short. The
+// scroll bar keeps the whole position while it tracks; it is the same drag
+// when its low 16 bits are the message's.
+LRESULT CALLBACK ReachEveryRow(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR) {
+  if (message == WM_VSCROLL &&
+      (LOWORD(wParam) == SB_THUMBTRACK || LOWORD(wParam) == SB_THUMBPOSITION)) {
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_TRACKPOS;
+    if (GetScrollInfo(list, SB_VERT, &scroll) &&
+        LOWORD(static_cast<DWORD>(scroll.nTrackPos)) == HIWORD(wParam)) {
+      SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(scroll.nTrackPos), 0);
+      return 0;
+    }
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(list, ReachEveryRow, id);
+  return DefSubclassProc(list, message, wParam, lParam);
+}
+
 }  // namespace
 
 SongNames ListMp3Files(const std::string& folder) {
@@ -132,6 +153,7 @@ SongListBox::SongListBox(HWND parent, int id, const RECT& rect)
       hwnd_(list_.Hwnd()),
       tip_(CreateTip(hwnd_)) {
   SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, RowHeight(hwnd_));
+  SetWindowSubclass(hwnd_, ReachEveryRow, 0, 0);
 }
 
 void SongListBox::UseEarlyListing(std::string folder, std::future<SongNames> listing) {

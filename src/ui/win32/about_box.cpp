@@ -5,6 +5,7 @@
 #include "core/win32/stay_on_top.h"
 #include "ui/win32/program_icon.h"
 #include "ui/win32/twips.h"
+#include "ui/win32/work_area.h"
 
 namespace sonorix {
 
@@ -21,9 +22,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 RECT Centred() {
   const RECT size = TwipsRect(0, 0, kWidth, kHeight);
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - size.right) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - size.bottom) / 2;
-  return RECT{left, top, left + size.right, top + size.bottom};
+  return CentredIn(WorkAreaOf(nullptr), size.right, size.bottom);
 }
 
 Font BoldLargerFont() {

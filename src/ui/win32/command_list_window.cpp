@@ -4,6 +4,7 @@
 #include "core/win32/stay_on_top.h"
 #include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"
+#include "ui/win32/work_area.h"
 
 namespace sonorix {
 
@@ -16,9 +17,7 @@ constexpr int kIdLstcoms = 100;
 
 RECT Centred() {
   const RECT size = TwipsRect(0, 0, kWidth, kHeight);
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - size.right) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - size.bottom) / 2;
-  return RECT{left, top, left + size.right, top + size.bottom};
+  return CentredIn(WorkAreaOf(nullptr), size.right, size.bottom);
 }
 
 }  // namespace

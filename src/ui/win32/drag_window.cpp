@@ -3,6 +3,7 @@
 #include "core/win32/message_pump.h"
 #include "ui/snap_to_edges.h"
 #include "ui/win32/twips.h"
+#include "ui/win32/work_area.h"
 
 namespace sonorix {
 
@@ -13,10 +14,9 @@ TwipsPlace PlaceInTwips(const RECT& rect) {
           PixelsToTwipsX(rect.right - rect.left), PixelsToTwipsY(rect.bottom - rect.top)};
 }
 
-TwipsSize ScreenInTwips() {
-  return {PixelsToTwipsX(GetSystemMetrics(SM_CXSCREEN)),
-          PixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN))};
-}
+// The monitor the window is dropped on, less its taskbar: a window on a
+// second monitor stays there, and none slides under the taskbar.
+TwipsPlace WorkAreaInTwips(HWND window) { return PlaceInTwips(WorkAreaOf(window)); }
 
 // At a resolution where a step is less than a pixel, rounding could leave
 // the window where it is and the slide would never arrive: such a step
@@ -48,7 +48,7 @@ void SnapToEdges(HWND window) {
   RECT rect{};
   // Handlers run between steps may close the window.
   while (IsWindow(window) && GetWindowRect(window, &rect)) {
-    const auto next = snap.Next(PlaceInTwips(rect), ScreenInTwips());
+    const auto next = snap.Next(PlaceInTwips(rect), WorkAreaInTwips(window));
     if (!next) return;
     MoveInTwips(window, rect, *next);
     if (!PumpPendingMessages()) return;

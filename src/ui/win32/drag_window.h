@@ -11,8 +11,8 @@ namespace sonorix {
 // the window has come to rest.
 void DragWindow(HWND window);
 
-// Slides the top-level window back onto the screen and against a screen
-// edge it lies near, handling pending window events between steps so the
+// Slides the top-level window back onto its monitor's work area and against
+// an edge of it that it lies near, handling pending window events between steps so the
 // slide is seen. Stops early if the window goes away or the program is
 // ending.
 void SnapToEdges(HWND window);

@@ -3,6 +3,7 @@
 #include "core/trace.h"
 #include "core/win32/code_page.h"
 #include "core/win32/stay_on_top.h"
+#include "ui/win32/work_area.h"
 
 namespace sonorix {
 
@@ -33,11 +34,11 @@ std::string GetText(HWND control) {
 
 }  // namespace
 
-// Beyond the screen's bottom right corner, where nobody sees it; the box it
+// Beyond every monitor's bottom right corner, where nobody sees it (past
+// the first monitor's alone it could show on a second one); the box it
 // owns is placed on the screen by the system and is top-most like it.
 TimedMessageBox::TimedMessageBox() {
-  const int left = GetSystemMetrics(SM_CXSCREEN);
-  const int top = GetSystemMetrics(SM_CYSCREEN);
+  const auto [left, top] = OffEveryMonitor();
   if (!CreateWindowOfClass(kTimedMessageBoxClass, WS_EX_TOOLWINDOW, WS_POPUP,
                            RECT{left, top, left + 100, top + 40}, nullptr)) {
     return;

@@ -60,6 +60,11 @@ LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     RestoreFocus();
     return 0;
   }
+  // Moved to a monitor of another scale.
+  if (message == WM_DPICHANGED) {
+    dpiScaling_.OnDpiChanged(hwnd_, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    return 0;
+  }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 

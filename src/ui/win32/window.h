@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "ui/win32/dpi_scaling.h"
+
 namespace sonorix {
 
 class Window {
@@ -35,6 +37,7 @@ class Window {
 
   HWND hwnd_ = nullptr;
   HWND lastFocus_ = nullptr;
+  DpiScaling dpiScaling_;
 };
 
 }  // namespace sonorix

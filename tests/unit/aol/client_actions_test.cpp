@@ -160,6 +160,19 @@ TEST(ClientActions, AMenuOpenWhenItsWaitGivesUpIsClosed) {
   EXPECT_TRUE(rig.SentTo(before).empty());
 }
 
+// A click the system would not post opens nothing: no menu is waited for.
+TEST(ClientActions, AMenuWhoseClickWasNotPostedIsNotWaitedFor) {
+  ActionRig rig;
+  rig.ServeMenus();
+  rig.tree.refusesPosts = true;
+  const double start = rig.clock.now;
+  int menu = 0;
+  int second = 1;
+  EXPECT_FALSE(rig.actions.PickFromMenu(menu, 0, second));
+  EXPECT_EQ(rig.clock.now, start);
+  EXPECT_FALSE(rig.popup);
+}
+
 TEST(ClientActions, KeywordsAndPrivateRoomsAreTypedIntoTheKeywordBox) {
   ActionRig rig;
   rig.actions.PrivateRoom("x");

@@ -8,11 +8,11 @@ namespace sonorix {
 namespace {
 
 // 1280 x 960 pixels at 15 twips a pixel; the player window's size.
-constexpr TwipsSize kScreen{19200, 14400};
+constexpr TwipsPlace kScreen{0, 0, 19200, 14400};
 constexpr int kW = 2950;
 constexpr int kH = 1515;
 
-TwipsPoint RestingPlace(const TwipsPlace& window, const TwipsSize& screen = kScreen) {
+TwipsPoint RestingPlace(const TwipsPlace& window, const TwipsPlace& screen = kScreen) {
   const auto path = SnapPath(window, screen);
   return path.empty() ? TwipsPoint{window.left, window.top} : path.back();
 }
@@ -93,8 +93,30 @@ TEST(SnapToEdges, FollowsAScreenThatChangesDuringTheSlide) {
   TwipsPlace window{kScreen.width - kW - 100, 5000, kW, kH};
   EXPECT_EQ(snap.Next(window, kScreen), (TwipsPoint{window.left + 10, 5000}));
   window.left += 10;
-  const TwipsSize narrower{kScreen.width - 80, kScreen.height};
+  const TwipsPlace narrower{0, 0, kScreen.width - 80, kScreen.height};
   EXPECT_EQ(snap.Next(window, narrower), (TwipsPoint{narrower.width - kW, 5000}));
+}
+
+// A second monitor left of and below the first, its taskbar on the left:
+// the window comes back onto that work area and docks to its edges, not
+// to the first monitor's.
+TEST(SnapToEdges, KeepsToAWorkAreaThatDoesNotStartAtTheOrigin) {
+  constexpr TwipsPlace kArea{-19200 + 600, 1500, 19200 - 600, 14400 - 450};
+  constexpr int kRight = kArea.left + kArea.width - kW;
+  constexpr int kBottom = kArea.top + kArea.height - kH;
+  const std::pair<TwipsPlace, TwipsPoint> cases[] = {
+      {{-10000, 6000, kW, kH}, {-10000, 6000}},
+      {{kArea.left - 700, 6000, kW, kH}, {kArea.left, 6000}},
+      {{kArea.left + 300, 6000, kW, kH}, {kArea.left, 6000}},
+      {{-10000, 1000, kW, kH}, {-10000, kArea.top}},
+      {{-10000, kArea.top + 399, kW, kH}, {-10000, kArea.top}},
+      {{500, 6000, kW, kH}, {kRight, 6000}},
+      {{kRight - 200, kBottom - 100, kW, kH}, {kRight, kBottom}},
+      {{-10000, 16000, kW, kH}, {-10000, kBottom}}};
+  for (const auto& [window, rest] : cases) {
+    EXPECT_EQ(RestingPlace(window, kArea), rest) << window.left << "," << window.top;
+    ExpectStepsOfTen(window, SnapPath(window, kArea));
+  }
 }
 
 }  // namespace

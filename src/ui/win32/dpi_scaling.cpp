@@ -1,0 +1,84 @@
+#include "ui/win32/dpi_scaling.h"
+
+#include <map>
+#include <utility>
+
+namespace sonorix {
+
+namespace {
+
+int SystemDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+struct Rescale {
+  int to;
+  int from;
+  // Fonts already scaled, by the handle they replace: controls share fonts.
+  std::map<HFONT, HFONT> made;
+  std::vector<Font> fonts;
+
+  int operator()(int value) const { return MulDiv(value, to, from); }
+
+  HFONT Scaled(HFONT font) {
+    if (const auto found = made.find(font); found != made.end()) return found->second;
+    LOGFONTW description{};
+    if (GetObjectW(font, sizeof description, &description) == 0) return font;
+    description.lfHeight = (*this)(description.lfHeight);
+    description.lfWidth = (*this)(description.lfWidth);
+    Font scaled(CreateFontIndirectW(&description));
+    if (!scaled) return font;
+    const HFONT handle = scaled.get();
+    fonts.push_back(std::move(scaled));
+    made.emplace(font, handle);
+    return handle;
+  }
+};
+
+bool IsOwnerDrawnFixedList(HWND control) {
+  wchar_t name[16] = {};
+  GetClassNameW(control, name, 16);
+  return CompareStringOrdinal(name, -1, L"ListBox", -1, TRUE) == CSTR_EQUAL &&
+         (GetWindowLongW(control, GWL_STYLE) & LBS_OWNERDRAWFIXED) != 0;
+}
+
+// Every control, also those inside another, keeps its place in its parent.
+BOOL CALLBACK RescaleControl(HWND control, LPARAM data) {
+  Rescale& rescale = *reinterpret_cast<Rescale*>(data);
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  if (font != nullptr) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(rescale.Scaled(font)), FALSE);
+  }
+  if (IsOwnerDrawnFixedList(control)) {
+    const LRESULT row = SendMessageW(control, LB_GETITEMHEIGHT, 0, 0);
+    if (row > 0) SendMessageW(control, LB_SETITEMHEIGHT, 0, rescale(static_cast<int>(row)));
+  }
+  SetWindowPos(control, nullptr, rescale(rect.left), rescale(rect.top),
+               rescale(rect.right - rect.left), rescale(rect.bottom - rect.top),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(control, nullptr, TRUE);
+  return TRUE;
+}
+
+}  // namespace
+
+void DpiScaling::OnDpiChanged(HWND window, int newDpi, const RECT& suggested) {
+  if (dpi_ == 0) dpi_ = SystemDpi();
+  if (newDpi > 0 && newDpi != dpi_) {
+    Rescale rescale{newDpi, dpi_, {}, {}};
+    EnumChildWindows(window, RescaleControl, reinterpret_cast<LPARAM>(&rescale));
+    // The controls now hold the new fonts: the old ones can go.
+    fonts_ = std::move(rescale.fonts);
+    dpi_ = newDpi;
+  }
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace sonorix
