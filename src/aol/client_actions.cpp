@@ -58,18 +58,20 @@ WindowRef ClientActions::FindToolbar() {
 
 // A client that stops answering half way gets no Enter: a half-typed
 // keyword must not be opened when it wakes.
-void ClientActions::Keyword(std::string_view text) {
+bool ClientActions::Keyword(std::string_view text) {
   const WindowRef box =
       windows_.FindChild(windows_.FindChild(FindToolbar(), {}, "_aol_combobox"), {}, "edit");
-  if (!box) return;
+  if (!box) return false;
   const std::uint64_t unanswered = windows_.UnansweredCalls();
   aol_.SetText(box, text);
   windows_.Send(box, WindowMessage::Char, kSpace, 0);
-  if (windows_.UnansweredCalls() == unanswered) windows_.Send(box, WindowMessage::Char, kReturn, 0);
+  if (windows_.UnansweredCalls() != unanswered) return false;
+  windows_.Send(box, WindowMessage::Char, kReturn, 0);
+  return windows_.UnansweredCalls() == unanswered;
 }
 
-void ClientActions::PrivateRoom(std::string_view room) {
-  Keyword(std::string(kPrivateRoomPrefix) + std::string(room));
+bool ClientActions::PrivateRoom(std::string_view room) {
+  return Keyword(std::string(kPrivateRoomPrefix) + std::string(room));
 }
 
 // A search after the last child would start again from the first, so a
@@ -318,8 +320,9 @@ bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   return true;
 }
 
-void ClientActions::SetFrameCaption(std::string_view caption) {
-  windows_.SendText(windows_.FindTopLevel(kFrameClass), WindowMessage::SetText, caption);
+bool ClientActions::SetFrameCaption(std::string_view caption) {
+  const WindowRef frame = windows_.FindTopLevel(kFrameClass);
+  return frame && windows_.SendText(frame, WindowMessage::SetText, caption) != 0;
 }
 
 // One pass: a window with an empty caption is passed over rather than

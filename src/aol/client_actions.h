@@ -41,8 +41,9 @@ class ClientActions {
   const ClientWaits& Waits() const { return waits_; }
   void SetWaits(const ClientWaits& waits) { waits_ = waits; }
 
-  void Keyword(std::string_view text);
-  void PrivateRoom(std::string_view room);
+  // False when the keyword box is missing or the client stopped answering.
+  bool Keyword(std::string_view text);
+  bool PrivateRoom(std::string_view room);
   // The n-th toolbar icon, counted from 0, or null.
   WindowRef FindToolbarIcon(int n);
   void ClickIcon(WindowRef icon);
@@ -70,7 +71,8 @@ class ClientActions {
   // The box's OK button, found by its control id: its caption is in the
   // system's language.
   WindowRef FindOkButton(WindowRef box);
-  void SetFrameCaption(std::string_view caption);
+  // False when there is no frame or it refused the caption.
+  bool SetFrameCaption(std::string_view caption);
   // One pass over the document windows; nullopt when none is a transfer.
   std::optional<TransferStatus> FindTransfer();
 

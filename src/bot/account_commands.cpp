@@ -40,7 +40,10 @@ WindowRef AccountCommands::FindChildWithText(WindowRef parent, std::string_view 
 // once, a second after the request, and the box is pressed once.
 void AccountCommands::PrivateRoom(const Style& style, std::string_view room) {
   p_.aol.SendChat(EnteringRoomLine(style, room));
-  actions_.PrivateRoom(room);
+  if (!actions_.PrivateRoom(room)) {
+    p_.aol.SendChat(PrivateRoomFailedLine(style));
+    return;
+  }
   p_.clock.Pause(1);
   const WindowRef box = actions_.FindMessageBox();
   if (!box) return;
@@ -63,11 +66,14 @@ void AccountCommands::PrivateRoom(const Style& style, std::string_view room) {
 
 void AccountCommands::Keyword(const Style& style, std::string_view keyword) {
   p_.aol.SendChat(KeywordLine(style, keyword));
-  actions_.Keyword(keyword);
+  if (!actions_.Keyword(keyword)) p_.aol.SendChat(KeywordFailedLine(style));
 }
 
 void AccountCommands::Caption(const Style& style, std::string_view caption) {
-  actions_.SetFrameCaption(caption);
+  if (!actions_.SetFrameCaption(caption)) {
+    p_.aol.SendChat(CaptionFailedLine(style));
+    return;
+  }
   p_.aol.SendChat(CaptionLine(style, caption));
 }
 

@@ -38,6 +38,18 @@ std::string InstantMessagesFailedLine(const Style& style) {
   return ClientActionFailedLine(style, "instant messages");
 }
 
+std::string PrivateRoomFailedLine(const Style& style) {
+  return ClientActionFailedLine(style, "private room");
+}
+
+std::string KeywordFailedLine(const Style& style) {
+  return ClientActionFailedLine(style, "keyword");
+}
+
+std::string CaptionFailedLine(const Style& style) {
+  return ClientActionFailedLine(style, "caption");
+}
+
 std::string EnteringRoomLine(const Style& style, std::string_view room) {
   return Coloured(style, "entering", room);
 }

@@ -17,6 +17,9 @@ std::string InstantMessagesLine(const Style& style, bool on);
 // line is, the program's one other refusal.
 std::string MailFailedLine(const Style& style);
 std::string InstantMessagesFailedLine(const Style& style);
+std::string PrivateRoomFailedLine(const Style& style);
+std::string KeywordFailedLine(const Style& style);
+std::string CaptionFailedLine(const Style& style);
 
 std::string EnteringRoomLine(const Style& style, std::string_view room);
 // The client's refusals of a private room that get a reply.

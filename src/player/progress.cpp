@@ -33,4 +33,18 @@ double SeekTarget(int x, int width, double duration) {
   return RoundHalfEven(duration / width * x);
 }
 
+namespace {
+
+std::string MinutesSeconds(double seconds) {
+  const long whole = seconds > 0 ? static_cast<long>(seconds) : 0;
+  const long rest = whole % 60;
+  return std::to_string(whole / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+}
+
+}  // namespace
+
+std::string PositionText(double currentPosition, double duration) {
+  return MinutesSeconds(currentPosition) + " of " + MinutesSeconds(duration);
+}
+
 }  // namespace sonorix

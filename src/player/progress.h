@@ -1,6 +1,8 @@
 // The progress bar: its timer, and the arithmetic of one repaint.
 #pragma once
 
+#include <string>
+
 namespace sonorix {
 
 // The progress timer and the bar it repaints.
@@ -26,5 +28,9 @@ unsigned ProgressLookDelay(double currentPosition);
 // Where a press at x on a bar of the given width seeks to: whole seconds,
 // rounded half to even. Nothing (a negative result) for a bar of no width.
 double SeekTarget(int x, int width, double duration);
+
+// The bar's position as a screen reader says it, in whole seconds:
+// "1:23 of 3:45".
+std::string PositionText(double currentPosition, double duration);
 
 }  // namespace sonorix

@@ -1,6 +1,7 @@
 #include "bot/win32/match_list_window.h"
 
 #include "core/win32/stay_on_top.h"
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"
@@ -27,6 +28,7 @@ MatchListWindow::MatchListWindow(PickHandler onPick, CloseHandler onClose)
       std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"multi search view");
   matchList_ = std::make_unique<ListBox>(
       Hwnd(), kIdMatchList, TwipsRect(60, 300, kWidth - 150, kHeight - 390), LBS_NOTIFY);
+  SetAccessibleName(matchList_->Hwnd(), L"matches");
 }
 
 void MatchListWindow::Load(const Preset& preset) {

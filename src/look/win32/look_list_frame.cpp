@@ -1,5 +1,9 @@
 #include "look/win32/look_list_frame.h"
 
+#include <string>
+
+#include "ui/win32/accessible_name.h"
+
 namespace sonorix {
 
 namespace {
@@ -14,9 +18,13 @@ LookListFrame::LookListFrame(const wchar_t* className, const wchar_t* caption,
     : LookFrame(className, caption, kWidth, kHeight), previewLabels_(previewLabels) {
   if (!Hwnd()) return;
   AddList(kIdList, RECT{60, 300, 1200, 600});
-  previews_[0] = AddTextBox(101, previewLabels[0], RECT{1320, 300, 1005, 200}, true);
-  previews_[1] = AddTextBox(102, previewLabels[1], RECT{1320, 500, 1005, 200}, true);
-  previews_[2] = AddTextBox(103, previewLabels[2], RECT{1320, 700, 1005, 200}, true);
+  SetAccessibleName(List()->Hwnd(), caption);
+  for (std::size_t i = 0; i < previews_.size(); ++i) {
+    const int top = 300 + static_cast<int>(i) * 200;
+    previews_[i] =
+        AddTextBox(101 + static_cast<int>(i), previewLabels[i], RECT{1320, top, 1005, 200}, true);
+    SetAccessibleName(previews_[i], std::wstring(previewLabels[i]) + L" preview");
+  }
   AddButton(kIdSwitch, L"&switch", RECT{60, 960, 566, 240});
   AddButton(kIdDelete, L"del", RECT{626, 960, 566, 240});
   AddButton(kIdMake, L"make", RECT{1192, 960, 566, 240});

@@ -6,6 +6,7 @@
 #include "core/win32/stay_on_top.h"
 #include "player/player_load.h"
 #include "ui/tray.h"
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/preset_look.h"
 #include "ui/win32/tray_icon.h"
@@ -66,6 +67,8 @@ void PlayerWindow::CreateControls() {
   progressBar_ = std::make_unique<ProgressBar>(
       Hwnd(), TwipsRect(60, 1010, 2830, 135), parts_.settings, parts_.media,
       [this](int x, int width, bool left) { player_->SeekPress(x, width, left); });
+  SetAccessibleName(songList_->Hwnd(), L"songs");
+  SetAccessibleName(progressBar_->Hwnd(), L"position");
   buttons_.reserve(5);
   for (int i = 0; i < 5; ++i) {
     buttons_.emplace_back(Hwnd(), kIdPlay + i, kCaptions[i],

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "core/trace.h"
+#include "core/win32/code_page.h"
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/twips.h"
 
@@ -67,6 +69,8 @@ void ProgressBar::OnTick() {
     Trace("timer could not be set: progress bar");
   }
   const int fillEnd = ProgressFillEnd(WidthTwips(), position, media_.Duration());
+  const std::wstring spoken = L"position " + Utf8ToWide(PositionText(position, media_.Duration()));
+  if (spoken != spoken_) SetAccessibleName(Hwnd(), spoken_ = spoken);
   if (fillEnd == fillEnd_ && colour == colour_) return;
   fillEnd_ = fillEnd;
   colour_ = colour;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "core/settings.h"
 #include "player/media_player.h"
@@ -42,6 +43,7 @@ class ProgressBar final : public Window, public ProgressDisplay {
   PressHandler onPress_;
   bool running_ = false;
   int fillEnd_ = 0;               // twips; at most 0 draws no bar
+  std::wstring spoken_;           // the position as a screen reader last read it
   std::optional<Colour> colour_;  // nothing: the preset names no colour, so no fill
 };
 

@@ -13,6 +13,7 @@
 #include "chattext/text_helpers.h"
 #include "core/win32/code_page.h"
 #include "core/win32/long_path.h"
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/gdi.h"
 
 namespace sonorix {
@@ -213,8 +214,14 @@ void SongListBox::Select(int position) {
   ShowSelectionTip();
 }
 
+// The tip, and what a screen reader says of the list: the song and where
+// it stands, which an owner-data list cannot tell by itself.
 void SongListBox::ShowSelectionTip() {
   const std::wstring name = Utf8ToWide(names_.Name(Selected()));
+  if (Selected() >= 0) {
+    SetAccessibleName(hwnd_, L"songs, " + name + L", " + std::to_wstring(Selected() + 1) + L" of " +
+                                 std::to_wstring(Count()));
+  }
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.hwnd = hwnd_;

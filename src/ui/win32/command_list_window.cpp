@@ -2,6 +2,7 @@
 
 #include "chattext/command_registry.h"
 #include "core/win32/stay_on_top.h"
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/work_area.h"
@@ -40,6 +41,7 @@ void CommandListWindow::CreateControls() {
                                              L"Sonorix - commands");
   commandList_ = std::make_unique<ListBox>(Hwnd(), kIdLstcoms,
                                            RECT{0, stripHeight, client.right, client.bottom});
+  SetAccessibleName(commandList_->Hwnd(), L"commands");
   // The list's order is the data's: a sorting list box would reorder lines
   // such as "r * ..." and "r : ..." by the locale's rules.
   for (const std::string_view line : CommandListLines()) commandList_->Add(line);

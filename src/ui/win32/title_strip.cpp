@@ -18,8 +18,9 @@ int Width(const RECT& rect) { return rect.right - rect.left; }
 
 // A strip the system could not make has no Hwnd(); its window checks that.
 TitleStrip::TitleStrip(HWND parent, const RECT& rect, const std::wstring& caption) {
+  // Its text is its name for screen readers; the label shows it.
   if (!CreateWindowOfClass(L"Sonorix Title Strip", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect,
-                           parent)) {
+                           parent, caption.c_str())) {
     return;
   }
   // A static without SS_NOTIFY lets presses through to the strip, so the

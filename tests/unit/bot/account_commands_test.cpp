@@ -73,10 +73,12 @@ TEST(AccountCommands, ARoomEnteredOrAnUnknownAnswerGetsOnlyTheFirstLine) {
   }
 }
 
-// A client that never shows the mail box or the message window: the room
-// is told it did not work, never that it did.
+// A client that never shows the mail box or the message window, or has no
+// keyword box: the room is told it did not work, never that it did.
 TEST(AccountCommands, KeywordCaptionSayWhatTheyDidAndClientWindowsThatNeverOpenSaySo) {
   BotRig rig;
+  rig.Say("kw Music Chat");
+  const RefusingClient client(rig, "");
   const WindowRef frame = rig.client.tree.FindTopLevel("AOL Frame25");
   rig.Say("kw Music Chat");
   rig.Say("aocap Dorvin's Own");
@@ -85,6 +87,8 @@ TEST(AccountCommands, KeywordCaptionSayWhatTheyDidAndClientWindowsThatNeverOpenS
   EXPECT_EQ(rig.client.tree.Text(frame), "Dorvin's Own");
   EXPECT_EQ(rig.client.Lines(),
             (Lines{Condensed("keyword › <FONT COLOR=#FF9900>Music Chat"),
+                   Condensed("érør › kéywørd did nøt wørk"),
+                   Condensed("keyword › <FONT COLOR=#FF9900>Music Chat"),
                    Condensed("néw cáptiøn › <u>Dørvin's Own</u>"),
                    Condensed("viéwing <u>øld</u> spám"), Condensed("érør › máil did nøt wørk"),
                    Condensed("érør › instánt mésságés did nøt wørk")}));

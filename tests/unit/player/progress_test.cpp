@@ -49,5 +49,12 @@ TEST(RandomSong, MapsTheUnitIntervalOntoOneToN) {
   EXPECT_EQ(RandomSong(1'000'000'007, random), 1'000'000'007);
 }
 
+// What a screen reader says of the bar: whole seconds, minutes unbounded.
+TEST(PositionText, ReadsMinutesAndSecondsOfTheWholeSong) {
+  EXPECT_EQ(PositionText(83.9, 225), "1:23 of 3:45");
+  EXPECT_EQ(PositionText(0, 0), "0:00 of 0:00");
+  EXPECT_EQ(PositionText(-1, 3725), "0:00 of 62:05");
+}
+
 }  // namespace
 }  // namespace sonorix
