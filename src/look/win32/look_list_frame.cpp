@@ -31,6 +31,13 @@ LookListFrame::LookListFrame(const wchar_t* className, const wchar_t* caption,
   AddButton(kIdClose, L"&close", RECT{1758, 960, 566, 240});
 }
 
+void LookListFrame::OnButton(int id) {
+  if (id == kIdSwitch) Switch();
+  if (id == kIdDelete) Delete();
+  if (id == kIdMake) Make();
+  if (id == kIdClose) Close();
+}
+
 void LookListFrame::ResetPreviews() {
   for (std::size_t i = 0; i < previews_.size(); ++i) {
     SetWindowTextW(previews_[i], previewLabels_[i]);

@@ -29,7 +29,17 @@ class LookListFrame : public LookFrame {
   // each opening starts so, not with the last one looked at.
   void ResetPreviews();
 
+  // The four buttons; Enter switches, Esc and the system's close close.
+  virtual void Switch() = 0;
+  virtual void Delete() = 0;
+  virtual void Make() = 0;
+  virtual void Close() = 0;
+
  private:
+  void OnButton(int id) final;
+  void OnDefaultAction() final { Switch(); }
+  void OnSystemClose() final { Close(); }
+
   std::array<HWND, 3> previews_{};
   std::array<const wchar_t*, 3> previewLabels_;
 };

@@ -31,25 +31,6 @@ void PresetWindow::Open() {
 
 void PresetWindow::Unload() { ShowWindow(Hwnd(), SW_HIDE); }
 
-void PresetWindow::OnButton(int id) {
-  switch (id) {
-    case kIdSwitch:
-      Switch();
-      break;
-    case kIdDelete:
-      Delete();
-      break;
-    case kIdMake:
-      Make();
-      break;
-    case kIdClose:
-      Close();
-      break;
-    default:
-      break;
-  }
-}
-
 // The gradient is not previewed: only the three text colours.
 void PresetWindow::OnListClick() {
   const std::optional<std::string> selected = Selected();

@@ -33,14 +33,11 @@ class PresetWindow final : public LookListFrame {
   void Unload();
 
  private:
-  void OnButton(int id) override;
-  void OnDefaultAction() override { Switch(); }
   void OnListClick() override;
-  void OnSystemClose() override { Close(); }
-  void Switch();
-  void Make();
-  void Delete();
-  void Close();
+  void Switch() override;
+  void Make() override;
+  void Delete() override;
+  void Close() override;
 
   PresetWindowParts parts_;
 };

@@ -25,24 +25,10 @@ void StyleListWindow::Unload() { ShowWindow(Hwnd(), SW_HIDE); }
 
 void StyleListWindow::Refill() { FillList(parts_.settings, kStyleKind); }
 
-void StyleListWindow::OnButton(int id) {
-  switch (id) {
-    case kIdSwitch:
-      Switch();
-      break;
-    case kIdDelete:
-      Delete();
-      break;
-    case kIdMake:
-      ShowWindow(Hwnd(), SW_HIDE);
-      parts_.openMaker();
-      break;
-    case kIdClose:
-      Close();
-      break;
-    default:
-      break;
-  }
+// The maker stands in for the list until it is done.
+void StyleListWindow::Make() {
+  ShowWindow(Hwnd(), SW_HIDE);
+  parts_.openMaker();
 }
 
 // The decoration and the accent colour's text show in the accent colour,

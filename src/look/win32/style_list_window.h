@@ -31,13 +31,11 @@ class StyleListWindow final : public LookListFrame {
   void Refill();
 
  private:
-  void OnButton(int id) override;
-  void OnDefaultAction() override { Switch(); }
   void OnListClick() override;
-  void OnSystemClose() override { Close(); }
-  void Switch();
-  void Delete();
-  void Close();
+  void Switch() override;
+  void Delete() override;
+  void Make() override;
+  void Close() override;
 
   StyleWindowParts parts_;
 };
