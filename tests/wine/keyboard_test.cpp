@@ -110,6 +110,9 @@ TEST_F(LookWindowsTest, EscClosesTheCommandListAndTheListsSwitchOnEnter) {
   ASSERT_TRUE(Pump([&] { return GetFocus() == presets.List()->Hwnd(); }, 5s));
   Select(presets, "night");
   EXPECT_EQ(SaysOnce([] { PressKey(VK_RETURN); }), PresetSwitchAnnouncement(kTestStyle, "night"));
+  // Alt and the underlined letter press the button: Alt+S is "&switch".
+  EXPECT_EQ(SaysOnce([] { PostMessageW(GetFocus(), WM_SYSCHAR, L's', 1 << 29); }),
+            PresetSwitchAnnouncement(kTestStyle, "night"));
   EXPECT_EQ(SaysOnce([] { PressKey(VK_ESCAPE); }), PresetsClosedAnnouncement(kTestStyle));
   EXPECT_FALSE(presets.IsShown());
 }
