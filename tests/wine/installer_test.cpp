@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -203,7 +204,14 @@ TEST(Uninstaller, RemovesOnlyWhatItKnowsAndTheFoldersItLeavesEmpty) {
                               L"\\presets\\default.ini", L"\\styles\\sonorix.ini"}) {
     EXPECT_FALSE(Exists(folder + file)) << WideToUtf8(file);
   }
-  std::filesystem::remove_all(std::filesystem::path(folder));
+  // The uninstaller's copy may still be ending, holding the folder open.
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        std::error_code busy;
+        std::filesystem::remove_all(std::filesystem::path(folder), busy);
+        return !busy;
+      },
+      30s));
 }
 
 // A folder the user shares with other files gets a Sonorix folder of its own,
