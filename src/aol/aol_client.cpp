@@ -9,7 +9,6 @@ namespace sonorix {
 
 namespace {
 
-constexpr std::string_view kFrameClass = "aol frame25";
 constexpr std::string_view kMdiClass = "mdiclient";
 constexpr std::string_view kDocumentClass = "aol child";
 constexpr std::string_view kInputClass = "richcntl";
@@ -62,7 +61,7 @@ WindowRef AolClient::FindDocumentWith(Classes classes) {
 }
 
 WindowRef AolClient::FirstDocument() {
-  const WindowRef frame = windows_.FindTopLevel(kFrameClass);
+  const WindowRef frame = windows_.FindTopLevel(kClientFrameClass);
   const WindowRef mdi = windows_.FindChild(frame, {}, kMdiClass);
   const WindowRef first = windows_.FindChild(mdi, {}, kDocumentClass);
   return first ? windows_.GetSibling(first, Sibling::First) : WindowRef{};

@@ -13,6 +13,9 @@
 namespace sonorix {
 
 inline constexpr std::string_view kNotOnline = "[not online]";
+// The class of the client's main window, which every walk starts from
+// (class names are matched case-blind).
+inline constexpr std::string_view kClientFrameClass = "aol frame25";
 
 // Searches the client's windows afresh on every call, so it always acts on
 // the windows that exist at that moment; only the welcome window, read for

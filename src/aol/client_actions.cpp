@@ -10,7 +10,6 @@ namespace sonorix {
 
 namespace {
 
-constexpr std::string_view kFrameClass = "aol frame25";
 constexpr std::string_view kIconClass = "_aol_icon";
 constexpr std::string_view kStaticClass = "_aol_static";
 constexpr std::string_view kPrivateRoomPrefix = "aol://2719:2-2-";
@@ -52,7 +51,8 @@ bool Holds(std::string_view text, std::string_view what) {
 }  // namespace
 
 WindowRef ClientActions::FindToolbar() {
-  const WindowRef outer = windows_.FindChild(windows_.FindTopLevel(kFrameClass), {}, "aol toolbar");
+  const WindowRef outer =
+      windows_.FindChild(windows_.FindTopLevel(kClientFrameClass), {}, "aol toolbar");
   return windows_.FindChild(outer, {}, "_aol_toolbar");
 }
 
@@ -126,7 +126,7 @@ bool ClientActions::PickFromMenu(int& menu, int first, int& second) {
   if (menu >= 1 && menu <= 4) menu = kIconOfMenu[static_cast<std::size_t>(menu)];
   const WindowRef icon = FindToolbarIcon(menu);
   if (!icon) return false;
-  const WindowRef frame = windows_.FindTopLevel(kFrameClass);
+  const WindowRef frame = windows_.FindTopLevel(kClientFrameClass);
   const std::uint32_t client = windows_.ProcessOf(frame);
   const MenuSearch search{client, ShownMenus(client)};
   const std::uint64_t unanswered = windows_.UnansweredCalls();
@@ -296,7 +296,7 @@ bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
   if (!send) return false;
   aol_.SetText(windows_.FindChild(im, {}, "_aol_edit"), recipient);
   aol_.SetText(windows_.FindChild(im, {}, "richcntl"), text);
-  const std::uint32_t client = windows_.ProcessOf(windows_.FindTopLevel(kFrameClass));
+  const std::uint32_t client = windows_.ProcessOf(windows_.FindTopLevel(kClientFrameClass));
   const std::vector<WindowRef> before = MessageBoxes(client);
   ClickIcon(send);
   WindowRef box;
@@ -321,7 +321,7 @@ bool ClientActions::SendIM(std::string_view recipient, std::string_view text) {
 }
 
 bool ClientActions::SetFrameCaption(std::string_view caption) {
-  const WindowRef frame = windows_.FindTopLevel(kFrameClass);
+  const WindowRef frame = windows_.FindTopLevel(kClientFrameClass);
   return frame && windows_.SendText(frame, WindowMessage::SetText, caption) != 0;
 }
 

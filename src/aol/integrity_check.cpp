@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "aol/aol_client.h"
+
 namespace sonorix {
 
 ClientIntegrityCheck::ClientIntegrityCheck(WindowApi& windows, IntegrityLevels& levels,
@@ -12,7 +14,7 @@ ClientIntegrityCheck::ClientIntegrityCheck(WindowApi& windows, IntegrityLevels& 
 // restarts, and a client started later the same way needs no word.
 void ClientIntegrityCheck::Poll() {
   if (compared_) return;
-  const WindowRef frame = windows_.FindTopLevel("aol frame25");
+  const WindowRef frame = windows_.FindTopLevel(kClientFrameClass);
   if (!frame) return;
   compared_ = true;
   if (levels_.Outranks(frame)) warn_(kWarning);
