@@ -7,7 +7,7 @@
 #include "chattext/command_registry.h"
 #include "core/settings.h"
 #include "fakes/memory_settings_store.h"
-#include "ui/form_fade.h"
+#include "ui/title_fade.h"
 #include "ui/win32/about_box.h"
 #include "ui/win32/command_list_window.h"
 #include "ui/win32/gdi.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/form_fade.h"
+#include "ui/title_fade.h"
 #include "ui/win32/drag_window.h"
 #include "ui/win32/gdi.h"
 

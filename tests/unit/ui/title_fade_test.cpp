@@ -1,4 +1,4 @@
-#include "ui/form_fade.h"
+#include "ui/title_fade.h"
 
 #include <gtest/gtest.h>
 
