@@ -12,7 +12,9 @@ namespace {
 
 using namespace sonorix::testing;
 
-std::wstring AccessibleName(HWND control) {
+// One text property of the control itself, as a screen reader asks for it.
+std::wstring Accessible(HWND control,
+                        HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) {
   IAccessible* accessible = nullptr;
   if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
                                         reinterpret_cast<void**>(&accessible)))) {
@@ -21,12 +23,29 @@ std::wstring AccessibleName(HWND control) {
   VARIANT self{};
   self.vt = VT_I4;
   self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  const HRESULT got = accessible->get_accName(self, &name);
-  std::wstring text = got == S_OK && name != nullptr ? name : L"";
-  SysFreeString(name);
+  BSTR value = nullptr;
+  const HRESULT got = (accessible->*property)(self, &value);
+  std::wstring text = got == S_OK && value != nullptr ? value : L"";
+  SysFreeString(value);
   accessible->Release();
   return text;
+}
+
+std::wstring AccessibleName(HWND control) { return Accessible(control, &IAccessible::get_accName); }
+
+long AccessibleRole(HWND control) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return 0;
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  VARIANT role{};
+  const bool got = accessible->get_accRole(self, &role) == S_OK && role.vt == VT_I4;
+  accessible->Release();
+  return got ? role.lVal : 0;
 }
 
 // Every control the user can see in the window, by class, without a name.
@@ -51,9 +70,11 @@ TEST_F(LookWindowsTest, EveryControlHasANameAndTheSongListTellsTheSongAndItsPlac
   EXPECT_EQ(AccessibleName(songs), L"songs, a.mp3, 1 of 1");
   Click(L"play");
   const HWND bar = FindWindowExW(Player(), nullptr, L"Sonorix Progress", nullptr);
-  EXPECT_TRUE(
-      Pump([&] { return AccessibleName(bar).find(L" of 0:03") != std::wstring::npos; }, 10s))
-      << "the position and the length: " << WideToUtf8(AccessibleName(bar));
+  const auto value = [&] { return Accessible(bar, &IAccessible::get_accValue); };
+  EXPECT_TRUE(Pump([&] { return value().find(L" of 0:03") != std::wstring::npos; }, 10s))
+      << "the position and the length: " << WideToUtf8(value());
+  EXPECT_EQ(AccessibleName(bar), L"position");
+  EXPECT_EQ(AccessibleRole(bar), ROLE_SYSTEM_SLIDER);
 
   Replies("vpre", 1);
   EXPECT_EQ(Nameless(app_->Presets()->Hwnd()), std::vector<std::wstring>{});

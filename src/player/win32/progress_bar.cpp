@@ -1,12 +1,12 @@
 #include "player/win32/progress_bar.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <algorithm>
 
 #include "core/trace.h"
 #include "core/win32/code_page.h"
-#include "ui/win32/accessible_name.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/twips.h"
 
@@ -26,8 +26,10 @@ ProgressBar::ProgressBar(HWND parent, const RECT& rect, const Settings& settings
                          const MediaPlayer& media, PressHandler onPress)
     : settings_(settings), media_(media), onPress_(std::move(onPress)) {
   // A bar the system could not make has no Hwnd(); the player window checks that.
-  static_cast<void>(CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                        rect, parent));
+  if (CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect,
+                          parent)) {
+    spoken_.emplace(Hwnd(), ROLE_SYSTEM_SLIDER);
+  }
 }
 
 // The arrow keys seek as a press would, a few seconds either way.
@@ -51,6 +53,7 @@ void ProgressBar::StopAndClear() {
   running_ = false;
   KillTimer(Hwnd(), kTimerProgress);
   fillEnd_ = 0;
+  if (spoken_) spoken_->Set(Utf8ToWide(PositionText(0, 0)));
   InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
@@ -69,8 +72,7 @@ void ProgressBar::OnTick() {
     Trace("timer could not be set: progress bar");
   }
   const int fillEnd = ProgressFillEnd(WidthTwips(), position, media_.Duration());
-  const std::wstring spoken = L"position " + Utf8ToWide(PositionText(position, media_.Duration()));
-  if (spoken != spoken_) SetAccessibleName(Hwnd(), spoken_ = spoken);
+  spoken_->Set(Utf8ToWide(PositionText(position, media_.Duration())));
   if (fillEnd == fillEnd_ && colour == colour_) return;
   fillEnd_ = fillEnd;
   colour_ = colour;
@@ -95,6 +97,8 @@ LRESULT ProgressBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return PaintClient();
     case WM_ERASEBKGND:
       return 1;
+    case WM_GETOBJECT:
+      return spoken_ ? spoken_->OnGetObject(wParam, lParam) : Default(message, wParam, lParam);
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_KEYDOWN:

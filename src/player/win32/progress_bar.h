@@ -9,6 +9,7 @@
 #include "core/settings.h"
 #include "player/media_player.h"
 #include "player/progress.h"
+#include "ui/win32/accessible_value.h"
 #include "ui/win32/window.h"
 
 namespace sonorix {
@@ -42,8 +43,9 @@ class ProgressBar final : public Window, public ProgressDisplay {
   const MediaPlayer& media_;
   PressHandler onPress_;
   bool running_ = false;
-  int fillEnd_ = 0;               // twips; at most 0 draws no bar
-  std::wstring spoken_;           // the position as a screen reader last read it
+  int fillEnd_ = 0;  // twips; at most 0 draws no bar
+  // The position, as a screen reader reads it.
+  std::optional<AccessibleValue> spoken_;
   std::optional<Colour> colour_;  // nothing: the preset names no colour, so no fill
 };
 
