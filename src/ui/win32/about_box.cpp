@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/win32/stay_on_top.h"
+#include "ui/win32/control.h"
 #include "ui/win32/program_icon.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/work_area.h"
@@ -33,12 +34,6 @@ Font BoldLargerFont() {
   return Font(CreateFontIndirectW(&font));
 }
 
-HWND CreateStatic(HWND parent, DWORD style, const RECT& rect) {
-  return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
-                         rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-}
-
 }  // namespace
 
 AboutBox::AboutBox(CloseHandler onClose)
@@ -56,14 +51,12 @@ AboutBox::~AboutBox() {
 }
 
 void AboutBox::CreateControls() {
-  icon_ = CreateStatic(Hwnd(), SS_ICON, TwipsRect(240, 240, 480, 480));
+  constexpr DWORD kText = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
+  icon_ = CreateChild(Hwnd(), L"STATIC", L"", WS_VISIBLE | SS_ICON, 0, 0, {240, 240, 480, 480});
   SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon()), 0);
-  title_ = CreateStatic(Hwnd(), SS_LEFT | SS_NOPREFIX, TwipsRect(960, 240, 3480, 420));
+  title_ = CreateChild(Hwnd(), L"STATIC", L"", kText, 0, 0, {960, 240, 3480, 420});
   SendMessageW(title_, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), FALSE);
-  description_ = CreateStatic(Hwnd(), SS_LEFT | SS_NOPREFIX, TwipsRect(960, 780, 3480, 1080));
-  SendMessageW(description_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
-  SetWindowTextW(description_, kDescription);
+  description_ = CreateChild(Hwnd(), L"STATIC", kDescription, kText, 0, 0, {960, 780, 3480, 1080});
 }
 
 void AboutBox::Open() {

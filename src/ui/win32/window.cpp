@@ -2,6 +2,7 @@
 
 #include "core/trace.h"
 #include "core/win32/code_page.h"
+#include "ui/win32/control.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/program_icon.h"
 
@@ -11,8 +12,7 @@ Window::~Window() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
-bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
-                                 const RECT& rect, HWND parent, const wchar_t* text) {
+void Window::RegisterClassOnce(const wchar_t* className) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   if (!GetClassInfoExW(instance, className, &windowClass)) {
@@ -26,8 +26,21 @@ bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD 
     windowClass.lpszClassName = className;
     RegisterClassExW(&windowClass);
   }
+}
+
+bool Window::CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
+                                 const RECT& rect, HWND parent, const wchar_t* text) {
+  RegisterClassOnce(className);
   CreateWindowExW(exStyle, className, text, style, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, parent, nullptr, instance, this);
+                  rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr), this);
+  if (hwnd_ == nullptr) Trace("window could not be made: " + WideToUtf8(className));
+  return hwnd_ != nullptr;
+}
+
+bool Window::CreateChildOfClass(const wchar_t* className, DWORD style, HWND parent,
+                                const TwipsBox& box, const wchar_t* text) {
+  RegisterClassOnce(className);
+  CreateChild(parent, className, text, style, 0, 0, box, this);
   if (hwnd_ == nullptr) Trace("window could not be made: " + WideToUtf8(className));
   return hwnd_ != nullptr;
 }
@@ -50,6 +63,11 @@ void Window::PaintContent(HDC, const RECT&) const {}
 // back when the window is active again (after a message box, say), and a
 // window opening puts it on its first field or list.
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT reflected = 0; ReflectToControl(hwnd_, message, wParam, lParam, reflected)) {
+    return reflected;
+  }
+  // The font CreateChild gives the controls made in this window.
+  if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT));
   if (message == WM_ACTIVATE) {
     if (LOWORD(wParam) == WA_INACTIVE) {
       const HWND focus = GetFocus();

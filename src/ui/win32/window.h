@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "ui/win32/dpi_scaling.h"
+#include "ui/win32/twips.h"
 
 namespace sonorix {
 
@@ -22,7 +23,12 @@ class Window {
   // false when the system made no window.
   [[nodiscard]] bool CreateWindowOfClass(const wchar_t* className, DWORD exStyle, DWORD style,
                                          const RECT& rect, HWND parent, const wchar_t* text = L"");
-  // Handles one message; anything unhandled goes to DefWindowProc.
+  // The same for a window that is a child control of parent (CreateChild).
+  [[nodiscard]] bool CreateChildOfClass(const wchar_t* className, DWORD style, HWND parent,
+                                        const TwipsBox& box, const wchar_t* text = L"");
+  // Handles one message; anything unhandled goes to Default, which hands
+  // the controls' notifications to their wrappers and the rest to
+  // DefWindowProc.
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
   // Answers WM_PAINT through PaintContent, which a test can also call
@@ -34,6 +40,7 @@ class Window {
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static void RegisterClassOnce(const wchar_t* className);
 
   HWND hwnd_ = nullptr;
   HWND lastFocus_ = nullptr;
