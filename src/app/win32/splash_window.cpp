@@ -33,6 +33,7 @@ SplashWindow::SplashWindow() {
                        Colour::FromRgb(255, 255, 255));
   lbIntro_ =
       CreateChild(Hwnd(), L"STATIC", L"", WS_VISIBLE | SS_CENTER, 0, 0, {0, 1000, kWidth, 300});
+  LayOut(kWidth, kHeight);
 }
 
 void SplashWindow::Run(Clock& clock) {
@@ -40,6 +41,7 @@ void SplashWindow::Run(Clock& clock) {
   StayOnTop(Hwnd());
   for (const SplashStep& step : SplashSteps()) {
     SetWindowTextW(lbIntro_, Utf8ToWide(step.caption).c_str());
+    LayOut(kWidth, kHeight);
     clock.Pause(step.pause);
   }
 }

@@ -31,6 +31,7 @@ MatchListWindow::MatchListWindow(PickHandler onPick, CloseHandler onClose)
 }
 
 void MatchListWindow::Load(const Preset& preset) {
+  LayOut(kWidth, kHeight);
   StayOnTop(Hwnd());
   frame_.Dress(preset);
 }

@@ -66,9 +66,7 @@ HWND LookFrame::Button(const std::wstring& caption) const {
 }
 
 void LookFrame::Dress(const Preset& preset) {
-  const RECT size = TwipsRect(0, 0, width_, height_);
-  SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut(width_, height_);
   StayOnTop(Hwnd());
   frame_.Dress(preset);
 }

@@ -85,8 +85,7 @@ bool PlayerWindow::ControlsMade() const {
 }
 
 void PlayerWindow::Load(StartupDialogs& dialogs) {
-  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
-  SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER);
+  LayOut(kWidth, kHeight);
   StayOnTop(Hwnd());
   LoadMusicFolder(parts_.settings, *songList_, dialogs);
   NameDefaultLook(parts_.settings);

@@ -49,9 +49,7 @@ void CommandListWindow::CreateControls() {
 
 void CommandListWindow::Load() {
   if (loaded_) return;
-  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
-  SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut(kWidth, kHeight);
   StayOnTop(Hwnd());
   frame_.Dress(settings_.ReadCurrentPreset());
   loaded_ = true;

@@ -1,5 +1,7 @@
 #include "ui/win32/control.h"
 
+#include "ui/win32/window.h"
+
 namespace sonorix {
 
 namespace {
@@ -38,7 +40,9 @@ HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWO
   // Our windows answer WM_GETFONT with the font their controls share.
   auto font = static_cast<WPARAM>(SendMessageW(parent, WM_GETFONT, 0, 0));
   if (font == 0) font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-  if (child != nullptr) SendMessageW(child, WM_SETFONT, font, FALSE);
+  if (child == nullptr) return nullptr;
+  SendMessageW(child, WM_SETFONT, font, FALSE);
+  if (Window* window = Window::FromHandle(parent)) window->Adopt(child, box);
   return child;
 }
 

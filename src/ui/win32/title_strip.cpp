@@ -74,6 +74,14 @@ LRESULT TitleStrip::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return PaintClient();
     case WM_ERASEBKGND:
       return 1;
+    // The label fills the strip, inset a little, whatever its size.
+    case WM_SIZE:
+      if (label_) {
+        const int inset = TwipsToPixels(kLabelInset, Dpi());
+        SetWindowPos(Label(), nullptr, inset, 0, LOWORD(lParam) - 2 * inset, HIWORD(lParam),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
