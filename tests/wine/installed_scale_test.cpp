@@ -33,8 +33,8 @@ TEST_F(ProgramAtScale, WindowsKeepTheirSizesInTwips) {
   InstalledSonorix sonorix(
       MakeMusicFolder({{"cbr128.mp3", "one song.mp3"}, {"mono.mp3", "two song.mp3"}}));
   ExpectTwipSize(InstalledSonorix::WaitForWindow(L"Sonorix Splash", nullptr), 3000, 1485, "splash");
-  ExpectTwipSize(InstalledSonorix::WaitForWindow(L"Sonorix Player", L"Sonorix"), 2950, 1515,
-                 "player");
+  ExpectTwipSizeOrLarger(InstalledSonorix::WaitForWindow(L"Sonorix Player", L"Sonorix"), 2950, 1515,
+                         "player");
   ASSERT_TRUE(WaitUntil([&] { return client.SentLines().size() >= 2; }, 30s));
 
   ASSERT_TRUE(client.Command("type p song"));

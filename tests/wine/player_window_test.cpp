@@ -145,7 +145,7 @@ TEST(ProgressBar, APresetButtonColourThatIsNoNumberLeavesTheBarUnfilled) {
   media.duration = 100;
   media.position = 50;
   BarHost host;
-  ProgressBar bar(host.Hwnd(), RECT{0, 0, 200, 10}, settings, media, [](int, int, bool) {});
+  ProgressBar bar(host.Hwnd(), TwipsBox{0, 0, 3000, 150}, settings, media, [](int, int, bool) {});
   bar.Start();
   for (const char* text : {"", "blue"}) {
     settings.WriteIni("preset", "button", "255", preset);

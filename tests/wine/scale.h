@@ -27,4 +27,17 @@ inline void ExpectTwipSize(HWND window, int widthTwips, int heightTwips, const c
       << what << " at " << dpi << " DPI";
 }
 
+// A window whose controls grow where the system's font needs more room than
+// the twips give: at least the size in twips.
+inline void ExpectTwipSizeOrLarger(HWND window, int widthTwips, int heightTwips, const char* what) {
+  ASSERT_NE(window, nullptr) << what;
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int dpi = TestDpi();
+  EXPECT_GE(rect.right - rect.left, (widthTwips * dpi + 720) / 1440)
+      << what << " at " << dpi << " DPI";
+  EXPECT_GE(rect.bottom - rect.top, (heightTwips * dpi + 720) / 1440)
+      << what << " at " << dpi << " DPI";
+}
+
 }  // namespace sonorix::testing

@@ -66,7 +66,7 @@ TEST(SongListBox, ListsTheFolderAsASortedListBoxWouldAndRefillingDropsTheSelecti
   CreateDirectoryW(Utf8ToWide(music + "\\folder.mp3").c_str(), nullptr);
 
   const OwnedWindow host = MakeHost();
-  SongListBox list(host.get(), 1, RECT{0, 0, 200, 100});
+  SongListBox list(host.get(), 1, TwipsBox{0, 0, 3000, 1500});
   list.SetFolder(music);
   EXPECT_EQ(Listed(list), SortedListBoxOrder(mp3s));
   EXPECT_EQ(SendMessageW(list.Hwnd(), LB_GETCOUNT, 0, 0), 8);
@@ -93,7 +93,7 @@ TEST(SongListBox, TakesAnEarlyListingForItsOwnFolderOnlyAndOnlyOnce) {
   const std::string music = MakeMusicFolder({{"cbr128.mp3", "a.mp3"}});
   const std::string other = MakeMusicFolder({{"cbr128.mp3", "b.mp3"}, {"cbr128.mp3", "c.mp3"}});
   const OwnedWindow host = MakeHost();
-  SongListBox list(host.get(), 1, RECT{0, 0, 200, 100});
+  SongListBox list(host.get(), 1, TwipsBox{0, 0, 3000, 1500});
 
   list.UseEarlyListing(other, ListingOf(other));
   list.SetFolder(music);
@@ -114,7 +114,7 @@ int PixelsNotOf(const Canvas& canvas, COLORREF background, int width, int height
 // the window colour, or in the highlight colours while selected.
 TEST(SongListBox, DrawsARowInTheListColourOrHighlighted) {
   const OwnedWindow host = MakeHost();
-  SongListBox list(host.get(), 1, RECT{0, 0, 200, 100});
+  SongListBox list(host.get(), 1, TwipsBox{0, 0, 3000, 1500});
   list.SetFolder(MakeMusicFolder({{"cbr128.mp3", "WWWWWWWW.mp3"}}));
   list.List().SetTextColour(RGB(255, 0, 0));
   const int height = static_cast<int>(SendMessageW(list.Hwnd(), LB_GETITEMHEIGHT, 0, 0));
@@ -161,7 +161,7 @@ void DragThumbToTheBottom(HWND list) {
 TEST(SongListBox, ItsThumbReachesEveryRowOfAHundredThousand) {
   const OwnedWindow host(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200,
                                          nullptr, nullptr, nullptr, nullptr));
-  SongListBox list(host.get(), 1, RECT{0, 0, 200, 150});
+  SongListBox list(host.get(), 1, TwipsBox{0, 0, 3000, 2250});
   const HWND box = list.Hwnd();
   // Only the count matters to the scrolling: the box holds no names of its own.
   SendMessageW(box, LB_SETCOUNT, 100000, 0);

@@ -3,6 +3,7 @@
 #include "app/splash.h"
 #include "core/win32/code_page.h"
 #include "core/win32/stay_on_top.h"
+#include "ui/win32/control.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/work_area.h"
 
@@ -27,13 +28,12 @@ SplashWindow::SplashWindow() {
                            Centred(kWidth, kHeight), nullptr, L"Sonorix")) {
     return;
   }
-  picture_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 900), L"Sonorix");
+  picture_ = std::make_unique<TitleStrip>(Hwnd(), TwipsBox{0, 0, kWidth, 900}, L"Sonorix");
   picture_->SetColours(Colour::FromRgb(20, 30, 70), Colour::FromRgb(60, 140, 200),
                        Colour::FromRgb(255, 255, 255));
-  lbIntro_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 0,
-                             TwipsToPixelsY(1000), TwipsToPixelsX(kWidth), TwipsToPixelsY(300),
-                             Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(lbIntro_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  lbIntro_ =
+      CreateChild(Hwnd(), L"STATIC", L"", WS_VISIBLE | SS_CENTER, 0, 0, {0, 1000, kWidth, 300});
+  LayOut(kWidth, kHeight);
 }
 
 void SplashWindow::Run(Clock& clock) {
@@ -41,6 +41,7 @@ void SplashWindow::Run(Clock& clock) {
   StayOnTop(Hwnd());
   for (const SplashStep& step : SplashSteps()) {
     SetWindowTextW(lbIntro_, Utf8ToWide(step.caption).c_str());
+    LayOut(kWidth, kHeight);
     clock.Pause(step.pause);
   }
 }

@@ -3,7 +3,6 @@
 #include "core/win32/stay_on_top.h"
 #include "ui/win32/accessible_name.h"
 #include "ui/win32/gdi.h"
-#include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"
 
 namespace sonorix {
@@ -17,23 +16,24 @@ constexpr int kIdMatchList = 100;
 }  // namespace
 
 MatchListWindow::MatchListWindow(PickHandler onPick, CloseHandler onClose)
-    : onPick_(std::move(onPick)), onClose_(std::move(onClose)) {
+    : onPick_(std::move(onPick)), onClose_(std::move(onClose)), frame_(nullptr) {
   // A taskbar and Alt+Tab entry: the window stands in for the hidden player.
   if (!CreateWindowOfClass(L"Sonorix Results", WS_EX_APPWINDOW,
                            WS_POPUP | WS_BORDER | WS_CLIPCHILDREN,
                            TwipsRect(3000, 2000, kWidth, kHeight), nullptr, L"multi search view")) {
     return;
   }
-  picture_ =
-      std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"multi search view");
-  matchList_ = std::make_unique<ListBox>(
-      Hwnd(), kIdMatchList, TwipsRect(60, 300, kWidth - 150, kHeight - 390), LBS_NOTIFY);
+  frame_ = ControlFrame(Hwnd());
+  frame_.AddStrip(L"multi search view", {0, 0, kWidth, 240});
+  matchList_ = &frame_.AddList(kIdMatchList, {60, 300, kWidth - 150, kHeight - 390}, LBS_NOTIFY);
+  matchList_->onActivate = [this] { OnDoubleClick(); };
   SetAccessibleName(matchList_->Hwnd(), L"matches");
 }
 
 void MatchListWindow::Load(const Preset& preset) {
+  LayOut(kWidth, kHeight);
   StayOnTop(Hwnd());
-  ApplyPreset(preset, *picture_, matchList_.get());
+  frame_.Dress(preset);
 }
 
 void MatchListWindow::AddMatches(const std::vector<std::string>& matches) {
@@ -57,14 +57,12 @@ LRESULT MatchListWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       // Enter picks, as a double-click does; Esc closes, as the system's close.
-      if (LOWORD(wParam) == IDOK) OnDoubleClick();
+      if (LOWORD(wParam) == IDOK) {
+        OnDoubleClick();
+        return 0;
+      }
       if (LOWORD(wParam) == IDCANCEL) return OnMessage(WM_CLOSE, 0, 0);
-      if (LOWORD(wParam) == kIdMatchList && HIWORD(wParam) == LBN_DBLCLK) OnDoubleClick();
-      return 0;
-    case WM_CTLCOLORLISTBOX:
-      // The list may ask for colours before its wrapper exists.
-      if (!matchList_) return Default(message, wParam, lParam);
-      return matchList_->OnCtlColor(reinterpret_cast<HDC>(wParam));
+      return Default(message, wParam, lParam);
     case WM_CLOSE:
       Unload();
       onClose_();

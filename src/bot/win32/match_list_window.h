@@ -3,13 +3,11 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/settings.h"
-#include "ui/win32/list_box.h"
-#include "ui/win32/title_strip.h"
+#include "ui/win32/control_frame.h"
 #include "ui/win32/window.h"
 
 namespace sonorix {
@@ -39,8 +37,8 @@ class MatchListWindow final : public Window {
 
   PickHandler onPick_;
   CloseHandler onClose_;
-  std::unique_ptr<TitleStrip> picture_;
-  std::unique_ptr<ListBox> matchList_;
+  ControlFrame frame_;
+  ListBox* matchList_ = nullptr;
 };
 
 }  // namespace sonorix

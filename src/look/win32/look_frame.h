@@ -4,7 +4,6 @@
 // preset's colours taken each time it opens.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,19 +11,18 @@
 
 #include "core/settings.h"
 #include "look/look_lists.h"
-#include "ui/win32/list_box.h"
-#include "ui/win32/three_d_button.h"
-#include "ui/win32/title_strip.h"
+#include "ui/win32/control_frame.h"
+#include "ui/win32/text_control.h"
 #include "ui/win32/window.h"
 
 namespace sonorix {
 
 class LookFrame : public Window {
  public:
-  TitleStrip& Strip() { return *titleStrip_; }
-  HWND StripLabel() const { return titleStrip_->Label(); }
+  TitleStrip& Strip() { return frame_.Strip(); }
+  HWND StripLabel() const { return frame_.StripLabel(); }
   // Null for a window without a list.
-  ListBox* List() { return list_.get(); }
+  ListBox* List() { return frame_.List(); }
   // The button with the caption, or null.
   HWND Button(const std::wstring& caption) const;
   bool IsShown() const { return IsWindowVisible(Hwnd()) != FALSE; }
@@ -36,11 +34,11 @@ class LookFrame : public Window {
   // Sizes are in twips; a window the system could not make has no Hwnd().
   LookFrame(const wchar_t* className, const wchar_t* caption, int width, int height);
 
-  void AddButton(int id, const wchar_t* caption, const RECT& twips);
-  void AddList(int id, const RECT& twips);
+  void AddButton(int id, const wchar_t* caption, const TwipsBox& box);
+  void AddList(int id, const TwipsBox& box);
   // A text box, read-only for previews; its colour is set by SetTextColour.
-  HWND AddTextBox(int id, const wchar_t* text, const RECT& twips, bool readOnly);
-  HWND AddLabel(const wchar_t* text, const RECT& twips);
+  HWND AddTextBox(int id, const wchar_t* text, const TwipsBox& box, bool readOnly);
+  HWND AddLabel(const wchar_t* text, const TwipsBox& box);
   void SetTextColour(HWND control, COLORREF colour);
 
   // Size, top-most and the preset's colours: every opening starts so.
@@ -60,15 +58,12 @@ class LookFrame : public Window {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  LRESULT OnControlColour(HWND control, HDC dc);
-  void OnCommand(int id, int code);
+  TextControl* TextControlOf(HWND control) const;
 
   int width_;
   int height_;
-  std::unique_ptr<TitleStrip> titleStrip_;
-  std::unique_ptr<ListBox> list_;
-  std::vector<ThreeDButton> buttons_;
-  std::map<HWND, COLORREF> textColours_;
+  ControlFrame frame_;
+  std::vector<std::unique_ptr<TextControl>> texts_;
 };
 
 }  // namespace sonorix

@@ -17,18 +17,18 @@ LookListFrame::LookListFrame(const wchar_t* className, const wchar_t* caption,
                              const std::array<const wchar_t*, 3>& previewLabels)
     : LookFrame(className, caption, kWidth, kHeight), previewLabels_(previewLabels) {
   if (!Hwnd()) return;
-  AddList(kIdList, RECT{60, 300, 1200, 600});
+  AddList(kIdList, {60, 300, 1200, 600});
   SetAccessibleName(List()->Hwnd(), caption);
   for (std::size_t i = 0; i < previews_.size(); ++i) {
     const int top = 300 + static_cast<int>(i) * 200;
     previews_[i] =
-        AddTextBox(101 + static_cast<int>(i), previewLabels[i], RECT{1320, top, 1005, 200}, true);
+        AddTextBox(101 + static_cast<int>(i), previewLabels[i], {1320, top, 1005, 200}, true);
     SetAccessibleName(previews_[i], std::wstring(previewLabels[i]) + L" preview");
   }
-  AddButton(kIdSwitch, L"&switch", RECT{60, 960, 566, 240});
-  AddButton(kIdDelete, L"del", RECT{626, 960, 566, 240});
-  AddButton(kIdMake, L"make", RECT{1192, 960, 566, 240});
-  AddButton(kIdClose, L"&close", RECT{1758, 960, 566, 240});
+  AddButton(kIdSwitch, L"&switch", {60, 960, 566, 240});
+  AddButton(kIdDelete, L"del", {626, 960, 566, 240});
+  AddButton(kIdMake, L"make", {1192, 960, 566, 240});
+  AddButton(kIdClose, L"&close", {1758, 960, 566, 240});
 }
 
 void LookListFrame::OnButton(int id) {

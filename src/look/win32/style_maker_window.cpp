@@ -23,12 +23,12 @@ StyleMakerWindow::StyleMakerWindow(StyleMakerParts parts)
   const wchar_t* const labels[] = {L"&name :", L"&ascii :", L"&acolor :", L"&fcolor :"};
   for (int i = 0; i < 4; ++i) {
     const int top = 300 + i * (kRowHeight + 15);
-    AddLabel(labels[i], RECT{60, top + 30, 600, kRowHeight - 30});
-    *fields[i] = AddTextBox(101 + i, L"", RECT{660, top, 1230, kRowHeight}, false);
+    AddLabel(labels[i], TwipsBox{60, top + 30, 600, kRowHeight - 30});
+    *fields[i] = AddTextBox(101 + i, L"", TwipsBox{660, top, 1230, kRowHeight}, false);
   }
-  AddButton(kIdPreview, L"preview", RECT{60, 1320, 600, 150});
-  AddButton(kIdMake, L"make", RECT{675, 1320, 600, 150});
-  AddButton(kIdCancel, L"cancel", RECT{1290, 1320, 600, 150});
+  AddButton(kIdPreview, L"preview", TwipsBox{60, 1320, 600, 150});
+  AddButton(kIdMake, L"make", TwipsBox{675, 1320, 600, 150});
+  AddButton(kIdCancel, L"cancel", TwipsBox{1290, 1320, 600, 150});
 }
 
 void StyleMakerWindow::Open() {

@@ -8,7 +8,6 @@
 #include "ui/tray.h"
 #include "ui/win32/accessible_name.h"
 #include "ui/win32/gdi.h"
-#include "ui/win32/preset_look.h"
 #include "ui/win32/tray_icon.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/work_area.h"
@@ -44,7 +43,7 @@ UINT PlayerWindow::BringForwardMessage() {
   return message;
 }
 
-PlayerWindow::PlayerWindow(PlayerWindowParts parts) : parts_(std::move(parts)) {
+PlayerWindow::PlayerWindow(PlayerWindowParts parts) : parts_(std::move(parts)), frame_(nullptr) {
   if (!CreateWindowOfClass(kClassName, 0, WS_POPUP | WS_CLIPCHILDREN, StartingPlace(), nullptr,
                            L"Sonorix")) {
     throw StartFailure("the player window");
@@ -61,30 +60,32 @@ PlayerWindow::PlayerWindow(PlayerWindowParts parts) : parts_(std::move(parts)) {
 
 PlayerWindow::~PlayerWindow() = default;
 
+// A double-click only changes the song while one plays.
 void PlayerWindow::CreateControls() {
-  titleStrip_ = std::make_unique<TitleStrip>(Hwnd(), TwipsRect(0, 0, kWidth, 240), L"Sonorix");
-  songList_ = std::make_unique<SongListBox>(Hwnd(), kIdSongList, TwipsRect(60, 270, 2830, 720));
+  frame_ = ControlFrame(Hwnd());
+  frame_.AddStrip(L"Sonorix", {0, 0, kWidth, 240});
+  songList_ = std::make_unique<SongListBox>(Hwnd(), kIdSongList, TwipsBox{60, 270, 2830, 720});
+  frame_.UseList(songList_->List());
+  songList_->List().onActivate = [this] { player_->PlaySelection(); };
+  songList_->List().onSelect = [this] { songList_->ShowSelectionTip(); };
   progressBar_ = std::make_unique<ProgressBar>(
-      Hwnd(), TwipsRect(60, 1010, 2830, 135), parts_.settings, parts_.media,
+      Hwnd(), TwipsBox{60, 1010, 2830, 135}, parts_.settings, parts_.media,
       [this](int x, int width, bool left) { player_->SeekPress(x, width, left); });
   SetAccessibleName(songList_->Hwnd(), L"songs");
   SetAccessibleName(progressBar_->Hwnd(), L"position");
-  buttons_.reserve(5);
   for (int i = 0; i < 5; ++i) {
-    buttons_.emplace_back(Hwnd(), kIdPlay + i, kCaptions[i],
-                          TwipsRect(60 + i * 566, 1185, 566, 270));
+    const int id = kIdPlay + i;
+    frame_.AddButton(id, kCaptions[i], {60 + i * 566, 1185, 566, 270},
+                     [this, id] { OnButton(id); });
   }
 }
 
 bool PlayerWindow::ControlsMade() const {
-  bool made = titleStrip_->Hwnd() && songList_->Hwnd() && progressBar_->Hwnd();
-  for (const auto& button : buttons_) made = made && button.Hwnd();
-  return made;
+  return frame_.Made() && songList_->Hwnd() && progressBar_->Hwnd();
 }
 
 void PlayerWindow::Load(StartupDialogs& dialogs) {
-  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
-  SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER);
+  LayOut(kWidth, kHeight);
   StayOnTop(Hwnd());
   LoadMusicFolder(parts_.settings, *songList_, dialogs);
   NameDefaultLook(parts_.settings);
@@ -92,20 +93,11 @@ void PlayerWindow::Load(StartupDialogs& dialogs) {
   AnnounceStart(parts_.settings, parts_.aol, parts_.clock, songList_->Count());
 }
 
-void PlayerWindow::ApplyPreset(const Preset& preset) {
-  sonorix::ApplyPreset(preset, *titleStrip_, &songList_->List(), buttons_);
-}
+void PlayerWindow::ApplyPreset(const Preset& preset) { frame_.Dress(preset); }
 
 void PlayerWindow::EndOfSong() { player_->EndOfSong(); }
 
 std::string PlayerWindow::UpcomingSong() { return player_->UpcomingSong(); }
-
-ThreeDButton* PlayerWindow::ButtonById(int id) {
-  for (auto& button : buttons_) {
-    if (GetDlgCtrlID(button.Hwnd()) == id) return &button;
-  }
-  return nullptr;
-}
 
 void PlayerWindow::OnButton(int id) {
   switch (id) {
@@ -130,38 +122,22 @@ void PlayerWindow::OnButton(int id) {
   }
 }
 
-// Enter plays the selected song, as the play button does (a double-click
-// only changes the song while one plays), or presses the button that has
-// the focus; Esc does what the close button does.
-void PlayerWindow::OnCommand(int id, int code) {
-  if (id == IDCANCEL) return OnButton(kIdClose);
-  if (id == IDOK) {
-    const int focused = GetDlgCtrlID(GetFocus());
-    if (ButtonById(focused) != nullptr) return OnButton(focused);
-    return player_->PlayButton();
-  }
-  if (id == kIdSongList && code == LBN_DBLCLK) player_->PlaySelection();
-  if (id == kIdSongList && code == LBN_SELCHANGE) songList_->ShowSelectionTip();
-  if (id >= kIdPlay && id <= kIdClose && code == BN_CLICKED) OnButton(id);
-}
-
 LRESULT PlayerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    // Enter plays the selected song, as the play button does, or presses
+    // the button that has the focus; Esc does what the close button does.
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (item.CtlID == kIdSongList) songList_->Draw(item);
-      if (ThreeDButton* button = ButtonById(static_cast<int>(item.CtlID))) button->Draw(item);
-      return TRUE;
-    }
-    case WM_CTLCOLORLISTBOX:
-      return songList_->List().OnCtlColor(reinterpret_cast<HDC>(wParam));
-    // The song list holds no strings, so it asks here where a typed letter
-    // leads; every other key keeps its usual meaning.
-    case WM_CHARTOITEM:
-      return songList_->RowStartingWith(static_cast<wchar_t>(LOWORD(wParam)));
+      if (LOWORD(wParam) == IDCANCEL) {
+        OnButton(kIdClose);
+        return 0;
+      }
+      if (LOWORD(wParam) == IDOK) {
+        if (!frame_.PressFocusedButton()) player_->PlayButton();
+        return 0;
+      }
+      return Default(message, wParam, lParam);
+    // The song list answers typed letters itself; every other key keeps its
+    // usual meaning.
     case WM_VKEYTOITEM:
       return -1;
     // The shell reports the tray icon's mouse activity as a mouse move

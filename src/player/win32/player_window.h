@@ -15,8 +15,7 @@
 #include "player/song_choice.h"
 #include "player/win32/progress_bar.h"
 #include "player/win32/song_list_box.h"
-#include "ui/win32/three_d_button.h"
-#include "ui/win32/title_strip.h"
+#include "ui/win32/control_frame.h"
 #include "ui/win32/window.h"
 
 namespace sonorix {
@@ -74,15 +73,12 @@ class PlayerWindow final : public Window {
  private:
   void CreateControls();
   bool ControlsMade() const;
-  void OnCommand(int id, int code);
   void OnButton(int id);
-  ThreeDButton* ButtonById(int id);
 
   PlayerWindowParts parts_;
-  std::unique_ptr<TitleStrip> titleStrip_;
+  ControlFrame frame_;  // the strip, the song list and the buttons
   std::unique_ptr<SongListBox> songList_;
   std::unique_ptr<ProgressBar> progressBar_;
-  std::vector<ThreeDButton> buttons_;  // play, menu, stop, random, close
   std::unique_ptr<Player> player_;
   // The search commands' working state, kept for the whole run.
   SongChoice choice_;

@@ -22,12 +22,11 @@ constexpr UINT kFirstLook = 10;
 
 }  // namespace
 
-ProgressBar::ProgressBar(HWND parent, const RECT& rect, const Settings& settings,
+ProgressBar::ProgressBar(HWND parent, const TwipsBox& box, const Settings& settings,
                          const MediaPlayer& media, PressHandler onPress)
     : settings_(settings), media_(media), onPress_(std::move(onPress)) {
   // A bar the system could not make has no Hwnd(); the player window checks that.
-  if (CreateWindowOfClass(L"Sonorix Progress", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect,
-                          parent)) {
+  if (CreateChildOfClass(L"Sonorix Progress", WS_VISIBLE | WS_TABSTOP, parent, box)) {
     spoken_.emplace(Hwnd(), ROLE_SYSTEM_SLIDER);
   }
 }

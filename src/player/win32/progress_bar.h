@@ -20,7 +20,7 @@ class ProgressBar final : public Window, public ProgressDisplay {
   // the left button.
   using PressHandler = std::function<void(int x, int width, bool left)>;
 
-  ProgressBar(HWND parent, const RECT& rect, const Settings& settings, const MediaPlayer& media,
+  ProgressBar(HWND parent, const TwipsBox& box, const Settings& settings, const MediaPlayer& media,
               PressHandler onPress);
 
   void Start() override;

@@ -148,13 +148,15 @@ SongNames ListMp3Files(const std::string& folder) {
   return found.Sorted();
 }
 
-SongListBox::SongListBox(HWND parent, int id, const RECT& rect)
-    : list_(parent, id, rect,
+SongListBox::SongListBox(HWND parent, int id, const TwipsBox& box)
+    : list_(parent, id, box,
             WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_WANTKEYBOARDINPUT),
       hwnd_(list_.Hwnd()),
       tip_(CreateTip(hwnd_)) {
   SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, RowHeight(hwnd_));
   SetWindowSubclass(hwnd_, ReachEveryRow, 0, 0);
+  list_.onDrawRow = [this](const DRAWITEMSTRUCT& item) { Draw(item); };
+  list_.onCharToItem = [this](wchar_t letter) { return RowStartingWith(letter); };
 }
 
 void SongListBox::UseEarlyListing(std::string folder, std::future<SongNames> listing) {

@@ -20,18 +20,18 @@ SongNames ListMp3Files(const std::string& folder);
 
 class SongListBox final : public SongList {
  public:
-  SongListBox(HWND parent, int id, const RECT& rect);
+  SongListBox(HWND parent, int id, const TwipsBox& box);
 
   HWND Hwnd() const { return list_.Hwnd(); }
   ListBox& List() { return list_; }
   // Shows the selected name as the list's tooltip.
   void ShowSelectionTip();
   HWND Tip() const { return tip_; }
-  // The parent's answer to WM_DRAWITEM for one row of the list.
+  // Paints one row of the list.
   void Draw(const DRAWITEMSTRUCT& item) const;
-  // The parent's answer to WM_CHARTOITEM: the next row after the selection
-  // whose name starts with the letter, in any case, round from the top; -2,
-  // nothing to do, when there is none.
+  // Where a typed letter leads: the next row after the selection whose name
+  // starts with the letter, in any case, round from the top; -2, nothing to
+  // do, when there is none.
   LRESULT RowStartingWith(wchar_t letter) const;
 
   // A listing of the folder begun elsewhere (a large folder is read while

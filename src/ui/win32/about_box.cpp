@@ -3,6 +3,8 @@
 #include <string>
 
 #include "core/win32/stay_on_top.h"
+#include "ui/win32/control.h"
+#include "ui/win32/message_font.h"
 #include "ui/win32/program_icon.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/work_area.h"
@@ -25,24 +27,9 @@ RECT Centred() {
   return CentredIn(WorkAreaOf(nullptr), size.right, size.bottom);
 }
 
-Font BoldLargerFont() {
-  LOGFONTW font{};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  font.lfHeight = font.lfHeight * 3 / 2;
-  font.lfWeight = FW_BOLD;
-  return Font(CreateFontIndirectW(&font));
-}
-
-HWND CreateStatic(HWND parent, DWORD style, const RECT& rect) {
-  return CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
-                         rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-}
-
 }  // namespace
 
-AboutBox::AboutBox(CloseHandler onClose)
-    : onClose_(std::move(onClose)), titleFont_(BoldLargerFont()) {
+AboutBox::AboutBox(CloseHandler onClose) : onClose_(std::move(onClose)) {
   // Without a window it has no Hwnd(), and whoever would open it checks that.
   if (CreateWindowOfClass(L"Sonorix About", WS_EX_DLGMODALFRAME, kStyle, Centred(), nullptr)) {
     CreateControls();
@@ -56,14 +43,21 @@ AboutBox::~AboutBox() {
 }
 
 void AboutBox::CreateControls() {
-  icon_ = CreateStatic(Hwnd(), SS_ICON, TwipsRect(240, 240, 480, 480));
+  constexpr DWORD kText = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
+  icon_ = CreateChild(Hwnd(), L"STATIC", L"", WS_VISIBLE | SS_ICON, 0, 0, {240, 240, 480, 480});
   SendMessageW(icon_, STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon()), 0);
-  title_ = CreateStatic(Hwnd(), SS_LEFT | SS_NOPREFIX, TwipsRect(960, 240, 3480, 420));
-  SendMessageW(title_, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), FALSE);
-  description_ = CreateStatic(Hwnd(), SS_LEFT | SS_NOPREFIX, TwipsRect(960, 780, 3480, 1080));
-  SendMessageW(description_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
-  SetWindowTextW(description_, kDescription);
+  title_ = CreateChild(Hwnd(), L"STATIC", L"", kText, 0, 0, {960, 240, 3480, 420});
+  OnFontChanged();
+  description_ = CreateChild(Hwnd(), L"STATIC", kDescription, kText, 0, 0, {960, 780, 3480, 1080});
+  LayOut(kWidth, kHeight);
+}
+
+// The title's font follows the message font's DPI; the label lets go of the
+// old one before it is deleted.
+void AboutBox::OnFontChanged() {
+  Font heading = HeadingFont(Dpi());
+  SendMessageW(title_, WM_SETFONT, reinterpret_cast<WPARAM>(heading.get()), FALSE);
+  titleFont_ = std::move(heading);
 }
 
 void AboutBox::Open() {

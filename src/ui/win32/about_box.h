@@ -32,6 +32,7 @@ class AboutBox final : public Window {
 
  private:
   void CreateControls();
+  void OnFontChanged() override;
 
   CloseHandler onClose_;
   Font titleFont_;

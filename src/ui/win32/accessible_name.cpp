@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "ui/win32/control.h"
+
 namespace sonorix {
 
 namespace {
@@ -20,9 +22,8 @@ bool ShowsItsText(HWND control) {
 HWND LabelBefore(HWND control) {
   const HWND before = GetWindow(control, GW_HWNDPREV);
   if (before != nullptr && GetDlgCtrlID(before) == kLabelId) return before;
-  const HWND label = CreateWindowExW(
-      0, L"STATIC", L"", WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, GetParent(control),
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabelId)), GetModuleHandleW(nullptr), nullptr);
+  const HWND label =
+      CreateChild(GetParent(control), L"STATIC", L"", SS_NOPREFIX, 0, kLabelId, {0, 0, 0, 0});
   if (label == nullptr) return nullptr;
   SetWindowPos(label, before != nullptr ? before : HWND_TOP, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

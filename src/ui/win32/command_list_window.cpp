@@ -3,7 +3,6 @@
 #include "chattext/command_registry.h"
 #include "core/win32/stay_on_top.h"
 #include "ui/win32/accessible_name.h"
-#include "ui/win32/preset_look.h"
 #include "ui/win32/twips.h"
 #include "ui/win32/work_area.h"
 
@@ -24,7 +23,7 @@ RECT Centred() {
 }  // namespace
 
 CommandListWindow::CommandListWindow(const Settings& settings, CloseHandler onClose)
-    : settings_(settings), onClose_(std::move(onClose)) {
+    : settings_(settings), onClose_(std::move(onClose)), frame_(nullptr) {
   // Without a window the list is neither shown nor filled, and counts 0.
   // A taskbar and Alt+Tab entry: the window stands in for the hidden player.
   static_cast<void>(CreateWindowOfClass(L"Sonorix Commands", WS_EX_APPWINDOW,
@@ -33,27 +32,26 @@ CommandListWindow::CommandListWindow(const Settings& settings, CloseHandler onCl
   CreateControls();
 }
 
+// The strip and the list fill the window inside its border.
 void CommandListWindow::CreateControls() {
+  frame_ = ControlFrame(Hwnd());
   RECT client{};
   GetClientRect(Hwnd(), &client);
-  const int stripHeight = TwipsToPixelsY(kStripHeight);
-  titleStrip_ = std::make_unique<TitleStrip>(Hwnd(), RECT{0, 0, client.right, stripHeight},
-                                             L"Sonorix - commands");
-  commandList_ = std::make_unique<ListBox>(Hwnd(), kIdLstcoms,
-                                           RECT{0, stripHeight, client.right, client.bottom});
-  SetAccessibleName(commandList_->Hwnd(), L"commands");
+  const int width = PixelsToTwipsX(client.right);
+  frame_.AddStrip(L"Sonorix - commands", {0, 0, width, kStripHeight});
+  ListBox& list = frame_.AddList(
+      kIdLstcoms, {0, kStripHeight, width, PixelsToTwipsY(client.bottom) - kStripHeight});
+  SetAccessibleName(list.Hwnd(), L"commands");
   // The list's order is the data's: a sorting list box would reorder lines
   // such as "r * ..." and "r : ..." by the locale's rules.
-  for (const std::string_view line : CommandListLines()) commandList_->Add(line);
+  for (const std::string_view line : CommandListLines()) list.Add(line);
 }
 
 void CommandListWindow::Load() {
   if (loaded_) return;
-  const RECT size = TwipsRect(0, 0, kWidth, kHeight);
-  SetWindowPos(Hwnd(), nullptr, 0, 0, size.right, size.bottom,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut(kWidth, kHeight);
   StayOnTop(Hwnd());
-  ApplyPreset(settings_.ReadCurrentPreset(), *titleStrip_, commandList_.get());
+  frame_.Dress(settings_.ReadCurrentPreset());
   loaded_ = true;
 }
 
@@ -71,15 +69,11 @@ void CommandListWindow::Unload() {
 
 int CommandListWindow::ListCount() {
   Load();
-  return commandList_->Count();
+  return frame_.List()->Count();
 }
 
 LRESULT CommandListWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CTLCOLORLISTBOX:
-      // The list may ask for colours before its wrapper exists.
-      if (!commandList_) return Default(message, wParam, lParam);
-      return commandList_->OnCtlColor(reinterpret_cast<HDC>(wParam));
     case WM_COMMAND:
       // Esc (and Enter: the list offers nothing to choose) closes it.
       if (LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDOK) return 0;

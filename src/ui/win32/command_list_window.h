@@ -2,11 +2,9 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 
 #include "core/settings.h"
-#include "ui/win32/list_box.h"
-#include "ui/win32/title_strip.h"
+#include "ui/win32/control_frame.h"
 #include "ui/win32/window.h"
 
 namespace sonorix {
@@ -35,9 +33,9 @@ class CommandListWindow final : public Window {
   // The item count of the command list; reading it loads the window, hidden.
   int ListCount();
 
-  TitleStrip& Strip() { return *titleStrip_; }
-  HWND StripLabel() const { return titleStrip_->Label(); }
-  ListBox& List() { return *commandList_; }
+  TitleStrip& Strip() { return frame_.Strip(); }
+  HWND StripLabel() const { return frame_.StripLabel(); }
+  ListBox& List() { return *frame_.List(); }
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,8 +45,7 @@ class CommandListWindow final : public Window {
 
   const Settings& settings_;
   CloseHandler onClose_;
-  std::unique_ptr<TitleStrip> titleStrip_;
-  std::unique_ptr<ListBox> commandList_;
+  ControlFrame frame_;
   bool loaded_ = false;
 };
 

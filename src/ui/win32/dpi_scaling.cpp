@@ -3,25 +3,31 @@
 #include <map>
 #include <utility>
 
+#include "ui/win32/twips.h"
+
 namespace sonorix {
 
 namespace {
 
-int SystemDpi() {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
 struct Rescale {
   int to;
   int from;
+  HWND window;
+  std::span<const Placement> laidOut;
   // Fonts already scaled, by the handle they replace: controls share fonts.
   std::map<HFONT, HFONT> made;
   std::vector<Font> fonts;
 
   int operator()(int value) const { return MulDiv(value, to, from); }
+
+  bool IsLaidOut(HWND control) const {
+    for (HWND at = control; at != nullptr && at != window; at = GetParent(at)) {
+      for (const Placement& placed : laidOut) {
+        if (placed.control == at) return true;
+      }
+    }
+    return false;
+  }
 
   HFONT Scaled(HFONT font) {
     if (const auto found = made.find(font); found != made.end()) return found->second;
@@ -48,6 +54,7 @@ bool IsOwnerDrawnFixedList(HWND control) {
 // Every control, also those inside another, keeps its place in its parent.
 BOOL CALLBACK RescaleControl(HWND control, LPARAM data) {
   Rescale& rescale = *reinterpret_cast<Rescale*>(data);
+  if (rescale.IsLaidOut(control)) return TRUE;
   RECT rect{};
   GetWindowRect(control, &rect);
   MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
@@ -68,10 +75,11 @@ BOOL CALLBACK RescaleControl(HWND control, LPARAM data) {
 
 }  // namespace
 
-void DpiScaling::OnDpiChanged(HWND window, int newDpi, const RECT& suggested) {
+void DpiScaling::OnDpiChanged(HWND window, int newDpi, const RECT& suggested,
+                              std::span<const Placement> laidOut) {
   if (dpi_ == 0) dpi_ = SystemDpi();
   if (newDpi > 0 && newDpi != dpi_) {
-    Rescale rescale{newDpi, dpi_, {}, {}};
+    Rescale rescale{newDpi, dpi_, window, laidOut, {}, {}};
     EnumChildWindows(window, RescaleControl, reinterpret_cast<LPARAM>(&rescale));
     // The controls now hold the new fonts: the old ones can go.
     fonts_ = std::move(rescale.fonts);

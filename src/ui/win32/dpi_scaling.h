@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <span>
 #include <vector>
 
 #include "ui/win32/gdi.h"
+#include "ui/win32/text_fit.h"
 
 namespace sonorix {
 
@@ -16,7 +18,10 @@ class DpiScaling {
   // The window takes the rectangle the system suggests, and every control
   // in it scales its place, size, font and list rows from the DPI it was
   // laid out for to the new one.
-  void OnDpiChanged(HWND window, int newDpi, const RECT& suggested);
+  // Controls the window lays out itself, and what is inside them, are left
+  // as they are.
+  void OnDpiChanged(HWND window, int newDpi, const RECT& suggested,
+                    std::span<const Placement> laidOut);
 
  private:
   // Windows are laid out in twips at the system's DPI.

@@ -4,25 +4,25 @@
 
 namespace sonorix {
 
-ThreeDButton::ThreeDButton(HWND parent, int id, const std::wstring& caption, const RECT& rect)
-    : hwnd_(CreateWindowExW(
-          0, L"BUTTON", caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-          rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr)) {
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+ThreeDButton::ThreeDButton(HWND parent, int id, const std::wstring& caption, const TwipsBox& box) {
+  Create(parent, L"BUTTON", caption.c_str(), WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, id, box);
 }
 
 void ThreeDButton::SetTextColour(COLORREF colour) {
   textColour_ = colour;
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
+void ThreeDButton::OnCommand(int code) {
+  if (code == BN_CLICKED && onClick) onClick();
 }
 
 void ThreeDButton::Draw(const DRAWITEMSTRUCT& item) const {
   RECT face = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-  std::vector<wchar_t> caption(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1);
-  GetWindowTextW(hwnd_, caption.data(), static_cast<int>(caption.size()));
+  std::vector<wchar_t> caption(static_cast<std::size_t>(GetWindowTextLengthW(Hwnd())) + 1);
+  GetWindowTextW(Hwnd(), caption.data(), static_cast<int>(caption.size()));
   if (pressed) OffsetRect(&face, 1, 1);
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, textColour_);

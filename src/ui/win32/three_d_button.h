@@ -2,24 +2,27 @@
 // caption takes the preset's text colour.
 #pragma once
 
-#include <windows.h>
-
+#include <functional>
 #include <string>
+
+#include "ui/win32/control.h"
 
 namespace sonorix {
 
-class ThreeDButton {
+class ThreeDButton final : public Control {
  public:
-  // The button is a child of parent, which owns and destroys it.
-  ThreeDButton(HWND parent, int id, const std::wstring& caption, const RECT& rect);
+  ThreeDButton(HWND parent, int id, const std::wstring& caption, const TwipsBox& box);
 
-  HWND Hwnd() const { return hwnd_; }
   void SetTextColour(COLORREF colour);
-  // Paints the button for the parent's WM_DRAWITEM.
+  // Paints the button into the item's DC.
   void Draw(const DRAWITEMSTRUCT& item) const;
 
+  std::function<void()> onClick;
+
  private:
-  HWND hwnd_;
+  void OnCommand(int code) override;
+  void OnDrawItem(const DRAWITEMSTRUCT& item) override { Draw(item); }
+
   COLORREF textColour_ = RGB(0, 0, 0);
 };
 

@@ -3,6 +3,7 @@
 #include "core/trace.h"
 #include "core/win32/code_page.h"
 #include "core/win32/stay_on_top.h"
+#include "ui/win32/control.h"
 #include "ui/win32/work_area.h"
 
 namespace sonorix {
@@ -17,8 +18,7 @@ constexpr UINT kBoxStyle = MB_OK | MB_ICONINFORMATION;
 static_assert(kBoxStyle == 64);
 
 HWND HiddenControl(HWND parent, const wchar_t* windowClass) {
-  return CreateWindowExW(0, windowClass, L"", WS_CHILD, 0, 0, 0, 0, parent, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+  return CreateChild(parent, windowClass, L"", 0, 0, 0, {0, 0, 0, 0});
 }
 
 void SetText(HWND control, std::string_view utf8) {

@@ -10,25 +10,25 @@ namespace sonorix {
 
 namespace {
 
-constexpr int kLabelInset = 4;
+constexpr int kLabelInset = 60;  // twips
 
 int Width(const RECT& rect) { return rect.right - rect.left; }
 
 }  // namespace
 
 // A strip the system could not make has no Hwnd(); its window checks that.
-TitleStrip::TitleStrip(HWND parent, const RECT& rect, const std::wstring& caption) {
+TitleStrip::TitleStrip(HWND parent, const TwipsBox& box, const std::wstring& caption) {
   // Its text is its name for screen readers; the label shows it.
-  if (!CreateWindowOfClass(L"Sonorix Title Strip", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect,
-                           parent, caption.c_str())) {
+  if (!CreateChildOfClass(L"Sonorix Title Strip", WS_VISIBLE | WS_CLIPCHILDREN, parent, box,
+                          caption.c_str())) {
     return;
   }
   // A static without SS_NOTIFY lets presses through to the strip, so the
   // label drags the window as well.
-  label_ = CreateWindowExW(0, L"STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_OWNERDRAW,
-                           kLabelInset, 0, Width(rect) - 2 * kLabelInset, rect.bottom - rect.top,
-                           Hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  label_ = std::make_unique<TextControl>(
+      Hwnd(), L"STATIC", caption.c_str(), SS_OWNERDRAW, 0, 0,
+      TwipsBox{kLabelInset, 0, box.width - 2 * kLabelInset, box.height});
+  label_->onDraw = [this](const DRAWITEMSTRUCT& item) { DrawLabel(item); };
 }
 
 void TitleStrip::SetColours(Colour fade1, Colour fade2, Colour labelColour) {
@@ -36,7 +36,7 @@ void TitleStrip::SetColours(Colour fade1, Colour fade2, Colour labelColour) {
   fade2_ = fade2;
   labelColour_ = labelColour;
   InvalidateRect(Hwnd(), nullptr, TRUE);
-  InvalidateRect(label_, nullptr, TRUE);
+  InvalidateRect(Label(), nullptr, TRUE);
 }
 
 void TitleStrip::PaintGradient(HDC dc, const RECT& rect, int firstColumn) const {
@@ -55,12 +55,16 @@ void TitleStrip::PaintContent(HDC dc, const RECT& rect) const { PaintGradient(dc
 
 void TitleStrip::DrawLabel(const DRAWITEMSTRUCT& item) const {
   RECT rect = item.rcItem;
-  PaintGradient(item.hDC, rect, kLabelInset);
-  std::vector<wchar_t> caption(static_cast<std::size_t>(GetWindowTextLengthW(label_)) + 1);
-  GetWindowTextW(label_, caption.data(), static_cast<int>(caption.size()));
+  // The label's part of the strip's gradient, wherever the label sits.
+  POINT place{};
+  MapWindowPoints(Label(), Hwnd(), &place, 1);
+  PaintGradient(item.hDC, rect, place.x);
+  std::vector<wchar_t> caption(static_cast<std::size_t>(GetWindowTextLengthW(Label())) + 1);
+  GetWindowTextW(Label(), caption.data(), static_cast<int>(caption.size()));
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, ToColorRef(labelColour_.bgr));
-  const Selection font(item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(label_, WM_GETFONT, 0, 0)));
+  const Selection font(item.hDC,
+                       reinterpret_cast<HGDIOBJ>(SendMessageW(Label(), WM_GETFONT, 0, 0)));
   DrawTextW(item.hDC, caption.data(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -70,9 +74,14 @@ LRESULT TitleStrip::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return PaintClient();
     case WM_ERASEBKGND:
       return 1;
-    case WM_DRAWITEM:
-      DrawLabel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
+    // The label fills the strip, inset a little, whatever its size.
+    case WM_SIZE:
+      if (label_) {
+        const int inset = TwipsToPixels(kLabelInset, Dpi());
+        SetWindowPos(Label(), nullptr, inset, 0, LOWORD(lParam) - 2 * inset, HIWORD(lParam),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

@@ -3,19 +3,21 @@
 // drag handle for the whole window.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/colour.h"
+#include "ui/win32/text_control.h"
 #include "ui/win32/window.h"
 
 namespace sonorix {
 
 class TitleStrip final : public Window {
  public:
-  // rect in the parent's pixels; the label is inset a little.
-  TitleStrip(HWND parent, const RECT& rect, const std::wstring& caption);
+  // The label is inset a little.
+  TitleStrip(HWND parent, const TwipsBox& box, const std::wstring& caption);
 
-  HWND Label() const { return label_; }
+  HWND Label() const { return label_ ? label_->Hwnd() : nullptr; }
   void SetColours(Colour fade1, Colour fade2, Colour labelColour);
   // Paints the strip and its label into any DC (a test's memory DC too).
   void PaintContent(HDC dc, const RECT& rect) const override;
@@ -27,7 +29,7 @@ class TitleStrip final : public Window {
   void PaintGradient(HDC dc, const RECT& rect, int firstColumn) const;
   void DrawLabel(const DRAWITEMSTRUCT& item) const;
 
-  HWND label_ = nullptr;
+  std::unique_ptr<TextControl> label_;
   Colour fade1_{0x000000};
   Colour fade2_{0xFFFFFF};
   Colour labelColour_{0xFFFFFF};
