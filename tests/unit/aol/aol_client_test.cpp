@@ -34,13 +34,7 @@ class AolClientTest : public ::testing::Test {
     return welcome;
   }
 
-  std::vector<FakeWindowTree::Sent> SentTo(WindowRef window) const {
-    std::vector<FakeWindowTree::Sent> result;
-    for (const auto& message : tree_.sent) {
-      if (message.window == window) result.push_back(message);
-    }
-    return result;
-  }
+  std::vector<FakeWindowTree::Sent> SentTo(WindowRef window) const { return tree_.SentTo(window); }
 
   FakeWindowTree tree_;
   AolClient aol_{tree_};

@@ -36,13 +36,7 @@ struct ActionRig {
     mdi = tree.FindChild(frame, {}, "MDIClient");
     tree.sent.clear();
   }
-  std::vector<FakeWindowTree::Sent> SentTo(WindowRef window) const {
-    std::vector<FakeWindowTree::Sent> to;
-    for (const auto& message : tree.sent) {
-      if (message.window == window) to.push_back(message);
-    }
-    return to;
-  }
+  std::vector<FakeWindowTree::Sent> SentTo(WindowRef window) const { return tree.SentTo(window); }
   WindowRef AddDocument(const std::string& caption, std::initializer_list<const char*> children) {
     const WindowRef document = tree.AddChild(mdi, "AOL Child", caption);
     for (const char* child : children) tree.AddChild(document, child);
