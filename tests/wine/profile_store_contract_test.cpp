@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "contract/settings_contract.h"
@@ -10,23 +11,22 @@
 
 namespace sonorix::testing {
 
-// Folders through the wide API: MinGW's std::filesystem takes the narrow
-// one, which cannot name a folder of letters the system's code page lacks.
+// The real store over a fresh folder on disk.
 class ProfileStorePlace final : public StorePlace {
  public:
   SettingsStore& Store() override { return store_; }
   std::string PathTo(const std::string& relative) const override { return disk_.PathTo(relative); }
+  // A folder the system cannot make shows as missing: the test decides.
   void MakeFolder(const std::string& relative) override {
-    for (auto end = relative.find('\\'); true; end = relative.find('\\', end + 1)) {
-      CreateDirectoryW(disk_.Native(relative.substr(0, end)).c_str(), nullptr);
-      if (end == std::string::npos) return;
-    }
+    std::error_code ignored;
+    std::filesystem::create_directories(disk_.Native(relative), ignored);
   }
   void PutFile(const std::string& relative, const std::string& bytes) override {
     disk_.WriteFileBytes(relative, bytes);
   }
   bool Exists(const std::string& relative) const override {
-    return GetFileAttributesW(disk_.Native(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    std::error_code ignored;
+    return std::filesystem::exists(disk_.Native(relative), ignored);
   }
 
  private:
