@@ -46,6 +46,13 @@ class FakeWindowTree final : public WindowApi {
   // Windows whose text no message changes.
   std::set<std::uintptr_t> fixedText;
   std::vector<Sent> sent;
+  std::vector<Sent> SentTo(WindowRef window) const {
+    std::vector<Sent> to;
+    for (const auto& message : sent) {
+      if (message.window == window) to.push_back(message);
+    }
+    return to;
+  }
   int lookups = 0;
   // Asked before each message call (SendText, Send, TextLength, Text) on a
   // window whether the client answers it; empty: it always does. A call not

@@ -66,11 +66,5 @@ TEST(Transcript, ConfiguredLimitsTrimAtOnceNeverDropTheNewestLineAndClearEmpties
   EXPECT_EQ(transcript.Text(), NumberedText(13, 13)) << "later lines start afresh";
 }
 
-TEST(LinesKeptAfterTrim, IsFourFifthsRoundedUp) {
-  EXPECT_EQ(LinesKeptAfterTrim(1000), 800u);
-  EXPECT_EQ(LinesKeptAfterTrim(7), 6u);
-  EXPECT_EQ(LinesKeptAfterTrim(1), 1u);
-}
-
 }  // namespace
 }  // namespace sonorix::aolsim

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <utility>
 
-#include "aolsim/chat_markup.h"
 #include "chattext/command_registry.h"
 #include "chattext/like_pattern.h"
 #include "chattext/program_lines.h"
@@ -108,41 +106,6 @@ TEST(ChatBot, NoLineMatchesTwoPatterns) {
     for (const auto& command : kCommands) matches += Like(line, command.pattern) ? 1 : 0;
     EXPECT_EQ(matches, 1) << line;
   }
-}
-
-// Random members and random owner lines, the program's replies coming back
-// as the stand-in shows them: nothing crashes or hangs, no other member ever
-// gets a reply or moves the player, and no reply is obeyed.
-TEST(ChatBot, SurvivesTenThousandRandomLines) {
-  BotRig rig;
-  rig.songs.names = {"a.mp3", "b b.mp3", ".mp3", "Love Song.mp3", "x.MP3"};
-  rig.songs.selected = 1;
-  std::mt19937 random(42);
-  const std::vector<std::string> starts = {
-      "p ",     "r ",  "v ", "ff ", "rr ",    "/scroll", "/cancel", "/view", "stop",  "pause",
-      "xpause", "rst", "r",  "adv", "songs?", "p 1",     "p 99999", "p -1",  "ff 1:", "rr :"};
-  const std::string alphabet = "ab .:-0123456789e+mp3%<>&;\xC3\xA9\xE2\x80\xBA";
-  for (int i = 0; i < 10000; ++i) {
-    std::string line = starts[random() % starts.size()];
-    for (int k = static_cast<int>(random() % 6); k > 0; --k)
-      line += alphabet[random() % alphabet.size()];
-    const bool owner = random() % 2 == 0;
-    const std::size_t before = rig.client.tree.sent.size();
-    const std::size_t opened = rig.media.opened.size();
-    rig.bot.DispatchChatLine(owner ? "Dorvin" : "Mallory", line);
-    if (!owner) {
-      ASSERT_EQ(rig.client.tree.sent.size(), before) << line;
-      ASSERT_EQ(rig.media.opened.size(), opened) << line;
-      continue;
-    }
-    rig.Tick(1);
-    const std::size_t replied = rig.client.tree.sent.size();
-    const std::size_t played = rig.media.opened.size();
-    for (const auto& reply : rig.client.Lines(before)) rig.Say(aolsim::StripTags(reply));
-    ASSERT_EQ(rig.client.tree.sent.size(), replied) << line;
-    ASSERT_EQ(rig.media.opened.size(), played) << line;
-  }
-  EXPECT_FALSE(rig.client.Lines().empty());
 }
 
 }  // namespace

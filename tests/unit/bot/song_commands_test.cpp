@@ -11,6 +11,16 @@ namespace {
 using namespace testing;
 using Lines = std::vector<std::string>;
 
+// What a choice answers a pick it cannot take yet, and the prompt that
+// ends a listing of matches 0 to `last` ("or" after the listing, "ør"
+// after an invalid number).
+const std::string kTypeScrollViewOrCancel =
+    Condensed("pléásé typé <u>/scrøll</u>, <u>/viéw</u>, ør <u>/cáncél</u>");
+std::string PickPrompt(int last, const char* orWord = "or", const char* cancel = "cáncél") {
+  return Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd 0 - " +
+                   std::to_string(last) + " " + orWord + " <FONT COLOR=#FF9900>" + cancel);
+}
+
 class SongCommandsTest : public ::testing::Test {
  protected:
   SongCommandsTest() {
@@ -68,8 +78,7 @@ TEST_F(SongCommandsTest, SeveralMatchesOpenAChoiceThatScrollAndANumberClose) {
             Condensed("føund <b>2</b> mátchés før <u><b>my søng</b></u> pléásé typé <u>/scrøll</u>"
                       ", <u>/viéw</u>, ør <u>/cáncél</u>"));
   rig_.Say("p 1");
-  EXPECT_EQ(Sent().back(), Condensed("pléásé typé <u>/scrøll</u>, <u>/viéw</u>, ør <u>/cáncél</u>"))
-      << "a number before /scroll only repeats the hint";
+  EXPECT_EQ(Sent().back(), kTypeScrollViewOrCancel) << "a number before /scroll only repeats it";
   EXPECT_TRUE(rig_.media.opened.empty());
 
   rig_.Say("/scroll");
@@ -79,22 +88,18 @@ TEST_F(SongCommandsTest, SeveralMatchesOpenAChoiceThatScrollAndANumberClose) {
   rig_.Tick(0.01);
   EXPECT_EQ(Sent().back(), Condensed("1›  <FONT COLOR=#FF9900>mysøng rémix.mp3"));
   rig_.Say("p 1");
-  EXPECT_EQ(Sent().back(), Condensed("pléásé typé <u>/scrøll</u>, <u>/viéw</u>, ør <u>/cáncél</u>"))
-      << "the listing is not over yet";
+  EXPECT_EQ(Sent().back(), kTypeScrollViewOrCancel) << "the listing is not over yet";
   rig_.Tick(1);
-  EXPECT_EQ(Sent().back(), Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd "
-                                     "0 - 1 or <FONT COLOR=#FF9900>cáncél"));
+  EXPECT_EQ(Sent().back(), PickPrompt(1));
   EXPECT_TRUE(rig_.clock.pauses.empty()) << "the listing never waits inside a handler";
   rig_.Tick(5);
   ASSERT_EQ(Sent().size(), 6u);
 
   rig_.Say("p 2");
   EXPECT_EQ(Sent()[6], Condensed("inválid › <FONT COLOR=#FF9900>numbér"));
-  EXPECT_EQ(Sent()[7], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd 0 - 1"
-                                 " ør <FONT COLOR=#FF9900>/cáncél"));
+  EXPECT_EQ(Sent()[7], PickPrompt(1, "ør", "/cáncél"));
   rig_.Say("p two");
-  EXPECT_EQ(Sent().back(), Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd "
-                                     "0 - 1 ør <FONT COLOR=#FF9900>cáncél"));
+  EXPECT_EQ(Sent().back(), PickPrompt(1, "ør"));
   rig_.Say("p 1");
   EXPECT_EQ(rig_.media.opened, Lines{"D:\\music\\mysong remix.mp3"});
   EXPECT_EQ(Sent().back(),
@@ -159,8 +164,7 @@ TEST_F(SongCommandsTest, CommandsRunBetweenTheLinesOfALongListing) {
   ASSERT_EQ(sent.size(), 503u);
   EXPECT_EQ(sent[4], Condensed("2›  <FONT COLOR=#FF9900>søng 2.mp3"));
   EXPECT_EQ(sent[501], Condensed("499›  <FONT COLOR=#FF9900>søng 499.mp3"));
-  EXPECT_EQ(sent[502], Condensed("typé › <FONT COLOR=#FF9900> p</a> <FONT COLOR=#FFFFFF> ánd "
-                                 "0 - 499 or <FONT COLOR=#FF9900>cáncél"));
+  EXPECT_EQ(sent[502], PickPrompt(499));
   EXPECT_EQ(rig_.clock.now, 500) << "a second after each match";
 }
 

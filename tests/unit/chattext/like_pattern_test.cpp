@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace sonorix {
 namespace {
 
@@ -69,15 +67,9 @@ TEST(Like, BracketsTakeOneCharacterOfTheListOrNotOfIt) {
              {"a", "[ab", false}});
 }
 
-TEST(Like, BrokenUtf8AndLongInputsNeverHang) {
-  std::mt19937 random(7);
-  std::uniform_int_distribution<int> byte(0, 255);
-  for (int round = 0; round < 2000; ++round) {
-    std::string text, pattern;
-    for (int i = 0; i < 20; ++i) text += static_cast<char>(byte(random));
-    for (int i = 0; i < 8; ++i) pattern += "*?#[!a-]xé\xC3"[byte(random) % 12];
-    Like(text, pattern);
-  }
+// Broken UTF-8 and random patterns are the fuzz target's: here only the
+// long input a backtracking matcher would take forever over.
+TEST(Like, LongInputsNeverHang) {
   EXPECT_TRUE(Like(std::string(5000, 'a') + "b", "*a*a*a*a*b"));
   EXPECT_FALSE(Like(std::string(5000, 'a'), "*a*a*a*a*b"));
 }

@@ -11,6 +11,7 @@ using Names = std::vector<std::string>;
 
 struct Folder {
   Folder() {
+    store.Install("C:\\S");
     const std::pair<const char*, const char*> files[] = {
         {"b.ini", "Blue"}, {"A.ini", "amber"}, {"c.INI", "BLUE"}, {"star.ini", "*"}};
     for (const auto& [file, name] : files) {
@@ -95,6 +96,7 @@ TEST(StyleFieldProblem, ChecksTheFieldsInOrderAndRefusesWhatWouldBreakALineOrAFi
 
 TEST(MakeLookFiles, WriteTheKeysInOrderIntoTheFileNamedAfterTheName) {
   testing::MemorySettingsStore store;
+  store.Install("C:\\S");
   Settings settings{store, "C:\\S"};
   settings.WriteMain("style", "old");
   store.writes.clear();
@@ -108,16 +110,12 @@ TEST(MakeLookFiles, WriteTheKeysInOrderIntoTheFileNamedAfterTheName) {
   EXPECT_TRUE(MakePreset(settings, "Sky", [&] { return Colour{next++}; }));
   using Access = testing::MemorySettingsStore::Access;
   const std::string style = "C:\\S\\styles\\New.ini", preset = "C:\\S\\presets\\Sky.ini";
-  EXPECT_EQ(store.writes, (std::vector<Access>{{"styles", "STYLE", style},
-                                               {"styles", "ASCII", style},
-                                               {"styles", "ACOLOR", style},
-                                               {"styles", "FCOLOR", style},
-                                               {"preset", "NAME", preset},
-                                               {"preset", "FADE1", preset},
-                                               {"preset", "FADE2", preset},
-                                               {"preset", "LABEL", preset},
-                                               {"preset", "LIST", preset},
-                                               {"preset", "BUTTON", preset}}));
+  std::vector<Access> inOrder;
+  for (const char* key : {"STYLE", "ASCII", "ACOLOR", "FCOLOR"})
+    inOrder.push_back({"styles", key, style});
+  for (const char* key : {"NAME", "FADE1", "FADE2", "LABEL", "LIST", "BUTTON"})
+    inOrder.push_back({"preset", key, preset});
+  EXPECT_EQ(store.writes, inOrder);
   EXPECT_EQ(settings.ReadIni("preset", "button", preset), "5");
   EXPECT_EQ(settings.ReadMain("style"), "old");
 }

@@ -197,17 +197,12 @@ TEST(Mp3FrameHeader, DecodesVersionsRatesAndSizes) {
     std::size_t frame_bytes;
     int samples_per_frame;
   };
+  using enum MpegVersion;
+  using enum ChannelMode;
   const Case cases[] = {
-      // CRC, padded, mono
-      {{0xFF, 0xFA, 0x92, 0xC0}, MpegVersion::kMpeg1, 44100, 128, ChannelMode::kMono, 418, 1152},
-      {{0xFF, 0xF3, 0x84, 0x40},
-       MpegVersion::kMpeg2,
-       24000,
-       64,
-       ChannelMode::kJointStereo,
-       192,
-       576},
-      {{0xFF, 0xE3, 0x28, 0xC4}, MpegVersion::kMpeg25, 8000, 16, ChannelMode::kMono, 144, 576}};
+      {{0xFF, 0xFA, 0x92, 0xC0}, kMpeg1, 44100, 128, kMono, 418, 1152},  // CRC, padded
+      {{0xFF, 0xF3, 0x84, 0x40}, kMpeg2, 24000, 64, kJointStereo, 192, 576},
+      {{0xFF, 0xE3, 0x28, 0xC4}, kMpeg25, 8000, 16, kMono, 144, 576}};
   for (const Case& c : cases) {
     const auto header = ParseMp3FrameHeader(c.header);
     ASSERT_TRUE(header);

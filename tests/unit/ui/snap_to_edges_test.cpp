@@ -75,15 +75,11 @@ TEST(SnapToEdges, EachStepStartsFromWhereTheWindowIsNow) {
   EdgeSnap snap;
   TwipsPlace window{300, 5000, kW, kH};
   EXPECT_EQ(snap.Next(window, kScreen), (TwipsPoint{290, 5000}));
-  // A handler run between steps moved the window.
-  window.left = 25;
-  EXPECT_EQ(snap.Next(window, kScreen), (TwipsPoint{15, 5000}));
-  window.left = 15;
-  EXPECT_EQ(snap.Next(window, kScreen), (TwipsPoint{5, 5000}));
-  window.left = 5;
-  EXPECT_EQ(snap.Next(window, kScreen), (TwipsPoint{-5, 5000}));
-  window.left = -5;
-  EXPECT_EQ(snap.Next(window, kScreen), (TwipsPoint{0, 5000}));
+  // A handler run between steps moved the window to `from`.
+  for (const auto& [from, to] : {std::pair{25, 15}, {15, 5}, {5, -5}, {-5, 0}}) {
+    window.left = from;
+    EXPECT_EQ(snap.Next(window, kScreen), (TwipsPoint{to, 5000})) << from;
+  }
   window.left = 0;
   EXPECT_EQ(snap.Next(window, kScreen), std::nullopt);
 }
