@@ -26,7 +26,9 @@ struct PlaybackFigures {
   double playing = 0;
   double resident = 0;
 };
-PlaybackFigures MeasureFloor();
+// The minimal program a moment after it starts playing; with a folder, it
+// reads that folder's entries first.
+PlaybackFigures MeasureFloor(const std::string& listFirst = "");
 
 void RunProgramBench();
 void RunFloorBench();
@@ -37,5 +39,9 @@ void RunGaplessBench();
 // The folder is made beforehand: Wine creates files in a big folder slowly.
 void RunListingBench(const std::string& folder);
 void RunLargeFolderBench(const std::string& folder, int emptySongs);
+// Six real songs, "zz real tune.mp3" among them.
+std::string SmallMusicFolder();
+// The folder's stages; the six songs' for an empty folder name.
+void RunMemoryBench(const std::string& music);
 
 }  // namespace sonorix::bench

@@ -29,6 +29,9 @@ class SongNames {
   // The positions, in list order, of the names that hold the search without
   // regard to case; with ignoreBlanks, blanks count in neither.
   std::vector<int> Containing(std::string_view search, bool ignoreBlanks) const;
+  // Bytes held by the names, and by the form a search reads first.
+  std::size_t NameBytes() const { return names_.Bytes(); }
+  std::size_t SearchFormBytes() const { return coarse_.Bytes(); }
 
  private:
   // Names one after another, each closed by a line break, which no file
@@ -38,6 +41,9 @@ class SongNames {
     std::vector<std::uint32_t> starts;
     void Reserve(std::size_t count, std::size_t bytes);
     void Add(std::string_view name);
+    std::size_t Bytes() const {
+      return text.capacity() + starts.capacity() * sizeof(std::uint32_t);
+    }
     // The position of the name that holds the byte at the offset.
     int At(std::size_t offset) const;
   };
