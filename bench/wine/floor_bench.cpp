@@ -58,6 +58,7 @@ PlaybackFigures MeasureFloor(const std::string& listFirst) {
   const ProgramProcess floor(MinimalPlayer(listFirst));
   std::this_thread::sleep_for(kSettle);
   figures.resident = ResidentMiB(floor.Handle());
+  figures.threads = ThreadCount(floor.Handle());
   return figures;
 }
 
