@@ -28,8 +28,9 @@ struct PlaybackFigures {
   int threads = 0;
 };
 // The minimal program a moment after it starts playing; with a folder, it
-// reads that folder's entries first.
-PlaybackFigures MeasureFloor(const std::string& listFirst = "");
+// reads that folder's entries first; with threads, it has that many more
+// threads that wait.
+PlaybackFigures MeasureFloor(const std::string& listFirst = "", int threads = 0);
 
 void RunProgramBench();
 void RunFloorBench();
