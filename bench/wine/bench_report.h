@@ -42,6 +42,8 @@ void RunGaplessBench();
 void RunListingBench(const std::string& folder);
 void RunLargeFolderBench(const std::string& folder, int emptySongs);
 void RunResidentBench();
+// What the program handled while each slow reply waited.
+void RunSlowReplyBench();
 // Six real songs, "zz real tune.mp3" among them.
 std::string SmallMusicFolder();
 // The folder's stages; the six songs' for an empty folder name.
