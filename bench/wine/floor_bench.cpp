@@ -128,7 +128,7 @@ void RunFloorBench() {
   // part of the gap the program keeps while it plays.
   PumpedCpuShare(kQuietAgain);
   const double idle = PumpedCpuShare(kSpan / 3);
-  std::vector<double> ratios, gaps;
+  std::vector<double> ratios, gaps, scanRatios;
   for (int span = 1; span <= kSpans; ++span) {
     const double floor = FloorPlayingShare();
     Have(client, "p tune");
@@ -142,6 +142,7 @@ void RunFloorBench() {
     Have(client, "stop");
     ratios.push_back(ours / floor);
     gaps.push_back(ours - floor);
+    scanRatios.push_back(ours / (floor + idle));
     const std::string name = "span " + std::to_string(span) + ", ";
     Report(name + "processor share playing 192 kbps stereo", ours, "% of a core");
     Report(name + "the same, minimal decode-and-waveOut program (floor)", floor, "% of a core");
@@ -160,6 +161,12 @@ void RunFloorBench() {
       {"  spread of the ratio over the spans", *high - *low, 0, "x", "", "(reported)", true});
   AddSummary({"  gap over the floor, median; chat-scan idle", gap, idle, "%", "",
               "(chat-scan: the floor col.)", true});
+  // The minimal player polls no room: the chat-scan's quiet pace, which the
+  // program keeps while it plays, stands between the two whatever else is
+  // done, and is measured above in this run.
+  const double scanMedian = Percentile(scanRatios, 0.5);
+  AddSummary({"  beside the minimal player + chat-scan idle, median", scanMedian, 1, "x", "",
+              "<= 1.15x (floor with the scan)", scanMedian <= kGoal});
 }
 
 }  // namespace sonorix::bench
