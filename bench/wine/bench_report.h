@@ -25,10 +25,12 @@ struct PlaybackFigures {
   double idle = 0;
   double playing = 0;
   double resident = 0;
+  int threads = 0;
 };
 // The minimal program a moment after it starts playing; with a folder, it
-// reads that folder's entries first.
-PlaybackFigures MeasureFloor(const std::string& listFirst = "");
+// reads that folder's entries first; with threads, it has that many more
+// threads that wait.
+PlaybackFigures MeasureFloor(const std::string& listFirst = "", int threads = 0);
 
 void RunProgramBench();
 void RunFloorBench();
@@ -39,6 +41,9 @@ void RunGaplessBench();
 // The folder is made beforehand: Wine creates files in a big folder slowly.
 void RunListingBench(const std::string& folder);
 void RunLargeFolderBench(const std::string& folder, int emptySongs);
+void RunResidentBench();
+// What the program handled while each slow reply waited.
+void RunSlowReplyBench();
 // Six real songs, "zz real tune.mp3" among them.
 std::string SmallMusicFolder();
 // The folder's stages; the six songs' for an empty folder name.

@@ -3,6 +3,7 @@
 // read the list, and the memory it takes.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@ struct Figures {
   std::vector<double> replies;  // the median ms of each command
   std::vector<double> slowest;
   double resident = 0;  // MiB
+  int threads = 0;
 };
 
 double MillisecondsSince(Clock::time_point start) {
@@ -60,6 +62,7 @@ Figures Measure(const std::string& music, int songs) {
     figures.slowest.push_back(Percentile(latencies, 1));
   }
   figures.resident = ResidentMiB(program.Handle());
+  figures.threads = ThreadCount(program.Handle());
   return figures;
 }
 
@@ -94,18 +97,59 @@ void RunLargeFolderBench(const std::string& folder, int emptySongs) {
   Compare("resident memory", large.resident, small.resident, "MiB");
   // Wine keeps much of what reading a large folder took, whoever reads it:
   // the floor for the large folder is the minimal program that read it first.
-  const double floor = MeasureFloor().resident;
+  const PlaybackFigures bare = MeasureFloor();
+  const double floor = bare.resident;
   const double listedFloor = MeasureFloor(folder).resident;
+  // Under Wine each thread keeps about a mebibyte resident, however little
+  // stack it has: the program's own workers (the playback's and the one
+  // that calls the client) stand in the way of a floor that has neither.
+  const int extra = std::max(0, small.threads - bare.threads);
+  const double threadedFloor = MeasureFloor("", extra).resident;
+  const double threadedListedFloor = MeasureFloor(folder, extra).resident;
+  Report("threads while playing, 100,000 songs", large.threads, "threads");
+  Report("threads while playing, 6 songs", small.threads, "threads");
+  Report("threads while playing, minimal playback program", bare.threads, "threads");
   Report("resident memory, minimal playback program", floor, "MiB");
   Report("the same having read the 100,000 songs' folder first", listedFloor, "MiB");
+  Report("the same with as many threads as the program", threadedFloor, "MiB");
+  Report("the same, having read the folder, with as many threads", threadedListedFloor, "MiB");
   Report("resident memory, 100,000 songs - that floor", large.resident - listedFloor, "MiB");
   Report("resident memory, 6 songs - minimal program", small.resident - floor, "MiB");
   AddSummary({"resident memory, 100,000 songs", large.resident, floor, "MiB", "-",
               "(beside the bare floor)", true});
   AddSummary({"  beside the floor that read the folder too", large.resident, listedFloor, "MiB",
               "-", "floor + 15 MiB", large.resident <= listedFloor + 15});
+  AddSummary({"  the same floor with " + std::to_string(extra) + " more threads", large.resident,
+              threadedListedFloor, "MiB", "-", "(floor of the threads)", true});
   AddSummary({"resident memory, 6 songs", small.resident, floor, "MiB", "-", "floor + 8 MiB",
               small.resident <= floor + 8});
+  AddSummary({"  the floor with " + std::to_string(extra) + " more threads", small.resident,
+              threadedFloor, "MiB", "-", "(floor of the threads)", true});
+  AddSummary({"  threads playing, 6 songs; minimal player", static_cast<double>(small.threads),
+              static_cast<double>(bare.threads), "", "-", "(reported)", true});
+}
+
+// The six songs' memory and threads alone, playing, beside the floor's: a
+// quick look after a change, without the large folder's minutes.
+void RunResidentBench() {
+  testing::AolSimProcess client("--name Dorvin --room Lobby");
+  const testing::ProgramFolder folder(SmallMusicFolder());
+  const ProgramProcess program(testing::Quoted(folder.InstallExe("Sonorix.exe")));
+  testing::WaitUntil([&] { return client.SentLines().size() >= 2; }, 300s);
+  Sleep(2000);
+  Report("resident memory, 6 songs, started", ResidentMiB(program.Handle()), "MiB");
+  Report("threads, 6 songs, started", ThreadCount(program.Handle()), "threads");
+  client.Command("type p zz real tune");
+  testing::WaitUntil([&] { return client.SentLines().size() >= 3; }, 300s);
+  Sleep(2000);
+  Report("resident memory, 6 songs, playing", ResidentMiB(program.Handle()), "MiB");
+  Report("threads, 6 songs, playing", ThreadCount(program.Handle()), "threads");
+  const PlaybackFigures bare = MeasureFloor();
+  Report("resident memory, minimal playback program", bare.resident, "MiB");
+  Report("threads, minimal playback program", bare.threads, "threads");
+  const PlaybackFigures threaded = MeasureFloor("", 2);
+  Report("resident memory, the same with 2 more threads", threaded.resident, "MiB");
+  Report("threads, the same with 2 more threads", threaded.threads, "threads");
 }
 
 }  // namespace sonorix::bench

@@ -66,7 +66,7 @@ void RunListingBench(const std::string& folder) {
 
   const HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
                                       nullptr, nullptr);
-  SongListBox list(parent, 1, RECT{0, 0, 200, 200});
+  SongListBox list(parent, 1, TwipsBox{0, 0, 3000, 3000});
   start = Clock::now();
   list.SetFolder(folder);
   Report("fill the song list with them", MillisecondsSince(start), "ms");

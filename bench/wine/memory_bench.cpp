@@ -115,7 +115,6 @@ void RunMemoryBench(const std::string& music) {
     const SongNames names = ListMp3Files(folder);
     stages.Next("the names, listed and sorted");
     stages.Counted("the names", static_cast<double>(names.NameBytes()));
-    stages.Counted("the search form", static_cast<double>(names.SearchFormBytes()));
     stages.Counted("the sort keys while sorting", SortKeyBytes(names));
   }
   stages.Next("the names dropped again");

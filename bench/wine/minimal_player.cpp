@@ -7,6 +7,9 @@
 // With --list <folder> first, it reads the folder's entries once before it
 // plays, as a player of that folder must: what Wine keeps of a listing is
 // then part of the floor.
+// With --threads <n> first (before --list), it also starts n threads that
+// wait for ever, as the program's own workers mostly do: what Wine keeps
+// for each thread is then part of the floor.
 // Or: minimal_player --gaps <report file> <file.mp3>...: plays the files back
 // to back through the one device, each through a codec stream of its own,
 // and writes how often the device ran dry before the last file's end and
@@ -190,7 +193,20 @@ void ListFolder(const char* folder) {
 
 }  // namespace
 
+DWORD WINAPI WaitForEver(void*) {
+  Sleep(INFINITE);
+  return 0;
+}
+
 int main(int argc, char** argv) {
+  if (argc > 2 && std::string(argv[1]) == "--threads") {
+    for (int i = std::atoi(argv[2]); i > 0; --i) {
+      CloseHandle(CreateThread(nullptr, 0, WaitForEver, nullptr, 0, nullptr));
+    }
+    argv[2] = argv[0];
+    argv += 2;
+    argc -= 2;
+  }
   if (argc > 2 && std::string(argv[1]) == "--list") {
     ListFolder(argv[2]);
     argv[2] = argv[0];

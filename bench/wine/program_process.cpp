@@ -1,6 +1,7 @@
 #include "wine/program_process.h"
 
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <chrono>
 
@@ -45,6 +46,20 @@ double ResidentMiB(HANDLE process) {
   PROCESS_MEMORY_COUNTERS memory{};
   GetProcessMemoryInfo(process, &memory, sizeof memory);
   return static_cast<double>(memory.WorkingSetSize) / 1048576.0;
+}
+
+int ThreadCount(HANDLE process) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  const DWORD id = GetProcessId(process);
+  int count = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == id) ++count;
+  }
+  CloseHandle(snapshot);
+  return count;
 }
 
 double PumpedCpuShare(std::chrono::seconds span) {

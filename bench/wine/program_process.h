@@ -17,6 +17,8 @@ namespace sonorix::bench {
 
 double CpuSeconds(HANDLE process);
 double ResidentMiB(HANDLE process);
+// Threads the process has now, finished ones that are not yet gone included.
+int ThreadCount(HANDLE process);
 // Percent of one core this process takes over the span while it handles
 // its messages as the program's own loop would, waking only for them:
 // the program runs in this process there, since Wine tells a process's

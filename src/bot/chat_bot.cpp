@@ -1,5 +1,7 @@
 #include "bot/chat_bot.h"
 
+#include <optional>
+
 #include "chattext/like_pattern.h"
 #include "chattext/text_helpers.h"
 
@@ -32,17 +34,20 @@ void ChatBot::Tick() {
   });
 }
 
-// Nobody is obeyed while no one is signed on, whatever his name.
+// Nobody is obeyed while no one is signed on, whatever his name. The style
+// is read afresh for each line, but only once it runs a command: five file
+// reads for every line in the room held up the command typed next.
 void ChatBot::HandleLine(const ChatLineEvent& line) {
-  const Style style = p_.settings.ReadCurrentStyle();
   const std::string user = p_.aol.GetUserSN();
   if (user == kNotOnline || line.screenName != user) return;
   if (ownLines_.TakeEcho(line.text)) return;
   const std::string lowered = LowerCase(line.text);
+  std::optional<Style> style;
   for (const CommandEntry& command : kCommands) {
     if (!Like(lowered, command.pattern)) continue;
+    if (!style) style = p_.settings.ReadCurrentStyle();
     const CommandHandler handler = HandlerOf(command.id);
-    if (handler(branches_, style, command.ArgumentOf(line.text)) == Flow::EndLine) return;
+    if (handler(branches_, *style, command.ArgumentOf(line.text)) == Flow::EndLine) return;
   }
 }
 

@@ -1,7 +1,8 @@
 // The song list's names, held for a folder of any size: one buffer of
-// UTF-8 names in list order, and beside it one coarse form of them that a
-// search reads first, so that a search is one pass over one buffer instead
-// of a conversion and a comparison per name.
+// UTF-8 names in list order. A search reads a coarse form of them first,
+// made a block of names at a time, so that it is a few passes over small
+// buffers instead of a conversion and a comparison per name, and the form
+// costs no memory between searches.
 #pragma once
 
 #include <cstddef>
@@ -29,9 +30,8 @@ class SongNames {
   // The positions, in list order, of the names that hold the search without
   // regard to case; with ignoreBlanks, blanks count in neither.
   std::vector<int> Containing(std::string_view search, bool ignoreBlanks) const;
-  // Bytes held by the names, and by the form a search reads first.
+  // Bytes held by the names.
   std::size_t NameBytes() const { return names_.Bytes(); }
-  std::size_t SearchFormBytes() const { return coarse_.Bytes(); }
 
  private:
   // Names one after another, each closed by a line break, which no file
@@ -44,15 +44,15 @@ class SongNames {
     std::size_t Bytes() const {
       return text.capacity() + starts.capacity() * sizeof(std::uint32_t);
     }
-    // The position of the name that holds the byte at the offset.
-    int At(std::size_t offset) const;
   };
 
+  // Calls check with the position of each name whose coarse form, in the
+  // block that begins with the name at first, the searcher finds.
+  template <typename Searcher, typename Check>
+  static void SearchBlock(const std::string& block, int first, const Searcher& searcher,
+                          Check check);
+
   Joined names_;
-  // Each name without blanks, ASCII letters in lower case and every other
-  // byte above 127 as one and the same: whatever holds the search in full
-  // holds it in this form too, so only the names found here are checked.
-  Joined coarse_;
 };
 
 }  // namespace sonorix

@@ -67,6 +67,7 @@ class MemorySettingsStore final : public SettingsStore {
 
   std::string Read(std::string_view section, std::string_view key,
                    const std::string& file) const override {
+    ++reads;
     const auto sections = files_.find(Canonical(file));
     if (sections == files_.end()) return "";
     const auto keys = sections->second.find(Lower(section));
@@ -87,6 +88,7 @@ class MemorySettingsStore final : public SettingsStore {
   bool failWrites = false;
 
   std::vector<Access> writes;
+  mutable int reads = 0;
 
  private:
   using Keys = std::map<std::string, std::string>;

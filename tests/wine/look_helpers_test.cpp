@@ -41,6 +41,20 @@ TEST(DeleteIfExists, DeletesOnlyWhatIsThereAndNeverComplains) {
             static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }
 
+// The dialog's library brings the printing system along: a run that never
+// opens the dialog must not pay for it.
+TEST(ColourDialog, LoadsItsLibraryOnlyWhenOpened) {
+  EXPECT_EQ(GetModuleHandleW(L"comdlg32.dll"), nullptr);
+  bool loadedWhileOpen = false;
+  std::thread cancel([&] {
+    loadedWhileOpen = WaitUntil([] { return GetModuleHandleW(L"comdlg32.dll") != nullptr; }, 10s);
+    AnswerColourPicker(IDCANCEL);
+  });
+  ColourDialog(Colour::FromRgb(1, 2, 3)).Show(nullptr);
+  cancel.join();
+  EXPECT_TRUE(loadedWhileOpen);
+}
+
 // Cancel is no colour; the next opening starts from the last colour taken.
 TEST(ColourDialog, CancelGivesNoColourAndOkTakesTheNewOne) {
   ColourDialog dialog(Colour::FromRgb(1, 2, 3));

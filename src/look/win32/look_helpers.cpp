@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "core/trace.h"
 #include "core/win32/code_page.h"
+#include "core/win32/system_library.h"
 
 namespace sonorix {
 
@@ -49,13 +51,19 @@ std::vector<std::string> ListIniFiles(const std::string& folder) {
 }
 
 std::optional<Colour> ColourDialog::Show(HWND owner) {
+  const SystemLibrary dialogs(L"comdlg32.dll");
+  const auto chooseColour = dialogs.Find<decltype(&ChooseColorW)>("ChooseColorW");
+  if (chooseColour == nullptr) {
+    Trace("colour dialog unavailable: comdlg32.dll");
+    return std::nullopt;
+  }
   CHOOSECOLORW choose{};
   choose.lStructSize = sizeof choose;
   choose.hwndOwner = owner;
   choose.rgbResult = colour_.bgr;
   choose.lpCustColors = custom_;
   choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&choose)) return std::nullopt;
+  if (!chooseColour(&choose)) return std::nullopt;
   colour_ = Colour{choose.rgbResult & 0xFFFFFF};
   return colour_;
 }

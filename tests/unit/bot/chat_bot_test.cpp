@@ -55,6 +55,19 @@ TEST(ChatBot, ReadsTheStyleAndTheNameAfreshForEveryLine) {
   EXPECT_EQ(rig.client.Lines().size(), 2u);
 }
 
+// Each read of the style is a file read; the lines that run no command
+// (chatter, other members, the program's own replies coming back) are most
+// of a room's lines and need none.
+TEST(ChatBot, ReadsTheStyleOnlyForACommand) {
+  BotRig rig;
+  const int before = rig.store.reads;
+  rig.Say("just talking");
+  rig.bot.DispatchChatLine("Bob", "date");
+  EXPECT_EQ(rig.store.reads, before);
+  rig.Say("date");
+  EXPECT_GT(rig.store.reads, before);
+}
+
 // Whatever comes while a handler waits (a listing's line being typed, the
 // pause between two lines of a reply) waits for it in turn.
 TEST(ChatBot, NoHandlerRunsInsideAnother) {

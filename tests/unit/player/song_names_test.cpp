@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace sonorix {
 namespace {
 
@@ -50,6 +52,20 @@ TEST(SongNames, AnEmptySearchHoldsEveryNameAndAnEmptyListNone) {
   EXPECT_EQ(SongNames({"a.mp3", "b.mp3"}).Containing("", false), (Positions{0, 1}));
   EXPECT_EQ(SongNames({"a.mp3", "b.mp3"}).Containing("  ", true), (Positions{0, 1}));
   EXPECT_EQ(SongNames().Containing("", false), Positions{});
+}
+
+// A search reads the names a few thousand at a time: every name is read
+// once, those at the seams included, and positions stay those of the list.
+TEST(SongNames, ContainingReadsEveryNameOfALargeList) {
+  SongNames names;
+  for (int i = 0; i < 10'000; ++i) names.Add("Track " + std::to_string(i) + ".mp3");
+  Positions wanted;
+  for (int i = 0; i < 10'000; ++i) {
+    if (std::to_string(i).ends_with("47")) wanted.push_back(i);
+  }
+  EXPECT_EQ(names.Containing("47.MP3", false), wanted);
+  EXPECT_EQ(names.Containing("", false).size(), 10'000u);
+  EXPECT_EQ(names.Containing("k9999.", true), Positions{9999});
 }
 
 }  // namespace
