@@ -7,6 +7,7 @@
 #include "core/win32/code_page.h"
 #include "player/win32/song_list_box.h"
 #include "wine/bench_report.h"
+#include "wine/listing_floor.h"
 #include "wine/program_process.h"
 
 namespace sonorix::bench {
@@ -17,18 +18,6 @@ using Clock = std::chrono::steady_clock;
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// The floor for a listing: reading the folder's entries and nothing else.
-int CountEntries(const std::string& folder) {
-  WIN32_FIND_DATAW found{};
-  const HANDLE find = FindFirstFileExW(Utf8ToWide(folder + "\\*").c_str(), FindExInfoBasic, &found,
-                                       FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-  if (find == INVALID_HANDLE_VALUE) return 0;
-  int entries = 0;
-  while (FindNextFileW(find, &found)) ++entries;
-  FindClose(find);
-  return entries;
 }
 
 // The other floor: the system's case-blind sort key of every name.
@@ -46,7 +35,7 @@ void MakeSortKeys(int count) {
 void RunListingBench(const std::string& folder) {
   const double before = ResidentMiB(GetCurrentProcess());
   auto start = Clock::now();
-  const int entries = CountEntries(folder);
+  const int entries = CountFolderEntries(folder);
   Report("read the entries of a folder of " + std::to_string(entries) + " (floor)",
          MillisecondsSince(start), "ms");
   Report("memory reading them leaves with the process (floor)",

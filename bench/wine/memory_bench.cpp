@@ -18,6 +18,7 @@
 #include "testutil.h"
 #include "wine/aolsim_process.h"
 #include "wine/bench_report.h"
+#include "wine/listing_floor.h"
 #include "wine/program_folder.h"
 #include "wine/program_process.h"
 
@@ -73,17 +74,6 @@ HWND Tooltip(HWND owner) {
                          nullptr);
 }
 
-int ListEntries(const std::string& folder) {
-  WIN32_FIND_DATAW found{};
-  const HANDLE find = FindFirstFileExW(Utf8ToWide(folder + "\\*").c_str(), FindExInfoBasic, &found,
-                                       FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-  if (find == INVALID_HANDLE_VALUE) return 0;
-  int entries = 1;
-  while (FindNextFileW(find, &found)) ++entries;
-  FindClose(find);
-  return entries;
-}
-
 // Bytes of the case-blind sort keys of the names, with a start for each:
 // what the sort holds at its peak beside the names.
 double SortKeyBytes(const SongNames& names) {
@@ -109,7 +99,7 @@ void RunMemoryBench(const std::string& music) {
   stages.Next("a window, its display driver and fonts");
   Tooltip(window);
   stages.Next("the common controls (a tooltip)");
-  ListEntries(folder);
+  CountFolderEntries(folder);
   stages.Next("the folder's entries once read, as Wine keeps them");
   {
     const SongNames names = ListMp3Files(folder);

@@ -15,16 +15,18 @@ inline int TestDpi() {
   return dpi != nullptr ? std::atoi(dpi) : 96;
 }
 
+// The pixels a length in twips covers at the test's scale.
+inline int TwipsAtTestDpi(int twips) { return (twips * TestDpi() + 720) / 1440; }
+
 // A window sized in twips covers this many pixels at the test's scale, frame included.
 inline void ExpectTwipSize(HWND window, int widthTwips, int heightTwips, const char* what) {
   ASSERT_NE(window, nullptr) << what;
   RECT rect{};
   GetWindowRect(window, &rect);
-  const int dpi = TestDpi();
-  EXPECT_EQ(rect.right - rect.left, (widthTwips * dpi + 720) / 1440)
-      << what << " at " << dpi << " DPI";
-  EXPECT_EQ(rect.bottom - rect.top, (heightTwips * dpi + 720) / 1440)
-      << what << " at " << dpi << " DPI";
+  EXPECT_EQ(rect.right - rect.left, TwipsAtTestDpi(widthTwips))
+      << what << " at " << TestDpi() << " DPI";
+  EXPECT_EQ(rect.bottom - rect.top, TwipsAtTestDpi(heightTwips))
+      << what << " at " << TestDpi() << " DPI";
 }
 
 // A window whose controls grow where the system's font needs more room than
@@ -33,11 +35,10 @@ inline void ExpectTwipSizeOrLarger(HWND window, int widthTwips, int heightTwips,
   ASSERT_NE(window, nullptr) << what;
   RECT rect{};
   GetWindowRect(window, &rect);
-  const int dpi = TestDpi();
-  EXPECT_GE(rect.right - rect.left, (widthTwips * dpi + 720) / 1440)
-      << what << " at " << dpi << " DPI";
-  EXPECT_GE(rect.bottom - rect.top, (heightTwips * dpi + 720) / 1440)
-      << what << " at " << dpi << " DPI";
+  EXPECT_GE(rect.right - rect.left, TwipsAtTestDpi(widthTwips))
+      << what << " at " << TestDpi() << " DPI";
+  EXPECT_GE(rect.bottom - rect.top, TwipsAtTestDpi(heightTwips))
+      << what << " at " << TestDpi() << " DPI";
 }
 
 }  // namespace sonorix::testing
